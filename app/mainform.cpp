@@ -1,0 +1,380 @@
+// The main window's controls and menus as designed, and its start and end: reading the
+// settings at load, loading the favorites at the first activation, writing back at unload.
+
+#include "app/mainform.h"
+
+#include "app/module1.h"
+#include "app/startsettings.h"
+#include "platform/host.h"
+#include "platform/numbertext.h"
+#include "platform/runtimeerror.h"
+#include "ui/mainformtexts.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace {
+
+// The version numbers come from the project's version in CMakeLists.txt.
+constexpr int VersionMajor = WAYFOLDER_VERSION_MAJOR;
+constexpr int VersionMinor = WAYFOLDER_VERSION_MINOR;
+constexpr int VersionRevision = WAYFOLDER_VERSION_REVISION;
+const QString CaptionSuffix = QStringLiteral(" - Feb 2025 / ZQ");
+
+// The outer frame around the client area, in twips: borders, title bar and menu bar.
+constexpr int FrameSide = 45;
+constexpr int FrameTop = 330;
+constexpr int MenuBarHeight = 300;
+
+// A saved position must leave this much of the title bar on the screen to be used.
+constexpr int VisibleStrip = 600;
+
+QString name(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+MainForm::MainForm(Module1& module)
+    : Form(module.host(), QStringLiteral("MainForm")), FavoDirList(*this, name("FavoDirList")),
+      FavoDirPath(*this, name("FavoDirPath")), FavoFileFilter(*this, name("FavoFileFilter")),
+      DirList(*this, name("DirList")), FileList(*this, name("FileList")), FileFind(*this, name("FileFind")),
+      Label1(*this, name("Label1")), Label2(*this, name("Label2")), Label3(*this, name("Label3")),
+      Command_GotoSavedPath(*this, name("Command_GotoSavedPath")),
+      Command_UpOneLevel(*this, name("Command_UpOneLevel")),
+      Command_RefreshFolderList(*this, name("Command_RefreshFolderList")),
+      Command_OpenExplorer(*this, name("Command_OpenExplorer")),
+      Command_RefreshFileList(*this, name("Command_RefreshFileList")),
+      Command_Exit(*this, name("Command_Exit")), Menu_File(name("Menu_File")),
+      Menu_FavoFileItems{{MenuItem(name("Menu_FavoFile1")), MenuItem(name("Menu_FavoFile2")),
+                          MenuItem(name("Menu_FavoFile3")), MenuItem(name("Menu_FavoFile4")),
+                          MenuItem(name("Menu_FavoFile5"))}},
+      Menu_Sep1(name("Menu_Sep1")), Menu_StartPosition(name("Menu_StartPosition")),
+      Menu_DefaultPath(name("Menu_DefaultPath")), Menu_NoDefaultPath(name("Menu_NoDefaultPath")),
+      Menu_Sep2(name("Menu_Sep2")), Menu_UseCurrentPath(name("Menu_UseCurrentPath")),
+      Menu_SavePath(name("Menu_SavePath")), Menu_UseExitPath(name("Menu_UseExitPath")),
+      Menu_Sep3(name("Menu_Sep3")), Menu_GoToSavedPath(name("Menu_GoToSavedPath")),
+      Menu_Language(name("Menu_Language")), Menu_Sep4(name("Menu_Sep4")), Menu_Exit(name("Menu_Exit")),
+      Menu_ChangeDrive(name("Menu_ChangeDrive")), Menu_FavoDirs(name("Menu_FavoDirs")),
+      Menu_OpenFolder(name("Menu_OpenFolder")), Menu_Sep5(name("Menu_Sep5")),
+      Menu_AddDir(name("Menu_AddDir")), Menu_AddSeparator(name("Menu_AddSeparator")),
+      Menu_RemoveFolder(name("Menu_RemoveFolder")), Menu_RenameFolder(name("Menu_RenameFolder")),
+      Menu_UndoChanges(name("Menu_UndoChanges")), Menu_Sep6(name("Menu_Sep6")),
+      Menu_EditFavoFile(name("Menu_EditFavoFile")), Menu_SaveFavoFile(name("Menu_SaveFavoFile")),
+      Menu_Sep7(name("Menu_Sep7")), Menu_RefreshFolderList(name("Menu_RefreshFolderList")),
+      Menu_RefreshFilesList(name("Menu_RefreshFilesList")),
+      Menu_FFItems{{MenuItem(name("Menu_FF1")), MenuItem(name("Menu_FF2")), MenuItem(name("Menu_FF3")),
+                    MenuItem(name("Menu_FF4")), MenuItem(name("Menu_FF5"))}},
+      Menu_About(name("Menu_About")), m_module(module)
+{
+    setWidth(ClientWidth + 2 * FrameSide);
+    setHeight(ClientHeight + FrameTop + MenuBarHeight + FrameSide);
+    placeControls();
+    buildMenus();
+    connectEvents();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::placeControls()
+{
+    FavoDirList.Move(180, 480, 2115, 4980);
+    FavoDirList.setTabIndex(0);
+    FavoDirPath.setVisible(false);
+    FavoFileFilter.setVisible(false);
+    DirList.Move(2460, 480, 4995, 5040);
+    DirList.setTabIndex(1);
+    FileFind.Move(7620, 5160, 4995, 315);
+    FileFind.setTabIndex(2);
+    FileList.Move(7620, 480, 4995, 4575);
+    FileList.setTabIndex(3);
+
+    Label1.Move(180, 240, 645, 195);
+    Label1.setTabIndex(5);
+    Label1.setCaption(MainFormText::Favorites.english.toString());
+    Label2.Move(2460, 240, 510, 195);
+    Label2.setTabIndex(6);
+    Label2.setCaption(MainFormText::Folders.english.toString());
+    Label3.Move(7620, 240, 810, 195);
+    Label3.setTabIndex(7);
+    Label3.setCaption(MainFormText::FilesFilter.english.toString());
+
+    Command_OpenExplorer.Move(5760, 120, 1695, 300);
+    Command_OpenExplorer.setTabIndex(9);
+    Command_OpenExplorer.setCaption(QStringLiteral("Open with Explorer"));
+    Command_UpOneLevel.Move(3120, 120, 375, 300);
+    Command_UpOneLevel.setTabIndex(10);
+    Command_UpOneLevel.setPicture(QStringLiteral("uponelevel"));
+    Command_GotoSavedPath.Move(1020, 120, 1215, 300);
+    Command_GotoSavedPath.setTabIndex(11);
+    Command_GotoSavedPath.setCaption(QStringLiteral("Goto Saved"));
+    Command_RefreshFileList.Move(8640, 120, 975, 300);
+    Command_RefreshFileList.setTabIndex(12);
+    Command_RefreshFileList.setCaption(MainFormText::RefreshFileButton.english.toString());
+    Command_Exit.Move(11580, 120, 975, 300);
+    Command_Exit.setTabIndex(13);
+    Command_Exit.setCaption(MainFormText::Exit.toString());
+    Command_RefreshFolderList.Move(3840, 120, 975, 300);
+    Command_RefreshFolderList.setTabIndex(14);
+    Command_RefreshFolderList.setCaption(MainFormText::RefreshFolderButton.english.toString());
+}
+
+void MainForm::buildMenus()
+{
+    for (MenuItem* separator :
+         {&Menu_Sep1, &Menu_Sep2, &Menu_Sep3, &Menu_Sep4, &Menu_Sep5, &Menu_Sep6, &Menu_Sep7})
+        separator->setCaption(MainFormText::Separator.toString());
+    Menu_Exit.setCaption(MainFormText::Exit.toString());
+    for (int16_t i = 1; i <= 5; ++i)
+        Menu_FF(i).setCaption(MainFormText::FF.toString() + QString::number(i));
+
+    for (int16_t i = 1; i <= 5; ++i)
+        Menu_File.addItem(Menu_FavoFile(i));
+    for (MenuItem* item :
+         {&Menu_Sep1, &Menu_StartPosition, &Menu_DefaultPath, &Menu_Language, &Menu_Sep4, &Menu_Exit})
+        Menu_File.addItem(*item);
+    for (MenuItem* item : {&Menu_NoDefaultPath, &Menu_Sep2, &Menu_UseCurrentPath, &Menu_SavePath,
+                           &Menu_UseExitPath, &Menu_Sep3, &Menu_GoToSavedPath})
+        Menu_DefaultPath.addItem(*item);
+    for (MenuItem* item : {&Menu_OpenFolder, &Menu_Sep5, &Menu_AddDir, &Menu_AddSeparator, &Menu_RemoveFolder,
+                           &Menu_RenameFolder, &Menu_UndoChanges, &Menu_Sep6, &Menu_EditFavoFile,
+                           &Menu_SaveFavoFile, &Menu_Sep7, &Menu_RefreshFolderList, &Menu_RefreshFilesList})
+        Menu_FavoDirs.addItem(*item);
+
+    m_menuBar = {&Menu_File, &Menu_ChangeDrive, &Menu_FavoDirs};
+    for (int16_t i = 1; i <= 5; ++i)
+        m_menuBar.push_back(&Menu_FF(i));
+    m_menuBar.push_back(&Menu_About);
+
+    Menu_SavePath.setEnabled(false);
+    Menu_UndoChanges.setEnabled(false);
+    Menu_SaveFavoFile.setEnabled(false);
+
+    // Until the favorites are loaded the window shows the English captions.
+    SetCaptions();
+}
+
+void MainForm::connectEvents()
+{
+    using namespace std::placeholders;
+
+    FavoDirList.Click = [this] { FavoDirList_Click(); };
+    FavoDirList.GotFocus = [this] { FavoDirList_GotFocus(); };
+    FavoDirList.KeyDown = std::bind(&MainForm::FavoDirList_KeyDown, this, _1, _2);
+    FavoDirList.MouseDown = std::bind(&MainForm::FavoDirList_MouseDown, this, _1, _2, _3, _4);
+    FavoDirList.MouseUp = std::bind(&MainForm::FavoDirList_MouseUp, this, _1, _2, _3, _4);
+
+    DirList.Change = [this] { DirList_Change(); };
+    DirList.GotFocus = [this] { DirList_GotFocus(); };
+    DirList.KeyDown = std::bind(&MainForm::DirList_KeyDown, this, _1, _2);
+    DirList.KeyPress = std::bind(&MainForm::DirList_KeyPress, this, _1);
+    DirList.MouseDown = std::bind(&MainForm::DirList_MouseDown, this, _1, _2, _3, _4);
+
+    FileFind.Change = [this] { FileFind_Change(); };
+    FileFind.DblClick = [this] { FileFind_DblClick(); };
+    FileFind.GotFocus = [this] { FileFind_GotFocus(); };
+    FileFind.MouseDown = std::bind(&MainForm::FileFind_MouseDown, this, _1, _2, _3, _4);
+
+    FileList.DblClick = [this] { FileList_DblClick(); };
+    FileList.GotFocus = [this] { FileList_GotFocus(); };
+    FileList.KeyDown = std::bind(&MainForm::FileList_KeyDown, this, _1, _2);
+    FileList.KeyPress = std::bind(&MainForm::FileList_KeyPress, this, _1);
+    FileList.MouseDown = std::bind(&MainForm::FileList_MouseDown, this, _1, _2, _3, _4);
+
+    Command_UpOneLevel.Click = [this] { Command_UpOneLevel_Click(); };
+    Command_RefreshFolderList.Click = [this] { Command_RefreshFolderList_Click(); };
+    Command_RefreshFileList.Click = [this] { Command_RefreshFileList_Click(); };
+    Command_OpenExplorer.Click = [this] { Command_OpenExplorer_Click(); };
+    Command_Exit.Click = [this] { Command_Exit_Click(); };
+
+    Menu_StartPosition.Click = [this] { Menu_StartPosition_Click(); };
+    Menu_NoDefaultPath.Click = [this] { Menu_NoDefaultPath_Click(); };
+    Menu_UseCurrentPath.Click = [this] { Menu_UseCurrentPath_Click(); };
+    Menu_SavePath.Click = [this] { Menu_SavePath_Click(); };
+    Menu_UseExitPath.Click = [this] { Menu_UseExitPath_Click(); };
+    Menu_GoToSavedPath.Click = [this] { Menu_GoToSavedPath_Click(); };
+    Command_GotoSavedPath.Click = [this] { Command_GotoSavedPath_Click(); };
+    for (int16_t i = 1; i <= 5; ++i) {
+        Menu_FavoFile(i).Click = [this, i] { Menu_FavoFile_Click(i); };
+        Menu_FF(i).Click = [this, i] { Menu_FF_Click(i); };
+    }
+    Menu_SaveFavoFile.Click = [this] { Menu_SaveFavoFile_Click(); };
+    Menu_UndoChanges.Click = [this] { Menu_UndoChanges_Click(); };
+    Menu_EditFavoFile.Click = [this] { Menu_EditFavoFile_Click(); };
+    Menu_ChangeDrive.Click = [this] { Menu_ChangeDrive_Click(); };
+    Menu_Language.Click = [this] { Menu_Language_Click(); };
+    Menu_Exit.Click = [this] { Menu_Exit_Click(); };
+    Menu_FavoDirs.Click = [this] { Menu_FavoDirs_Click(); };
+    Menu_OpenFolder.Click = [this] { Menu_OpenFolder_Click(); };
+    Menu_AddDir.Click = [this] { Menu_AddDir_Click(); };
+    Menu_AddSeparator.Click = [this] { Menu_AddSeparator_Click(); };
+    Menu_RemoveFolder.Click = [this] { Menu_RemoveFolder_Click(); };
+    Menu_RenameFolder.Click = [this] { Menu_RenameFolder_Click(); };
+    Menu_RefreshFolderList.Click = [this] { Menu_RefreshFolderList_Click(); };
+    Menu_RefreshFilesList.Click = [this] { Menu_RefreshFilesList_Click(); };
+    Menu_About.Click = [this] { Menu_About_Click(); };
+}
+
+void MainForm::Form_Load()
+{
+    buildAppVersion();
+    m_module.CaptionSuffixEnglish = CaptionSuffix;
+    m_module.CaptionSuffixSwedish = CaptionSuffix;
+
+    UseSavedStartPosition = StartSettings::ReadUseSavedStartPosition(host());
+    Menu_StartPosition.setChecked(UseSavedStartPosition);
+    placeWindow();
+
+    StartFolderMode = StartSettings::ReadStartFolderMode(host());
+    switch (StartFolderMode) {
+    case 0:
+        Menu_NoDefaultPath.setChecked(true);
+        Menu_GoToSavedPath.setEnabled(false);
+        Command_GotoSavedPath.setEnabled(false);
+        break;
+    case 1:
+        Menu_UseCurrentPath.setChecked(true);
+        Menu_SavePath.setEnabled(true);
+        break;
+    case 2:
+        Menu_UseExitPath.setChecked(true);
+        break;
+    }
+    if (StartFolderMode != 0) {
+        DefaultPath = StartSettings::ReadText(host(), StartSettings::DefaultPath);
+        LoadedDefaultPath = DefaultPath;
+        DefaultFilter = StartSettings::ReadText(host(), StartSettings::DefaultFilter);
+        LoadedDefaultFilter = DefaultFilter;
+    }
+
+    StartFavoFile = StartSettings::ReadFavoFile(host());
+    CurFavoFile = StartFavoFile;
+    Menu_FavoFile(CurFavoFile).setChecked(true);
+    Menu_FF(CurFavoFile).setEnabled(false);
+}
+
+void MainForm::buildAppVersion()
+{
+    QString version = QString::number(VersionMajor) + QLatin1Char('.') + QString::number(VersionMinor) +
+                      QString::number(VersionRevision);
+    if (version.endsWith(QLatin1Char('0')))
+        version.chop(1);
+    m_module.AppVersion = version;
+}
+
+void MainForm::placeWindow()
+{
+    if (UseSavedStartPosition) {
+        const std::optional<int16_t> x = StartSettings::ReadPosition(host(), StartSettings::StartPosX);
+        const std::optional<int16_t> y = StartSettings::ReadPosition(host(), StartSettings::StartPosY);
+        StartPosX = x.value_or(0);
+        StartPosY = y.value_or(0);
+        if (x && y && positionOnScreen(*x, *y)) {
+            Move(*x, *y, Width(), Height());
+            return;
+        }
+    }
+    const float left = float(host().ScreenWidth()) / 2 - float(Width()) / 2;
+    const float top = float(host().ScreenHeight()) / 2 - float(Height()) / 2;
+    Move(int(std::lround(left)), int(std::lround(top)), Width(), Height());
+}
+
+bool MainForm::positionOnScreen(int left, int top) const
+{
+    return left + Width() >= VisibleStrip && left <= host().ScreenWidth() - VisibleStrip && top >= 0 &&
+           top <= host().ScreenHeight() - VisibleStrip;
+}
+
+void MainForm::Form_Activate()
+{
+    if (FirstActivationDone)
+        return;
+    FirstActivationDone = true;
+
+    LoadFavoFile();
+
+    if (StartFolderMode > 0) {
+        if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
+            FileFind.setText(DefaultFilter);
+            return;
+        }
+        const bool sv = m_module.SwedishLanguage;
+        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + DefaultPath +
+                                 MainFormText::StartFolderMissing2.text(sv) + host().HomeFolder() +
+                                 MainFormText::StartFolderMissing3.text(sv),
+                             MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
+        Command_GotoSavedPath.setEnabled(false);
+        Menu_GoToSavedPath.setEnabled(false);
+        openStartFolder(host().HomeFolder());
+    }
+}
+
+bool MainForm::openStartFolder(const QString& path)
+{
+    FilterWarningPending = false;
+    DirList.SetFocus();
+    try {
+        DirList.setPath(path);
+        return true;
+    } catch (const RunTimeError&) {
+        return false;
+    }
+}
+
+void MainForm::Form_Unload()
+{
+    writeSettingsAtExit();
+    if (m_module.FavoListChanged)
+        SaveFavoFile();
+}
+
+void MainForm::writeSettingsAtExit()
+{
+    namespace Key = StartSettings;
+
+    if (Menu_StartPosition.Checked() != UseSavedStartPosition)
+        host().SaveSetting(Key::UseSavedStartPosition, Key::FlagText(Menu_StartPosition.Checked()));
+    // A minimised window reports a position that means nothing; keep the stored one.
+    if (Menu_StartPosition.Checked() && !Minimized()) {
+        if (Left() != StartPosX && NumberText::ToInt16(Left()))
+            host().SaveSetting(Key::StartPosX, Key::IntText(Left()));
+        if (Top() != StartPosY && NumberText::ToInt16(Top()))
+            host().SaveSetting(Key::StartPosY, Key::IntText(Top()));
+    }
+
+    if (CurFavoFile != StartFavoFile)
+        host().SaveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));
+
+    if (StartFolderMode >= 1) {
+        QString modeText = QStringLiteral("1");
+        if (StartFolderMode == 2) {
+            DefaultPath = DirList.List(DirList.ListIndex());
+            DefaultFilter = FileFind.Text();
+            modeText = QStringLiteral("2");
+        }
+        if (DefaultPath != LoadedDefaultPath)
+            host().SaveSetting(Key::DefaultPath, DefaultPath);
+        if (DefaultFilter != LoadedDefaultFilter)
+            host().SaveSetting(Key::DefaultFilter, DefaultFilter);
+        if (StartFolderModeChanged)
+            host().SaveSetting(Key::UseDefaultPath, modeText);
+    } else if (StartFolderModeChanged) {
+        host().SaveSetting(Key::UseDefaultPath, QStringLiteral("0"));
+    }
+}
+
+void MainForm::Command_Exit_Click()
+{
+    Unload();
+}
+
+void MainForm::Menu_Exit_Click()
+{
+    Unload();
+}
+
+void MainForm::QueryClose()
+{
+    Unload();
+}

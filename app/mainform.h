@@ -1,0 +1,220 @@
+#pragma once
+// The main window: favorites, folder tree and file list side by side, the button row, the menu
+// bar, and the state that ties them together. Its handlers are spread over the folders of the
+// subsystems they belong to; this header is the one place that lists them all.
+
+#include "platform/commandbutton.h"
+#include "platform/filelist.h"
+#include "platform/folderlist.h"
+#include "platform/form.h"
+#include "platform/label.h"
+#include "platform/listbox.h"
+#include "platform/menuitem.h"
+#include "platform/textbox.h"
+
+#include <array>
+#include <cstdint>
+
+class Module1;
+
+class MainForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(Module1& module);
+    ~MainForm() override;
+
+    Module1& module() const { return m_module; }
+
+    /// Client area as designed, in twips; the window is not resizable.
+    static constexpr int ClientWidth = 12810;
+    static constexpr int ClientHeight = 5670;
+
+    // The favorites: three parallel lists, only the names visible.
+    ListBox FavoDirList;
+    ListBox FavoDirPath;
+    ListBox FavoFileFilter;
+
+    FolderList DirList;
+    ::FileList FileList;
+    TextBox FileFind;
+
+    Label Label1;
+    Label Label2;
+    Label Label3;
+
+    CommandButton Command_GotoSavedPath;
+    CommandButton Command_UpOneLevel;
+    CommandButton Command_RefreshFolderList;
+    CommandButton Command_OpenExplorer;
+    CommandButton Command_RefreshFileList;
+    CommandButton Command_Exit;
+
+    MenuItem Menu_File;
+    std::array<MenuItem, 5> Menu_FavoFileItems;
+    MenuItem Menu_Sep1;
+    MenuItem Menu_StartPosition;
+    MenuItem Menu_DefaultPath;
+    MenuItem Menu_NoDefaultPath;
+    MenuItem Menu_Sep2;
+    MenuItem Menu_UseCurrentPath;
+    MenuItem Menu_SavePath;
+    MenuItem Menu_UseExitPath;
+    MenuItem Menu_Sep3;
+    MenuItem Menu_GoToSavedPath;
+    MenuItem Menu_Language;
+    MenuItem Menu_Sep4;
+    MenuItem Menu_Exit;
+    MenuItem Menu_ChangeDrive;
+    MenuItem Menu_FavoDirs;
+    MenuItem Menu_OpenFolder;
+    MenuItem Menu_Sep5;
+    MenuItem Menu_AddDir;
+    MenuItem Menu_AddSeparator;
+    MenuItem Menu_RemoveFolder;
+    MenuItem Menu_RenameFolder;
+    MenuItem Menu_UndoChanges;
+    MenuItem Menu_Sep6;
+    MenuItem Menu_EditFavoFile;
+    MenuItem Menu_SaveFavoFile;
+    MenuItem Menu_Sep7;
+    MenuItem Menu_RefreshFolderList;
+    MenuItem Menu_RefreshFilesList;
+    std::array<MenuItem, 5> Menu_FFItems;
+    MenuItem Menu_About;
+
+    /// The control arrays, indices 1 to 5.
+    MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
+    MenuItem& Menu_FF(int16_t Index) { return Menu_FFItems.at(Index - 1); }
+
+    /// The menu bar in order.
+    const std::vector<MenuItem*>& MenuBar() const { return m_menuBar; }
+
+    // Start and end (app/).
+    void Command_Exit_Click();
+    void Menu_Exit_Click();
+    /// Closing through the window system.
+    void QueryClose();
+
+    // Captions and language (ui/).
+    void Menu_Language_Click();
+
+    // Startup folder, filter and window position (app/).
+    void Menu_StartPosition_Click();
+    void Menu_NoDefaultPath_Click();
+    void Menu_UseCurrentPath_Click();
+    void Menu_SavePath_Click();
+    void Menu_UseExitPath_Click();
+    void Menu_GoToSavedPath_Click();
+    void Command_GotoSavedPath_Click();
+
+    // Saving and switching favorites files (favorites/).
+    void Menu_FavoFile_Click(int16_t Index);
+    void Menu_FF_Click(int16_t Index);
+    void Menu_SaveFavoFile_Click();
+    void Menu_UndoChanges_Click();
+    void Menu_EditFavoFile_Click();
+
+    // Change drive (browse/).
+    void Menu_ChangeDrive_Click();
+
+    // Folder and file panes (browse/).
+    void DirList_Change();
+    void DirList_GotFocus();
+    void DirList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void DirList_KeyPress(int16_t& KeyAscii);
+    void DirList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FileFind_Change();
+    void FileFind_DblClick();
+    void FileFind_GotFocus();
+    void FileFind_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FileList_DblClick();
+    void FileList_GotFocus();
+    void FileList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void FileList_KeyPress(int16_t& KeyAscii);
+    void FileList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Command_UpOneLevel_Click();
+    void Command_RefreshFolderList_Click();
+    void Menu_RefreshFolderList_Click();
+    void Command_RefreshFileList_Click();
+    void Menu_RefreshFilesList_Click();
+
+    // Opening folders and files (browse/).
+    void Command_OpenExplorer_Click();
+    void Menu_OpenFolder_Click();
+
+    // Favorites pane (favoedit/).
+    void FavoDirList_Click();
+    void FavoDirList_GotFocus();
+    void FavoDirList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void FavoDirList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FavoDirList_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void Menu_FavoDirs_Click();
+    void Menu_RemoveFolder_Click();
+    void Menu_AddSeparator_Click();
+    void Menu_AddDir_Click();
+    void Menu_RenameFolder_Click();
+
+    // About box (about/).
+    void Menu_About_Click();
+
+    // Main window state, read by the handlers and by tests.
+    int16_t CurFavoFile = 1;
+    int16_t StartFavoFile = 1;
+    QString FavoFilePath;
+    bool UseSavedStartPosition = false;
+    int16_t StartPosX = 0;
+    int16_t StartPosY = 0;
+    int16_t StartFolderMode = 0;
+    bool StartFolderModeChanged = false;
+    QString DefaultPath;
+    QString DefaultFilter;
+    QString LoadedDefaultPath;
+    QString LoadedDefaultFilter;
+    bool KeepFavoSelection = false;
+    bool FilterWarningPending = false;
+    int16_t FavoDownIndex = 0;
+    bool SkipFavoMouseUp = false;
+    bool FirstActivationDone = false;
+
+    /// The favorites file whose last load stopped at a faulty line; a save over it keeps a copy.
+    QString FaultyFavoFilePath;
+
+    // Private routines of the main window; public so that tests can drive them.
+    void LoadFavoFile();
+    void SaveFavoFile();
+    void MarkFavoFileMenus();
+    void SetCaptions();
+    void OpenSelectedFile();
+    void RemoveSelectedFavorite();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+private:
+    void buildMenus();
+    void placeControls();
+    void connectEvents();
+    void buildAppVersion();
+    void placeWindow();
+    bool positionOnScreen(int left, int top) const;
+    /// Opens a start-up folder in the tree; false when it cannot be shown.
+    bool openStartFolder(const QString& path);
+    void writeSettingsAtExit();
+    /// Every edit of the favorites ends here: the list differs from its file.
+    void markFavoritesChanged();
+    /// Shows the one-time filter warning; No clears the filter.
+    void showFilterWarning();
+    /// Tells why a favorite's folder cannot be opened and offers to remove or edit it.
+    void reportFavoriteFailure(int16_t errorNumber);
+    /// Asks whether to save unsaved changes first; false when the user cancels or the save failed.
+    bool saveChangesFirst(const QString& prompt, const QString& title);
+    /// The message for a folder or file that vanished; true when the user wants the pane re-read.
+    bool askRefresh(const QString& title, const QString& prompt);
+
+    Module1& m_module;
+    std::vector<MenuItem*> m_menuBar;
+};

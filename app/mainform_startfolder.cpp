@@ -1,0 +1,80 @@
+// Where the program starts: the window position item, the three startup-folder modes, saving
+// the open folder and filter, and going to the saved folder.
+
+#include "app/mainform.h"
+#include "app/module1.h"
+#include "ui/mainformtexts.h"
+
+#include <QFileInfo>
+
+void MainForm::Menu_StartPosition_Click()
+{
+    Menu_StartPosition.setChecked(!Menu_StartPosition.Checked());
+}
+
+void MainForm::Menu_NoDefaultPath_Click()
+{
+    Menu_UseCurrentPath.setChecked(false);
+    Menu_UseExitPath.setChecked(false);
+    Menu_NoDefaultPath.setChecked(true);
+    Menu_SavePath.setEnabled(false);
+    Menu_GoToSavedPath.setEnabled(false);
+    Command_GotoSavedPath.setEnabled(false);
+    StartFolderModeChanged = true;
+    StartFolderMode = 0;
+}
+
+void MainForm::Menu_UseCurrentPath_Click()
+{
+    Menu_UseCurrentPath.setChecked(true);
+    Menu_UseExitPath.setChecked(false);
+    Menu_NoDefaultPath.setChecked(false);
+    Menu_SavePath.setEnabled(true);
+    Menu_GoToSavedPath.setEnabled(true);
+    Command_GotoSavedPath.setEnabled(true);
+    StartFolderMode = 1;
+    Menu_SavePath_Click();
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(MainFormText::StartFolderSaved.text(sv), MsgStyle::OKOnly,
+                         MainFormText::StartFolderTitle.text(sv));
+    StartFolderModeChanged = true;
+}
+
+void MainForm::Menu_SavePath_Click()
+{
+    DefaultPath = DirList.List(DirList.ListIndex());
+    DefaultFilter = FileFind.Text();
+    Command_GotoSavedPath.setEnabled(true);
+    Menu_GoToSavedPath.setEnabled(true);
+}
+
+void MainForm::Menu_UseExitPath_Click()
+{
+    Menu_UseCurrentPath.setChecked(false);
+    Menu_UseExitPath.setChecked(true);
+    Menu_NoDefaultPath.setChecked(false);
+    Menu_SavePath.setEnabled(false);
+    Menu_GoToSavedPath.setEnabled(false);
+    Command_GotoSavedPath.setEnabled(false);
+    StartFolderMode = 2;
+    StartFolderModeChanged = true;
+}
+
+void MainForm::Menu_GoToSavedPath_Click()
+{
+    if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
+        FileFind.setText(DefaultFilter);
+        return;
+    }
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(MainFormText::SavedFolderMissing1.text(sv) + DefaultPath +
+                             MainFormText::SavedFolderMissing2.text(sv),
+                         MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
+    Command_GotoSavedPath.setEnabled(false);
+    Menu_GoToSavedPath.setEnabled(false);
+}
+
+void MainForm::Command_GotoSavedPath_Click()
+{
+    Menu_GoToSavedPath_Click();
+}

@@ -1,0 +1,71 @@
+#include "app/module1.h"
+
+#include "about/aboutform.h"
+#include "app/mainform.h"
+#include "browse/changedriveform.h"
+#include "favoedit/adddirform.h"
+#include "favoedit/addfilterform.h"
+#include "favoedit/renamedirform.h"
+#include "ui/messbox.h"
+
+Module1::Module1(Host& host) : m_host(host) {}
+
+Module1::~Module1() = default;
+
+int16_t Module1::ShowMessBox(const QString& prompt, int16_t style, const QString& title)
+{
+    MessPrompt = prompt;
+    MessButtons = style;
+    MessTitle = title;
+    messBox().ShowModal();
+    return MessAnswer;
+}
+
+MainForm& Module1::mainForm()
+{
+    if (!m_mainForm)
+        m_mainForm = std::make_unique<MainForm>(*this);
+    return *m_mainForm;
+}
+
+MessBox& Module1::messBox()
+{
+    if (!m_messBox)
+        m_messBox = std::make_unique<MessBox>(*this);
+    return *m_messBox;
+}
+
+AddDirForm& Module1::addDirForm()
+{
+    if (!m_addDirForm)
+        m_addDirForm = std::make_unique<AddDirForm>(*this);
+    return *m_addDirForm;
+}
+
+RenameDirForm& Module1::renameDirForm()
+{
+    if (!m_renameDirForm)
+        m_renameDirForm = std::make_unique<RenameDirForm>(*this);
+    return *m_renameDirForm;
+}
+
+AddFilterForm& Module1::addFilterForm()
+{
+    if (!m_addFilterForm)
+        m_addFilterForm = std::make_unique<AddFilterForm>(*this);
+    return *m_addFilterForm;
+}
+
+ChangeDriveForm& Module1::changeDriveForm()
+{
+    if (!m_changeDriveForm)
+        m_changeDriveForm = std::make_unique<ChangeDriveForm>(*this);
+    return *m_changeDriveForm;
+}
+
+AboutForm& Module1::aboutForm()
+{
+    if (!m_aboutForm)
+        m_aboutForm = std::make_unique<AboutForm>(*this);
+    return *m_aboutForm;
+}

@@ -1,0 +1,62 @@
+#include "app/startsettings.h"
+
+#include "platform/host.h"
+#include "platform/numbertext.h"
+
+namespace StartSettings {
+
+namespace {
+
+std::optional<int16_t> readInt16(Host& host, const QString& key)
+{
+    const QString text = host.GetSetting(key, QString());
+    if (!NumberText::StartsWithNumber(text))
+        return std::nullopt;
+    return NumberText::ToInt16(NumberText::Val(text));
+}
+
+} // namespace
+
+bool ReadUseSavedStartPosition(Host& host)
+{
+    const QString text = host.GetSetting(UseSavedStartPosition, QStringLiteral("False")).trimmed();
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (NumberText::StartsWithNumber(text))
+        return NumberText::Val(text) != 0;
+    return false;
+}
+
+std::optional<int16_t> ReadPosition(Host& host, const QString& key)
+{
+    return readInt16(host, key);
+}
+
+int16_t ReadStartFolderMode(Host& host)
+{
+    const std::optional<int16_t> mode = readInt16(host, UseDefaultPath);
+    return mode && *mode >= 0 && *mode <= 2 ? *mode : int16_t(0);
+}
+
+QString ReadText(Host& host, const QString& key)
+{
+    return host.GetSetting(key, QString());
+}
+
+int16_t ReadFavoFile(Host& host)
+{
+    const std::optional<int16_t> file = readInt16(host, DefaultFavoFile);
+    return file && *file >= 1 && *file <= 5 ? *file : int16_t(1);
+}
+
+QString FlagText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString IntText(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace StartSettings

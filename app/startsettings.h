@@ -1,0 +1,34 @@
+#pragma once
+// The stored start-up settings: each key's name, its default, and how a stored text is read.
+// A stored value outside its meaning reads as the default.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class Host;
+
+namespace StartSettings {
+
+inline const QString UseSavedStartPosition = QStringLiteral("UseSavedStartPosition");
+inline const QString StartPosX = QStringLiteral("StartPosX");
+inline const QString StartPosY = QStringLiteral("StartPosY");
+inline const QString UseDefaultPath = QStringLiteral("UseDefaultPath");
+inline const QString DefaultPath = QStringLiteral("DefaultPath");
+inline const QString DefaultFilter = QStringLiteral("DefaultFilter");
+inline const QString DefaultFavoFile = QStringLiteral("DefaultFavoFile");
+
+/// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
+bool ReadUseSavedStartPosition(Host& host);
+/// A window edge in twips; nothing when missing or not a 16-bit number.
+std::optional<int16_t> ReadPosition(Host& host, const QString& key);
+/// 0, 1 or 2; anything else is 0.
+int16_t ReadStartFolderMode(Host& host);
+QString ReadText(Host& host, const QString& key);
+/// 1 to 5; anything else is 1.
+int16_t ReadFavoFile(Host& host);
+
+QString FlagText(bool value);
+QString IntText(int value);
+
+} // namespace StartSettings

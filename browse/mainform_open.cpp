@@ -1,0 +1,70 @@
+// Handing things over to the desktop: the highlighted folder to its file manager, the selected
+// file to its associated program; both checked first, with the offer to re-read a stale pane.
+
+#include "app/mainform.h"
+#include "app/module1.h"
+#include "browse/changedriveform.h"
+#include "platform/host.h"
+#include "ui/mainformtexts.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool isHidden(const QString& path)
+{
+    return QFileInfo(path).fileName().startsWith(QLatin1Char('.'));
+}
+
+} // namespace
+
+void MainForm::Command_OpenExplorer_Click()
+{
+    const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
+    if (QFileInfo(folder).isDir()) {
+        host().ShellOpen(folder);
+    } else {
+        const bool sv = m_module.SwedishLanguage;
+        if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
+                       MainFormText::FolderMissing1.text(sv) + folder +
+                           MainFormText::FolderMissing2.text(sv)))
+            DirList.Refresh();
+    }
+    DirList.SetFocus();
+}
+
+void MainForm::Menu_OpenFolder_Click()
+{
+    Command_OpenExplorer_Click();
+}
+
+void MainForm::OpenSelectedFile()
+{
+    if (FileList.ListIndex() < 0)
+        return;
+    QString path = FileList.Path();
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    const QString name = FileList.List(FileList.ListIndex());
+    path += name;
+
+    const QFileInfo file(path);
+    if (file.isFile() && !isHidden(path)) {
+        host().ShellOpen(path);
+        return;
+    }
+    const bool sv = m_module.SwedishLanguage;
+    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv),
+                   MainFormText::FileMissing1.text(sv) + name + MainFormText::FileMissing2.text(sv)))
+        FileList.Refresh();
+}
+
+bool MainForm::askRefresh(const QString& title, const QString& prompt)
+{
+    return m_module.ShowMessBox(prompt, MsgStyle::YesNo, title) == MsgAnswer::Yes;
+}
+
+void MainForm::Menu_ChangeDrive_Click()
+{
+    m_module.changeDriveForm().ShowModal();
+}

@@ -1,0 +1,205 @@
+// The favorites pane of the main window: opening a favorite with its filter, what happens when
+// its folder cannot be shown, drag reorder, removing, separators and the favorites menu.
+
+#include "app/mainform.h"
+#include "app/module1.h"
+#include "favoedit/adddirform.h"
+#include "favoedit/renamedirform.h"
+#include "platform/host.h"
+#include "platform/runtimeerror.h"
+#include "platform/volumes.h"
+#include "ui/mainformtexts.h"
+
+#include <QDir>
+
+namespace {
+
+const QString SeparatorPath = QStringLiteral("-");
+
+} // namespace
+
+void MainForm::FavoDirList_Click()
+{
+    const int16_t i = FavoDirList.ListIndex();
+    if (i == -1)
+        return;
+    if (FavoDirPath.List(i) == SeparatorPath)
+        return;
+    try {
+        KeepFavoSelection = true;
+        FileFind.setText(FavoFileFilter.List(i));
+        FilterWarningPending = false;
+        const QString path = FavoDirPath.List(i);
+        // The tree reports no change for the folder it shows, so run the change handling here.
+        if (!path.isEmpty() && DirList.Path() == QDir::cleanPath(path))
+            DirList_Change();
+        else
+            DirList.setPath(path);
+        if (!FileFind.Text().isEmpty())
+            FilterWarningPending = true;
+    } catch (const RunTimeError& error) {
+        // The folder change that would have consumed it never came.
+        KeepFavoSelection = false;
+        if (error.Number() == ErrNo::InvalidArgument)
+            return;
+        reportFavoriteFailure(error.Number());
+        SkipFavoMouseUp = true;
+    }
+}
+
+void MainForm::reportFavoriteFailure(int16_t errorNumber)
+{
+    namespace T = MainFormText;
+    const bool sv = m_module.SwedishLanguage;
+    const QString path = FavoDirPath.List(FavoDirList.ListIndex());
+    QString title;
+    QString prompt;
+    switch (errorNumber) {
+    case ErrNo::DeviceUnavailable:
+        title = T::DriveErrorTitle.text(sv);
+        prompt = T::DriveNotReady1.text(sv) + Volumes::MountPointOf(path) + T::DriveNotReady2.text(sv);
+        break;
+    case ErrNo::PathFileAccess:
+    case ErrNo::PermissionDenied:
+        title = T::PathErrorTitle.text(sv);
+        prompt = T::AccessDenied1.text(sv) + path + T::AccessDenied2.text(sv);
+        break;
+    case ErrNo::PathNotFound:
+        title = T::PathErrorTitle.text(sv);
+        prompt = T::FolderNotExist1.text(sv) + path + T::FolderNotExist2.text(sv);
+        break;
+    default:
+        m_module.ShowMessBox(T::UnknownError.text(sv), MsgStyle::OKOnly, T::ErrorTitle.text(sv));
+        return;
+    }
+    const int16_t answer =
+        m_module.ShowMessBox(prompt + T::RemoveOrEdit.text(sv), MsgStyle::YesNoCancel, title);
+    if (answer == MsgAnswer::Yes) {
+        RemoveSelectedFavorite();
+    } else if (answer == MsgAnswer::No) {
+        m_module.EditFilterOnly = false;
+        m_module.renameDirForm().ShowModal();
+    }
+}
+
+void MainForm::FavoDirList_GotFocus()
+{
+    Command_OpenExplorer.setEnabled(false);
+}
+
+void MainForm::FavoDirList_KeyDown(int16_t& KeyCode, int16_t Shift)
+{
+    if (KeyCode == KeyCode::Space) {
+        if (Shift == 0)
+            DirList.SetFocus();
+        else
+            FileList.SetFocus();
+    } else if (KeyCode == KeyCode::Delete) {
+        RemoveSelectedFavorite();
+    }
+}
+
+void MainForm::FavoDirList_MouseDown(int16_t Button, int16_t, float, float)
+{
+    FavoDownIndex = FavoDirList.ListIndex();
+    if (Button == MouseButton::Right)
+        host().PopupMenu(*this, Menu_FavoDirs);
+}
+
+void MainForm::FavoDirList_MouseUp(int16_t, int16_t, float, float)
+{
+    if (SkipFavoMouseUp) {
+        SkipFavoMouseUp = false;
+        return;
+    }
+    const int16_t from = FavoDownIndex;
+    const int16_t to = FavoDirList.ListIndex();
+    if (to == from || to == -1)
+        return;
+
+    const bool movingUp = to < from;
+    const int16_t insertAt = movingUp ? to : int16_t(to + 1);
+    const int16_t removeAt = movingUp ? int16_t(from + 1) : from;
+    for (ListBox* list : {&FavoDirList, &FavoDirPath, &FavoFileFilter})
+        list->AddItem(list->List(from), insertAt);
+    for (ListBox* list : {&FavoDirList, &FavoDirPath, &FavoFileFilter})
+        list->RemoveItem(removeAt);
+    FavoDirList.setListIndex(to);
+    markFavoritesChanged();
+}
+
+void MainForm::RemoveSelectedFavorite()
+{
+    namespace T = MainFormText;
+    const bool sv = m_module.SwedishLanguage;
+    int16_t i = FavoDirList.ListIndex();
+    if (i == -1)
+        return;
+    if (FavoDirList.ListCount() == 1) {
+        m_module.ShowMessBox(T::RemoveItemError.text(sv), MsgStyle::OKOnly, T::RemoveItemErrorTitle.text(sv));
+        return;
+    }
+    const QString name = FavoDirList.List(i);
+    if (m_module.ShowMessBox(T::RemoveItem1.text(sv) + name + T::RemoveItem2.text(sv), MsgStyle::OKCancel,
+                             T::RemoveItemTitle.text(sv)) == MsgAnswer::Cancel)
+        return;
+    FavoDirList.RemoveItem(i);
+    FavoDirPath.RemoveItem(i);
+    FavoFileFilter.RemoveItem(i);
+    if (i > FavoDirList.ListCount() - 1)
+        i = FavoDirList.ListCount() - 1;
+    FavoDirList.setListIndex(i);
+    markFavoritesChanged();
+}
+
+void MainForm::Menu_AddSeparator_Click()
+{
+    namespace T = MainFormText;
+    const bool sv = m_module.SwedishLanguage;
+    const int16_t i = FavoDirList.ListIndex();
+    if (i == -1)
+        return;
+    const QString name = FavoDirList.List(i);
+    if (m_module.ShowMessBox(T::InsertSeparator1.text(sv) + name + T::InsertSeparator2.text(sv),
+                             MsgStyle::OKCancel, T::InsertSeparatorTitle.text(sv)) == MsgAnswer::Cancel)
+        return;
+    FavoDirList.AddItem(SeparatorPath, int16_t(i + 1));
+    FavoDirPath.AddItem(SeparatorPath, int16_t(i + 1));
+    FavoFileFilter.AddItem(QString(), int16_t(i + 1));
+    markFavoritesChanged();
+}
+
+void MainForm::Menu_RemoveFolder_Click()
+{
+    RemoveSelectedFavorite();
+}
+
+void MainForm::Menu_FavoDirs_Click()
+{
+    const bool inFavorites = ActiveControl() == &FavoDirList;
+    Menu_OpenFolder.setEnabled(!inFavorites);
+    Menu_AddDir.setEnabled(!inFavorites);
+    Menu_AddSeparator.setEnabled(inFavorites);
+    Menu_RemoveFolder.setEnabled(inFavorites);
+    Menu_RenameFolder.setEnabled(inFavorites);
+}
+
+void MainForm::Menu_AddDir_Click()
+{
+    m_module.addDirForm().ShowModal();
+}
+
+void MainForm::Menu_RenameFolder_Click()
+{
+    if (FavoDirList.ListIndex() == -1)
+        return;
+    m_module.EditFilterOnly = false;
+    m_module.renameDirForm().ShowModal();
+}
+
+void MainForm::markFavoritesChanged()
+{
+    m_module.FavoListChanged = true;
+    Menu_UndoChanges.setEnabled(true);
+    Menu_SaveFavoFile.setEnabled(true);
+}

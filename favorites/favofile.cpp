@@ -1,0 +1,156 @@
+// The favorites data file format and its atomic writer.
+
+#include "favorites/favofile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cerrno>
+
+namespace {
+
+// Windows-1252 where it differs from Latin-1. The five unassigned bytes keep their C1 code,
+// as the system's own conversion does.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeCp1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t(b));
+    }
+    return text;
+}
+
+// Follows a chain of symbolic links to the file that is really written; a dangling link gives
+// the path it points to, so the link survives the first save as well.
+QString resolveLinks(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+} // namespace
+
+QString FavoFileName(int16_t n)
+{
+    return n > 1 ? QStringLiteral("FavoDirs%1.dat").arg(n) : QStringLiteral("FavoDirs.dat");
+}
+
+QString LegacyFavoFilePath(const QString& favoFilePath)
+{
+    QString legacy = favoFilePath;
+    if (legacy.endsWith(QLatin1String(".dat")))
+        legacy.replace(legacy.size() - 3, 3, QStringLiteral("txt"));
+    return legacy;
+}
+
+bool IsSwedishHeader(const QString& header)
+{
+    return header.contains(QLatin1String("Fyll"), Qt::CaseSensitive);
+}
+
+QString DecodeFavoText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(bytes);
+}
+
+QStringList SplitFavoLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray EncodeFavoLines(const QStringList& lines)
+{
+    return lines.join(QLatin1String("\r\n")).toUtf8();
+}
+
+QByteArray DefaultFavoFileBytes(const QString& homeFolder)
+{
+    return EncodeFavoLines({FavoHeaderDefault, ComposeFavoLine(QStringLiteral("Home"), homeFolder, {})});
+}
+
+ParsedFavoLine ParseFavoLine(const QString& line)
+{
+    ParsedFavoLine parsed;
+    QString rest = line;
+    qsizetype pair = line.lastIndexOf(QLatin1String("**"));
+    if (pair >= 0) {
+        while (pair > 0 && line.at(pair - 1) == u'*')
+            --pair;
+        if (pair + 1 > MaxFavoLinePosition) {
+            parsed.outcome = ParsedFavoLine::TooLong;
+            return parsed;
+        }
+        parsed.entry.filter = line.mid(pair + 2);
+        rest.truncate(pair);
+    }
+    const qsizetype star = rest.indexOf(u'*');
+    if (star < 0) {
+        parsed.outcome = ParsedFavoLine::DataError;
+        parsed.entry.filter.clear();
+        return parsed;
+    }
+    if (star + 1 > MaxFavoLinePosition) {
+        parsed.outcome = ParsedFavoLine::TooLong;
+        parsed.entry.filter.clear();
+        return parsed;
+    }
+    parsed.outcome = ParsedFavoLine::Entry;
+    parsed.entry.name = rest.left(star);
+    parsed.entry.path = rest.mid(star + 1);
+    return parsed;
+}
+
+QString ComposeFavoLine(const QString& name, const QString& path, const QString& filter)
+{
+    QString line = name + u'*' + path;
+    if (!filter.isEmpty())
+        line += QLatin1String("**") + filter;
+    return line;
+}
+
+FavoWriteResult WriteFavoFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(resolveLinks(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    // commit() can report success after a short write, so every step is checked here.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        // The file device loses the system's reason for a failed buffered write.
+        const int err = errno;
+        const QString error = err != 0 ? qt_error_string(err) : file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}

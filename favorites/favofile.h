@@ -1,0 +1,90 @@
+#pragma once
+// The favorites data file on its own: file names, header lines, text decoding, the line syntax
+// both ways, and an atomic writer. MainForm's loader and saver are built on top of this.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+/// One favorite: the triple held at one index of the three favorites lists.
+struct FavoritesEntry
+{
+    QString name;
+    QString path;
+    QString filter;
+
+    friend bool operator==(const FavoritesEntry&, const FavoritesEntry&) = default;
+};
+
+/// Header written by the saver while the interface is English.
+inline const QString FavoHeaderEnglish =
+    QStringLiteral("Enter below: [Folder Shortcut name][*][Full path][**][File filter] without brackets "
+                   "(** & File filter are optional) - don't remove this line !");
+/// Header written by the saver while the interface is Swedish.
+inline const QString FavoHeaderSwedish =
+    QStringLiteral("Fyll i nedan: [Folder Genvägsnamn][*][Full sökväg][**][Filfilter] utan paranteser "
+                   "(** & Filfilter är valfritt) - Ta inte bort denna rad !");
+/// Header of the default file that the loader writes when there is no usable data file.
+inline const QString FavoHeaderDefault = QStringLiteral(
+    "Enter below: [Folder Shortcut name][*][Full path] without brackets - don't remove this line !");
+
+/// Character positions in a line were 16-bit in the file's original reader; a line that needs a
+/// larger one is refused rather than read differently.
+constexpr qsizetype MaxFavoLinePosition = 32767;
+
+/// "FavoDirs.dat" for file 1, "FavoDirs2.dat" .. "FavoDirs5.dat" for the others.
+QString FavoFileName(int16_t n);
+/// The earlier release's name of the same file: the extension "txt" in place of "dat".
+QString LegacyFavoFilePath(const QString& favoFilePath);
+
+/// The header selects Swedish when it holds "Fyll" anywhere, in exactly that case.
+bool IsSwedishHeader(const QString& header);
+
+/// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped), else Windows-1252.
+QString DecodeFavoText(const QByteArray& bytes);
+
+/// Lines as read: CR LF, CR alone and LF alone each end a line; the last line may lack a line
+/// end, and a line end after it adds no empty line.
+QStringList SplitFavoLines(const QString& text);
+
+/// Joins lines with CR LF, the last one without a line end, as UTF-8.
+QByteArray EncodeFavoLines(const QStringList& lines);
+
+/// The default file: its header, then one favorite "Home" for the user's home folder.
+QByteArray DefaultFavoFileBytes(const QString& homeFolder);
+
+/// How one line after the header reads. Empty lines are skipped by the reader before this.
+struct ParsedFavoLine
+{
+    enum Outcome
+    {
+        Entry,
+        DataError, ///< no "*" left once the filter is cut off
+        TooLong,   ///< a separator beyond MaxFavoLinePosition
+    };
+    Outcome outcome = DataError;
+    FavoritesEntry entry;
+};
+
+/// The filter follows the last "**" (or, when that pair ends a longer run of asterisks, the
+/// run's first two asterisks, so that a filter starting with "*" reads back as written); the
+/// first "*" of the rest separates name and path. Nothing is trimmed.
+ParsedFavoLine ParseFavoLine(const QString& line);
+
+/// Name "*" path, then "**" filter when there is a filter.
+QString ComposeFavoLine(const QString& name, const QString& path, const QString& filter);
+inline QString ComposeFavoLine(const FavoritesEntry& entry)
+{
+    return ComposeFavoLine(entry.name, entry.path, entry.filter);
+}
+
+struct FavoWriteResult
+{
+    bool ok = false;
+    QString error; ///< the system's reason when not ok
+};
+
+/// Replaces the file with `bytes` through a temporary file renamed into place, so a failure
+/// never leaves a truncated file. A symbolic link stays a link: its target is replaced.
+FavoWriteResult WriteFavoFileBytes(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,35 @@
+// Wayfolder: the application, the real host, the main window.
+
+#include "app/mainform.h"
+#include "app/module1.h"
+#include "platform/qt/eventguard.h"
+#include "platform/qt/mainwindow.h"
+#include "platform/qt/qthost.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Wayfolder"));
+    // The main form's unload ends the program, not the closing of its last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtHost host;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    EventGuard::run("Form_Load", [&] { form.Load(); });
+    if (!form.IsLoaded())
+        return 0;
+
+    MainWindow window(form, host.scale());
+    window.show();
+    // The first activation loads the favorites and may show messages; it runs once the event
+    // loop has put the window on the screen.
+    QTimer::singleShot(0, &window,
+                       [&form] { EventGuard::run("Form_Activate", [&form] { form.Activate(); }); });
+    return QApplication::exec();
+}

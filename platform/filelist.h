@@ -1,0 +1,58 @@
+#pragma once
+// The files of one folder that match a pattern, in case-insensitive name order. Hidden files,
+// folders and anything but regular files (and links to them) are never listed.
+
+#include "browse/filepattern.h"
+#include "platform/control.h"
+
+#include <QString>
+#include <memory>
+
+class FileListing;
+
+class FileList : public Control
+{
+    Q_OBJECT
+
+public:
+    FileList(Form& form, const QString& name);
+    ~FileList() override;
+
+    const QString& Path() const { return m_path; }
+    /// Reads a folder (again, when it is the one listed) and lists its files through the
+    /// pattern. Throws RunTimeError when it cannot be read, leaving the list as it was.
+    void setPath(const QString& path);
+
+    /// "*" and "?" wildcards, case-insensitive, ";" between patterns; "*.*" matches every name.
+    /// Setting it filters the files read by the last setPath or Refresh again, without going
+    /// back to the disk.
+    const QString& Pattern() const { return m_pattern; }
+    void setPattern(const QString& pattern);
+
+    /// File name (no folder) of entry `index`; empty outside the list.
+    QString List(int index) const;
+    int ListCount() const;
+
+    int ListIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+
+    /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
+    void Refresh();
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    void RaiseDblClick() { raise(DblClick); }
+
+signals:
+    void itemsChanged();
+    void listIndexChanged();
+
+private:
+    void showListing(std::unique_ptr<FileListing> listing);
+
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+    FilePattern m_filePattern{m_pattern};
+    std::unique_ptr<FileListing> m_listing;
+    int m_listIndex = -1;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// A list of texts with one selected entry. Setting ListIndex runs Click before it returns.
+
+#include "platform/control.h"
+
+#include <QStringList>
+
+class ListBox : public Control
+{
+    Q_OBJECT
+
+public:
+    using Control::Control;
+
+    /// Appends, or inserts before `index` when it is 0..ListCount.
+    void AddItem(const QString& item, int16_t index = -1);
+    void RemoveItem(int16_t index);
+    void Clear();
+
+    /// The entry at `index`; an empty text beyond the ends.
+    QString List(int16_t index) const;
+    int16_t ListCount() const { return static_cast<int16_t>(m_items.size()); }
+
+    int16_t ListIndex() const { return m_listIndex; }
+    /// Selects an entry (-1 for none) and runs Click, even when it was selected already.
+    void setListIndex(int16_t index);
+
+    const QStringList& Items() const { return m_items; }
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+
+    void RaiseDblClick() { raise(DblClick); }
+
+signals:
+    void itemsChanged();
+    void listIndexChanged();
+
+private:
+    QStringList m_items;
+    int16_t m_listIndex = -1;
+};

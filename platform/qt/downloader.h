@@ -1,0 +1,38 @@
+#pragma once
+// Downloads one small file over HTTP(S) while the program's windows stay painted: a nested event
+// loop that takes no user input, a busy pointer, a time limit and a size cap. The local file is
+// replaced only when the whole answer arrived.
+
+#include <QString>
+#include <QUrl>
+#include <chrono>
+
+class Downloader
+{
+public:
+    /// Every way a download ends; Ok is 0, so that the value serves as the host's result.
+    enum class Result
+    {
+        Ok = 0,
+        Failed,    ///< no connection, an error status, a broken answer
+        TimedOut,  ///< no complete answer within the time limit
+        TooLarge,  ///< the answer is larger than the size cap
+        Refused,   ///< a scheme other than http(s), or a redirect to a less safe one
+        NotWritten ///< the local file could not be written
+    };
+
+    static constexpr std::chrono::milliseconds DefaultTimeLimit{10000};
+    static constexpr qint64 DefaultSizeCap = 64 * 1024;
+
+    std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
+    void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
+    qint64 sizeCap() const { return m_sizeCap; }
+    void setSizeCap(qint64 bytes) { m_sizeCap = bytes; }
+
+    /// Returns once the download has ended one way or another, at the latest after the time limit.
+    Result download(const QUrl& url, const QString& localPath) const;
+
+private:
+    std::chrono::milliseconds m_timeLimit = DefaultTimeLimit;
+    qint64 m_sizeCap = DefaultSizeCap;
+};

@@ -1,0 +1,48 @@
+#include "platform/qt/filelistbinding.h"
+
+#include "platform/filelist.h"
+
+#include <QListView>
+#include <QStyle>
+
+FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsScale& scale)
+    : ListViewBinding(list, view, scale), m_list(list),
+      m_fileIcon(view.style()->standardIcon(QStyle::SP_FileIcon))
+{
+    connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
+    connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
+    attachModel();
+    refresh();
+}
+
+int FileListBinding::currentRow() const
+{
+    return m_list.ListIndex();
+}
+
+void FileListBinding::selectRow(int row)
+{
+    m_list.setListIndex(row);
+}
+
+void FileListBinding::doubleClicked(int)
+{
+    m_list.RaiseDblClick();
+}
+
+int FileListBinding::rowCount() const
+{
+    return m_list.ListCount();
+}
+
+QVariant FileListBinding::rowData(int row, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_list.List(row);
+    case Qt::DecorationRole:
+        return m_fileIcon;
+    default:
+        return {};
+    }
+}

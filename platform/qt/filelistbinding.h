@@ -1,0 +1,29 @@
+#pragma once
+// A FileList shown as a QListView: a click or the arrow keys set ListIndex; a double click
+// raises DblClick. The rows are read from the control as they are drawn, so a folder of a
+// hundred thousand files costs no widget item per file.
+
+#include "platform/qt/listviewbinding.h"
+
+#include <QIcon>
+
+class FileList;
+
+class FileListBinding : public ListViewBinding
+{
+    Q_OBJECT
+
+public:
+    FileListBinding(FileList& list, QListView& view, const TwipsScale& scale);
+
+protected:
+    int currentRow() const override;
+    void selectRow(int row) override;
+    void doubleClicked(int row) override;
+    int rowCount() const override;
+    QVariant rowData(int row, int role) const override;
+
+private:
+    FileList& m_list;
+    QIcon m_fileIcon;
+};

@@ -1,0 +1,107 @@
+#include "platform/qt/formview.h"
+
+#include "platform/commandbutton.h"
+#include "platform/drivelist.h"
+#include "platform/filelist.h"
+#include "platform/folderlist.h"
+#include "platform/form.h"
+#include "platform/frame.h"
+#include "platform/label.h"
+#include "platform/line.h"
+#include "platform/listbox.h"
+#include "platform/qt/commandbuttonbinding.h"
+#include "platform/qt/drivelistbinding.h"
+#include "platform/qt/filelistbinding.h"
+#include "platform/qt/folderlistbinding.h"
+#include "platform/qt/framebinding.h"
+#include "platform/qt/labelbinding.h"
+#include "platform/qt/linebinding.h"
+#include "platform/qt/linewidget.h"
+#include "platform/qt/listboxbinding.h"
+#include "platform/qt/textboxbinding.h"
+#include "platform/textbox.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Creates the widget of type W and binds it with B when the control is a C.
+template <class C, class W, class B>
+QWidget* bindAs(Control& control, QWidget& parent, const TwipsScale& scale)
+{
+    auto* model = qobject_cast<C*>(&control);
+    if (!model)
+        return nullptr;
+    auto* widget = new W(&parent);
+    new B(*model, *widget, scale);
+    return widget;
+}
+
+} // namespace
+
+FormView::FormView(Form& form, const TwipsScale& scale, QObject* parent)
+    : QObject(parent), m_form(form), m_scale(scale)
+{
+    connect(&form, &Form::focusChanged, this, [this] { focusActiveControl(); });
+}
+
+QWidget* FormView::add(Control& control, QWidget& parent)
+{
+    QWidget* widget = nullptr;
+    for (auto bind :
+         {&bindAs<ListBox, QListView, ListBoxBinding>, &bindAs<FolderList, QListView, FolderListBinding>,
+          &bindAs<FileList, QListView, FileListBinding>, &bindAs<TextBox, QLineEdit, TextBoxBinding>,
+          &bindAs<Label, QLabel, LabelBinding>, &bindAs<CommandButton, QPushButton, CommandButtonBinding>,
+          &bindAs<Frame, QFrame, FrameBinding>, &bindAs<Line, LineWidget, LineBinding>,
+          &bindAs<DriveList, QComboBox, DriveListBinding>}) {
+        widget = bind(control, parent, m_scale);
+        if (widget)
+            break;
+    }
+    if (widget)
+        m_widgets[&control] = widget;
+    return widget;
+}
+
+void FormView::addRemaining(QWidget& parent)
+{
+    for (Control* control : m_form.Controls()) {
+        if (!m_widgets.count(control))
+            add(*control, parent);
+    }
+}
+
+QWidget* FormView::widgetFor(const Control* control) const
+{
+    const auto found = m_widgets.find(control);
+    return found == m_widgets.end() ? nullptr : found->second;
+}
+
+void FormView::applyTabOrder()
+{
+    std::vector<std::pair<Control*, QWidget*>> order;
+    for (Control* control : m_form.Controls()) {
+        QWidget* widget = widgetFor(control);
+        if (widget && widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(control, widget);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first->TabIndex() < b.first->TabIndex(); });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+void FormView::focusActiveControl()
+{
+    QWidget* widget = widgetFor(m_form.ActiveControl());
+    if (widget && !widget->hasFocus())
+        widget->setFocus(Qt::OtherFocusReason);
+}

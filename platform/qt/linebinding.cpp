@@ -1,0 +1,20 @@
+#include "platform/qt/linebinding.h"
+
+#include "platform/line.h"
+#include "platform/qt/linewidget.h"
+#include "platform/qt/twips.h"
+
+LineBinding::LineBinding(Line& line, LineWidget& widget, const TwipsScale& scale)
+    : ControlBinding(line, widget, scale), m_line(line), m_widget(widget)
+{
+    refresh();
+}
+
+void LineBinding::update()
+{
+    // A line has no box of its own: its ends are its geometry.
+    m_widget.setLine(QLine(scale().toPixels(m_line.X1()), scale().toPixels(m_line.Y1()),
+                           scale().toPixels(m_line.X2()), scale().toPixels(m_line.Y2())));
+    m_widget.setEnabled(m_line.Enabled());
+    m_widget.setVisible(m_line.Visible());
+}

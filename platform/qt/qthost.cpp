@@ -1,0 +1,181 @@
+#include "platform/qt/qthost.h"
+
+#include "about/aboutform.h"
+#include "favoedit/adddirform.h"
+#include "favoedit/addfilterform.h"
+#include "favoedit/renamedirform.h"
+#include "platform/desktopfolders.h"
+#include "platform/form.h"
+#include "platform/menuitem.h"
+#include "platform/qt/aboutdialog.h"
+#include "platform/qt/adddirdialog.h"
+#include "platform/qt/addfilterdialog.h"
+#include "platform/qt/eventguard.h"
+#include "platform/qt/menubinding.h"
+#include "platform/qt/messboxdialog.h"
+#include "platform/qt/renamedirdialog.h"
+#include "ui/messbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <memory>
+
+QtHost::QtHost() : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile())
+{
+    // The pictures live in this static library; nothing else would pull them into the program.
+    Q_INIT_RESOURCE(resources);
+    registerView(QStringLiteral("MessBox"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new MessBoxDialog(static_cast<MessBox&>(form), scale, parent);
+    });
+    registerView(QStringLiteral("AboutForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new AboutDialog(static_cast<AboutForm&>(form), scale, parent);
+    });
+    registerView(QStringLiteral("AddDirForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new AddDirDialog(static_cast<AddDirForm&>(form), scale, parent);
+    });
+    registerView(QStringLiteral("RenameDirForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new RenameDirDialog(static_cast<RenameDirForm&>(form), scale, parent);
+    });
+    registerView(QStringLiteral("AddFilterForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new AddFilterDialog(static_cast<AddFilterForm&>(form), scale, parent);
+    });
+}
+
+QtHost::~QtHost() = default;
+
+void QtHost::registerView(const QString& formName, ViewFactory factory)
+{
+    m_views[formName] = std::move(factory);
+}
+
+QString QtHost::GetSetting(const QString& key, const QString& defaultValue)
+{
+    return m_settings.Get(key, defaultValue);
+}
+
+void QtHost::SaveSetting(const QString& key, const QString& value)
+{
+    m_settings.Save(key, value);
+}
+
+QString QtHost::DataFolder()
+{
+    return DesktopFolders::Data();
+}
+
+QString QtHost::CacheFolder()
+{
+    return DesktopFolders::Cache();
+}
+
+QString QtHost::HomeFolder()
+{
+    return DesktopFolders::Home();
+}
+
+bool QtHost::StartProcess(const QString& program, const QStringList& arguments)
+{
+    // startDetached reports a missing program only after forking; look for it first.
+    QString found;
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo file(program);
+        if (file.isFile() && file.isExecutable())
+            found = program;
+    } else {
+        found = QStandardPaths::findExecutable(program);
+    }
+    if (found.isEmpty())
+        return false;
+    return QProcess::startDetached(found, arguments);
+}
+
+bool QtHost::ShellOpen(const QString& target)
+{
+    return StartProcess(QStringLiteral("xdg-open"), {target});
+}
+
+int QtHost::Download(const QString& url, const QString& localPath)
+{
+    return int(m_downloader.download(QUrl(url), localPath));
+}
+
+void QtHost::ClipboardSetText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtHost::ShowModal(Form& form)
+{
+    if (!form.IsLoaded())
+        return;
+    QWidget* owner = QApplication::activeWindow();
+    const auto view = m_views.find(form.Name());
+    std::unique_ptr<FormDialog> dialog(view != m_views.end() ? view->second(form, m_scale, owner)
+                                                             : FormDialog::generic(form, m_scale, owner));
+    dialog->centreOver(owner);
+    // The form may have unloaded while its view was built.
+    if (form.IsLoaded())
+        dialog->exec();
+}
+
+void QtHost::PopupMenu(Form&, MenuItem& menu)
+{
+    EventGuard::run("menu Click", [&] { menu.RaiseClick(); });
+    QMenu popup;
+    for (MenuItem* item : menu.Items())
+        new MenuBinding(*item, popup, MenuBinding::Choice::Return);
+    MenuItem* chosen = MenuBinding::itemFor(popup.exec(QCursor::pos()));
+    if (chosen)
+        EventGuard::run("menu Click", [&] { chosen->RaiseClick(); });
+}
+
+int QtHost::ScreenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? m_scale.toTwips(screen->availableGeometry().width()) : 0;
+}
+
+int QtHost::ScreenHeight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? m_scale.toTwips(screen->availableGeometry().height()) : 0;
+}
+
+QSize QtHost::MeasureText(const QString& text)
+{
+    // The label's own measure of its text, so that the size the form computes is the size shown;
+    // every line counts a full line spacing, which makes one line 195 twips in the design font.
+    const QFontMetrics metrics(QApplication::font("QLabel"));
+    const int lines = int(text.count(QLatin1Char('\n'))) + 1;
+    const int width = metrics.size(0, text).width();
+    return {m_scale.toTwipsCeil(width), m_scale.toTwipsCeil(lines * metrics.lineSpacing())};
+}
+
+void QtHost::SendEnter()
+{
+    QWidget* target = QApplication::focusWidget();
+    // Without an active window (no window manager yet) the modal window's focus still counts.
+    if (!target && QApplication::activeModalWidget())
+        target = QApplication::activeModalWidget()->focusWidget();
+    if (!target)
+        return;
+    // Posted, so that the handler that asked for it finishes before the key arrives.
+    const QString enter(QLatin1Char('\r'));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, enter));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, enter));
+}
+
+void QtHost::DoEvents()
+{
+    QCoreApplication::processEvents();
+}

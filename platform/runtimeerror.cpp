@@ -1,0 +1,45 @@
+#include "platform/runtimeerror.h"
+
+#include <cerrno>
+
+RunTimeError::RunTimeError(int16_t number, const QString& detail)
+    : std::runtime_error(QStringLiteral("run-time error %1 %2").arg(number).arg(detail).toStdString()),
+      m_number(number)
+{}
+
+static int16_t commonErrorNumber(int err, int16_t notFound)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return notFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ErrNo::PathFileAccess;
+    case EIO:
+    case ENXIO:
+    case ENOMEDIUM:
+    case ENODEV:
+    case ESTALE:
+    case EHOSTDOWN:
+    case ETIMEDOUT:
+        return ErrNo::DeviceUnavailable;
+    case EINVAL:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return ErrNo::InvalidArgument;
+    default:
+        return ErrNo::PathFileAccess;
+    }
+}
+
+int16_t FolderErrorNumber(int err)
+{
+    return commonErrorNumber(err, ErrNo::PathNotFound);
+}
+
+int16_t FileErrorNumber(int err)
+{
+    return commonErrorNumber(err, ErrNo::FileNotFound);
+}

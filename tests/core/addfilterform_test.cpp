@@ -1,0 +1,207 @@
+// The copy-path and add-filter dialog: the file name as the proposed filter, the full path on the
+// clipboard, the warning when a filter is active, and the dialog refusing to open without a file.
+
+#include "appfixture.h"
+#include "favoedit/addfilterform.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct AddFilter : AppFixture
+{
+    QString work;
+
+    AddFilter()
+    {
+        work = tmp.makeFolder("home/work");
+        for (const char* name : {"report.txt", "notes.txt", "image.png"})
+            tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+        writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
+    }
+
+    void onDialog(std::function<void(AddFilterForm&)> script)
+    {
+        host.onModal("AddFilterForm", [script](Form& f) { script(static_cast<AddFilterForm&>(f)); });
+    }
+
+    bool selectFile(const QString& name)
+    {
+        for (int i = 0; i < form.FileList.ListCount(); ++i) {
+            if (form.FileList.List(i) == name) {
+                form.FileList.setListIndex(i);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QStringList files() const
+    {
+        QStringList result;
+        for (int i = 0; i < form.FileList.ListCount(); ++i)
+            result << form.FileList.List(i);
+        return result;
+    }
+
+    void rightClickFile() { form.FileList_MouseDown(2, 0, 0, 0); }
+};
+
+} // namespace
+
+TEST(AddFilterForm, WithoutAnActiveFilterTheFileNameBecomesTheFilter)
+{
+    AddFilter app;
+    app.start();
+    ASSERT_TRUE(app.selectFile("report.txt"));
+    app.onDialog([](AddFilterForm& d) {
+        EXPECT_EQ(d.Caption(), "Copy Path / Add Filter");
+        EXPECT_EQ(d.Width(), 5670 + 90);
+        EXPECT_EQ(d.Height(), 1410 + 375);
+        EXPECT_EQ(d.Label_FileName.Caption(), "report.txt");
+        EXPECT_EQ(d.Text_NewFilterName.Text(), "report.txt");
+        EXPECT_TRUE(d.Command_Save.Enabled());
+        EXPECT_EQ(d.ActiveControl(), &d.Text_NewFilterName);
+        d.Command_Save.RaiseClick();
+    });
+    app.rightClickFile();
+    EXPECT_TRUE(app.host.messages.empty());
+    EXPECT_EQ(app.form.FileFind.Text(), "report.txt");
+    EXPECT_EQ(app.files(), QStringList({"report.txt"}));
+    EXPECT_FALSE(app.module.FavoListChanged);
+}
+
+TEST(AddFilterForm, CopyPathJoinsFolderAndNameWithOneSlashAndLeavesTheFilter)
+{
+    AddFilter app;
+    app.start();
+    app.host.clipboard = "old";
+    ASSERT_TRUE(app.selectFile("notes.txt"));
+    app.onDialog([](AddFilterForm& d) {
+        d.Text_NewFilterName.setText("edited");
+        d.Command_CopyPath.RaiseClick();
+    });
+    app.rightClickFile();
+    EXPECT_EQ(app.host.clipboard, app.work + "/notes.txt");
+    EXPECT_EQ(app.form.FileFind.Text(), "");
+
+    // At the root the folder already ends in its slash.
+    app.form.DirList.setPath("/");
+    QString rootFile;
+    for (int i = 0; i < app.form.FileList.ListCount() && rootFile.isEmpty(); ++i)
+        rootFile = app.form.FileList.List(i);
+    if (rootFile.isEmpty())
+        GTEST_SKIP() << "no visible file in /";
+    ASSERT_TRUE(app.selectFile(rootFile));
+    app.onDialog([](AddFilterForm& d) { d.Command_CopyPath_Click(); });
+    app.rightClickFile();
+    EXPECT_EQ(app.host.clipboard, "/" + rootFile);
+}
+
+TEST(AddFilterForm, ActiveFilterWarnsOnceCancelClosesOkLetsAddReplaceIt)
+{
+    struct Row
+    {
+        const char* answer;
+        const char* filterAfter;
+    };
+    for (const Row& row : {Row{"Cancel", "txt"}, Row{"OK", "report.txt"}}) {
+        SCOPED_TRACE(row.answer);
+        AddFilter app;
+        app.start();
+        app.form.FileFind.setText("txt");
+        ASSERT_TRUE(app.selectFile("report.txt"));
+        app.onDialog([&](AddFilterForm& d) {
+            EXPECT_EQ(d.IsLoaded(), std::string(row.answer) == "OK");
+            if (!d.IsLoaded())
+                return;
+            d.Activate(); // the window becomes active again once the warning has closed
+            d.Command_Save_Click();
+        });
+        app.host.answer(row.answer);
+        app.rightClickFile();
+
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        EXPECT_EQ(app.host.messages[0].title, "Add Filter Warning");
+        EXPECT_EQ(app.host.messages[0].prompt, "There is already an active Filter !");
+        EXPECT_EQ(app.host.messages[0].style, 1);
+        EXPECT_EQ(app.form.FileFind.Text(), row.filterAfter);
+    }
+}
+
+TEST(AddFilterForm, EmptyFilterDisablesAddAndEnterThenChangesNothing)
+{
+    AddFilter app;
+    app.start();
+    ASSERT_TRUE(app.selectFile("notes.txt"));
+    app.onDialog([](AddFilterForm& d) {
+        d.Text_NewFilterName.RaiseDblClick();
+        EXPECT_EQ(d.Text_NewFilterName.Text(), "");
+        EXPECT_FALSE(d.Command_Save.Enabled());
+        d.Text_NewFilterName.RaiseKeyPress(13);
+        EXPECT_TRUE(d.IsLoaded());
+        d.Text_NewFilterName.setText("n");
+        EXPECT_TRUE(d.Command_Save.Enabled());
+        d.Text_NewFilterName.RaiseKeyPress(27);
+        EXPECT_FALSE(d.IsLoaded());
+    });
+    app.rightClickFile();
+    EXPECT_EQ(app.form.FileFind.Text(), "");
+
+    app.onDialog([](AddFilterForm& d) {
+        EXPECT_EQ(d.Text_NewFilterName.Text(), "notes.txt");
+        d.Text_NewFilterName.setText("*.txt");
+        d.Text_NewFilterName.RaiseKeyPress(13);
+    });
+    app.rightClickFile();
+    EXPECT_EQ(app.form.FileFind.Text(), "*.txt");
+    EXPECT_EQ(app.files(), QStringList({"notes.txt", "report.txt"}));
+}
+
+TEST(AddFilterForm, WithNoFileSelectedTheDialogNeverShows)
+{
+    AddFilter app;
+    app.start();
+    app.form.FileList.setListIndex(-1);
+    app.module.addFilterForm().ShowModal();
+    EXPECT_FALSE(app.module.addFilterForm().IsLoaded());
+    EXPECT_TRUE(app.host.messages.empty());
+}
+
+TEST(AddFilterForm, SwedishCaptionsAndWarning)
+{
+    AddFilter app;
+    app.start();
+    app.module.SwedishLanguage = true;
+    app.form.FileFind.setText("txt");
+    app.form.FileList.setListIndex(0);
+    app.onDialog([](AddFilterForm& d) {
+        EXPECT_EQ(d.Caption(), "Kopiera sökväg / Lägg till Filter");
+        EXPECT_EQ(d.Label1.Caption(), "Valt Filnamn: ");
+        EXPECT_EQ(d.Label2.Caption(), "Filter:");
+        EXPECT_EQ(d.Command_CopyPath.Caption(), "&Kopiera Sökväg till Urklipp");
+        EXPECT_EQ(d.Command_Save.Caption(), "&Lägg till");
+        EXPECT_EQ(d.Command_Cancel.Caption(), "&Avbryt");
+        d.Command_Cancel_Click();
+    });
+    app.host.answer("OK");
+    app.rightClickFile();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Lägg till Filter varning");
+    EXPECT_EQ(app.host.messages[0].prompt, "Det finns redan ett aktivt Filter !");
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+
+    app.module.SwedishLanguage = false;
+    app.form.FileFind.setText("");
+    app.form.FileList.setListIndex(0);
+    app.onDialog([](AddFilterForm& d) {
+        EXPECT_EQ(d.Caption(), "Copy Path / Add Filter");
+        EXPECT_EQ(d.Label1.Caption(), "Selected File  Name: ");
+        EXPECT_EQ(d.Label2.Caption(), "Filter Setting: ");
+        EXPECT_EQ(d.Command_CopyPath.Caption(), "Copy &Path to Clipboard");
+        EXPECT_EQ(d.Command_Save.Caption(), "&Add");
+        d.Command_Cancel_Click();
+    });
+    app.rightClickFile();
+}

@@ -1,0 +1,175 @@
+// The favorites file format on its own: line syntax both ways, decoding and line ends.
+
+#include "favorites/favofile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string show(const QString& text)
+{
+    return text.toStdString();
+}
+
+TEST(FavoFileFormat, FileNamesHaveNoDigitForFileOne)
+{
+    EXPECT_EQ(FavoFileName(1), QStringLiteral("FavoDirs.dat"));
+    EXPECT_EQ(FavoFileName(2), QStringLiteral("FavoDirs2.dat"));
+    EXPECT_EQ(FavoFileName(5), QStringLiteral("FavoDirs5.dat"));
+    EXPECT_EQ(LegacyFavoFilePath(QStringLiteral("/d/Wayfolder/FavoDirs3.dat")),
+              QStringLiteral("/d/Wayfolder/FavoDirs3.txt"));
+}
+
+TEST(FavoFileFormat, LanguageComesFromTheExactWordInTheHeader)
+{
+    EXPECT_TRUE(IsSwedishHeader(FavoHeaderSwedish));
+    EXPECT_FALSE(IsSwedishHeader(FavoHeaderEnglish));
+    EXPECT_FALSE(IsSwedishHeader(FavoHeaderDefault));
+    EXPECT_TRUE(IsSwedishHeader(QStringLiteral("xxFyllxx")));
+    EXPECT_FALSE(IsSwedishHeader(QStringLiteral("fyll i nedan")));
+}
+
+struct LineRow
+{
+    const char16_t* line;
+    ParsedFavoLine::Outcome outcome;
+    const char16_t* name;
+    const char16_t* path;
+    const char16_t* filter;
+};
+
+TEST(FavoFileFormat, LinesReadAsTheLoaderReadsThem)
+{
+    using P = ParsedFavoLine;
+    const LineRow rows[] = {
+        {u"Projects*D:\\Work\\Projects", P::Entry, u"Projects", u"D:\\Work\\Projects", u""},
+        {u"Docs*C:\\Docs**report", P::Entry, u"Docs", u"C:\\Docs", u"report"},
+        {u"-*-", P::Entry, u"-", u"-", u""},
+        {u"A*B*C", P::Entry, u"A", u"B*C", u""},
+        {u"Name*C:\\X**a**b", P::Entry, u"Name", u"C:\\X**a", u"b"},
+        // A filter that begins with "*" comes back as written.
+        {u"Docs*/docs***.txt", P::Entry, u"Docs", u"/docs", u"*.txt"},
+        {u"Docs*C:\\Docs***.txt", P::Entry, u"Docs", u"C:\\Docs", u"*.txt"},
+        {u"Docs*/docs****", P::Entry, u"Docs", u"/docs", u"**"},
+        {u"Name*C:\\X**", P::Entry, u"Name", u"C:\\X", u""},
+        {u"Name*", P::Entry, u"Name", u"", u""},
+        {u"*C:\\", P::Entry, u"", u"C:\\", u""},
+        {u" a * /b c ** f ", P::Entry, u" a ", u" /b c ", u" f "},
+        {u"Fil*/hem/åäö***.pdf", P::Entry, u"Fil", u"/hem/åäö", u"*.pdf"},
+        {u"Name**flt", P::DataError, u"", u"", u""},
+        {u"   ", P::DataError, u"", u"", u""},
+        {u"no separator", P::DataError, u"", u"", u""},
+    };
+    for (const LineRow& row : rows) {
+        const QString line = QString::fromUtf16(row.line);
+        SCOPED_TRACE("line \"" + show(line) + "\"");
+        const ParsedFavoLine parsed = ParseFavoLine(line);
+        EXPECT_EQ(parsed.outcome, row.outcome);
+        if (row.outcome != P::Entry)
+            continue;
+        EXPECT_EQ(show(parsed.entry.name), show(QString::fromUtf16(row.name)));
+        EXPECT_EQ(show(parsed.entry.path), show(QString::fromUtf16(row.path)));
+        EXPECT_EQ(show(parsed.entry.filter), show(QString::fromUtf16(row.filter)));
+    }
+}
+
+TEST(FavoFileFormat, SeparatorBeyondSixteenBitPositionIsRefused)
+{
+    const QString longName(MaxFavoLinePosition, u'n');
+    EXPECT_EQ(ParseFavoLine(longName + QStringLiteral("*/p")).outcome, ParsedFavoLine::TooLong);
+    EXPECT_EQ(ParseFavoLine(QStringLiteral("n*/") + longName + QStringLiteral("**f")).outcome,
+              ParsedFavoLine::TooLong);
+    // The last position that still fits.
+    const QString fits(MaxFavoLinePosition - 1, u'n');
+    EXPECT_EQ(ParseFavoLine(fits + QStringLiteral("*/p")).outcome, ParsedFavoLine::Entry);
+    // No separator at all is a data error however long the line is.
+    EXPECT_EQ(ParseFavoLine(longName + longName).outcome, ParsedFavoLine::DataError);
+}
+
+TEST(FavoFileFormat, ComposedLinesReadBackAsWritten)
+{
+    const FavoritesEntry entries[] = {
+        {QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")},
+        {QStringLiteral("-"), QStringLiteral("-"), {}},
+        {QStringLiteral("Docs"), QStringLiteral("/docs"), QStringLiteral("*.txt")},
+        {QStringLiteral("Docs"), QStringLiteral("/docs"), QStringLiteral("*.txt;*.md")},
+        {QStringLiteral("Bilder åäö"), QStringLiteral("/home/ö/Bilder €"), QStringLiteral("**")},
+        {QStringLiteral(" spaced "), QStringLiteral(" /a b "), QStringLiteral(" x ")},
+        {{}, QStringLiteral("/"), {}},
+    };
+    for (const FavoritesEntry& entry : entries) {
+        const QString line = ComposeFavoLine(entry);
+        SCOPED_TRACE("line \"" + show(line) + "\"");
+        const ParsedFavoLine parsed = ParseFavoLine(line);
+        ASSERT_EQ(parsed.outcome, ParsedFavoLine::Entry);
+        EXPECT_EQ(parsed.entry, entry);
+    }
+    EXPECT_EQ(ComposeFavoLine(QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")),
+              QStringLiteral("Docs*C:\\Docs**report"));
+    EXPECT_EQ(ComposeFavoLine(QStringLiteral("-"), QStringLiteral("-"), {}), QStringLiteral("-*-"));
+}
+
+TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
+{
+    struct Row
+    {
+        const char* name;
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const QStringList abc{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    const Row rows[] = {
+        {"CR LF", "a\r\nb\r\nc", abc},
+        {"LF only", "a\nb\nc", abc},
+        {"CR only", "a\rb\rc", abc},
+        {"mixed", "a\r\nb\nc", abc},
+        {"line end after the last line", "a\r\nb\r\nc\r\n", abc},
+        {"blank lines kept", "a\r\n\r\nb\n\nc", {"a", "", "b", "", "c"}},
+        {"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
+        {"empty file", "", {}},
+        {"one line end", "\r\n", {""}},
+        {"header only", "h", {"h"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(SplitFavoLines(DecodeFavoText(row.bytes)), row.lines);
+    }
+}
+
+TEST(FavoFileFormat, DecodesUtf8WhenValidElseWindows1252)
+{
+    struct Row
+    {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    };
+    const Row rows[] = {
+        {"plain ASCII", "Docs*/d", QStringLiteral("Docs*/d")},
+        {"UTF-8 Swedish letters", "\xC3\xA5\xC3\xA4\xC3\xB6\xC3\x85\xC3\x84\xC3\x96",
+         QStringLiteral("åäöÅÄÖ")},
+        {"UTF-8 byte-order mark dropped", "\xEF\xBB\xBFh\xC3\xA5", QStringLiteral("hå")},
+        {"Windows-1252 Swedish letters", "\xE5\xE4\xF6\xC5\xC4\xD6", QStringLiteral("åäöÅÄÖ")},
+        {"Windows-1252 euro and quotes", "\x80 \x93x\x94 \x85", QStringLiteral("€ “x” …")},
+        {"Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D",
+         QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")},
+        {"Windows-1252 last of the table", "\x9F\xFF", QStringLiteral("Ÿÿ")},
+        // One invalid byte makes the whole file Windows-1252, valid-looking pairs included.
+        {"mixed falls back entirely", "\xC3\xA5 \xE5", QStringLiteral("Ã¥ å")},
+        {"truncated UTF-8 sequence", "a\xC3", QStringLiteral("aÃ")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(show(DecodeFavoText(row.bytes)), show(row.text));
+    }
+}
+
+TEST(FavoFileFormat, WritesUtf8WithCrLfAndNoLineEndAfterTheLastLine)
+{
+    EXPECT_EQ(EncodeFavoLines({QStringLiteral("h"), QStringLiteral("å*/x"), QStringLiteral("-*-")}),
+              QByteArray("h\r\n\xC3\xA5*/x\r\n-*-"));
+    EXPECT_EQ(DefaultFavoFileBytes(QStringLiteral("/home/u")),
+              FavoHeaderDefault.toUtf8() + QByteArray("\r\nHome*/home/u"));
+}
+
+} // namespace

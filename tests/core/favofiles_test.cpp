@@ -1,0 +1,215 @@
+// Saving, undoing, switching between the five favorites files and editing the active one.
+
+#include "appfixture.h"
+#include "platform/texteditor.h"
+#include "ui/messbox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FiveFiles : AppFixture
+{
+    FiveFiles()
+    {
+        writeFavoFile("Enter below: x\r\nOne*" + tmp.home().toUtf8());
+        writeFavoFile("Fyll i nedan: x\r\nTre*" + tmp.home().toUtf8() + "\r\nTre B*" + tmp.home().toUtf8(),
+                      "FavoDirs3.dat");
+        start();
+    }
+    void addFavorite(const QString& name)
+    {
+        form.FavoDirList.AddItem(name);
+        form.FavoDirPath.AddItem(tmp.home());
+        form.FavoFileFilter.AddItem(QString());
+        module.FavoListChanged = true;
+        form.Menu_SaveFavoFile.setEnabled(true);
+        form.Menu_UndoChanges.setEnabled(true);
+    }
+};
+
+} // namespace
+
+TEST(FavoFiles, SwitchingLoadsTheOtherFileWithItsLanguageAndMarksTheMenus)
+{
+    FiveFiles app;
+    app.form.Menu_FF(3).RaiseClick();
+    EXPECT_EQ(app.form.CurFavoFile, 3);
+    EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"Tre", "Tre B"}));
+    EXPECT_TRUE(app.module.SwedishLanguage);
+    EXPECT_EQ(app.form.Caption(), "Wayfolder, v2.7 - Feb 2025 / ZQ    [Aktiv Favoritfil:  FF3]");
+    for (int16_t i = 1; i <= 5; ++i) {
+        EXPECT_EQ(app.form.Menu_FavoFile(i).Checked(), i == 3);
+        EXPECT_EQ(app.form.Menu_FF(i).Enabled(), i != 3);
+    }
+
+    app.form.Menu_FavoFile(1).RaiseClick();
+    EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"One"}));
+    EXPECT_FALSE(app.module.SwedishLanguage);
+
+    app.form.Menu_FavoFile(1).RaiseClick(); // the active file: nothing at all
+    EXPECT_TRUE(app.host.messages.empty());
+}
+
+TEST(FavoFiles, SwitchWithUnsavedChangesAsksAndEachAnswerDoesItsPart)
+{
+    struct Row
+    {
+        const char* answer;
+        int16_t fileAfter;
+        bool oldFileHasNew;
+    };
+    for (const Row& row : {Row{"Yes", 3, true}, Row{"No", 3, false}, Row{"Cancel", 1, false}}) {
+        SCOPED_TRACE(row.answer);
+        FiveFiles app;
+        app.addFavorite("New");
+        app.host.answer(row.answer);
+        app.form.Menu_FavoFile_Click(3);
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        EXPECT_EQ(app.host.messages[0].title, "Change Favorites file");
+        EXPECT_EQ(app.host.messages[0].prompt,
+                  "Do you want to save all changes done to the current Favorites file ?");
+        EXPECT_EQ(app.host.messages[0].style, 3);
+        EXPECT_EQ(app.form.CurFavoFile, row.fileAfter);
+        EXPECT_EQ(app.readFavoFile().contains("New*"), row.oldFileHasNew);
+        if (row.fileAfter == 1) {
+            EXPECT_TRUE(app.module.FavoListChanged);
+            EXPECT_TRUE(app.form.Menu_FavoFile(1).Checked());
+            EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
+        } else {
+            EXPECT_FALSE(app.module.FavoListChanged);
+        }
+    }
+}
+
+TEST(FavoFiles, UndoReloadsTheFileOnlyAfterOK)
+{
+    FiveFiles app;
+    app.addFavorite("New");
+    app.host.answer("Cancel");
+    app.form.Menu_UndoChanges_Click();
+    EXPECT_EQ(app.host.messages.back().prompt, "Undo all changes ?");
+    EXPECT_EQ(app.host.messages.back().style, 1);
+    EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
+
+    app.host.answer("OK");
+    app.form.Menu_UndoChanges_Click();
+    EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"One"}));
+    EXPECT_FALSE(app.module.FavoListChanged);
+    EXPECT_FALSE(app.form.Menu_UndoChanges.Enabled());
+    EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
+}
+
+TEST(FavoFiles, LanguageSwitchIsKeptBySaveAndDroppedByUndo)
+{
+    {
+        FiveFiles app;
+        app.form.Menu_Language_Click();
+        app.form.Menu_SaveFavoFile_Click();
+        EXPECT_TRUE(app.readFavoFile().startsWith("Fyll i nedan:"));
+        EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
+    }
+    {
+        FiveFiles app;
+        app.form.Menu_Language_Click();
+        app.host.answer("OK");
+        app.form.Menu_UndoChanges_Click();
+        EXPECT_FALSE(app.module.SwedishLanguage);
+        EXPECT_EQ(app.form.Menu_Language.Caption(), "S&venska");
+    }
+    {
+        FiveFiles app; // a switch plus a real change is saved at exit in the new language
+        app.form.Menu_Language_Click();
+        app.addFavorite("New");
+        app.exit();
+        EXPECT_TRUE(app.readFavoFile().startsWith("Fyll i nedan:"));
+        EXPECT_TRUE(app.readFavoFile().endsWith("New*" + app.tmp.home().toUtf8()));
+    }
+}
+
+TEST(FavoFiles, EditingStartsTheDesktopEditorOnTheFileThenOffersAReload)
+{
+    FiveFiles app;
+    app.tmp.writeFile("home/.config/mimeapps.list", "[Default Applications]\ntext/plain=myedit.desktop;\n");
+    app.tmp.writeFile("home/.local/share/applications/myedit.desktop",
+                      "[Desktop Entry]\nType=Application\nName=My Editor\nExec=/bin/true --new-window %F\n");
+    app.addFavorite("New");
+
+    app.host.answer("Yes"); // save first
+    app.host.onModal("MessBox", [&](Form& box) {
+        // The user edits the file in the editor before answering.
+        app.writeFavoFile("Enter below: x\r\nEdited*" + app.tmp.home().toUtf8());
+        app.host.messages.back().answer = "Yes";
+        static_cast<MessBox&>(box).Button_Click(1);
+    });
+    app.form.Menu_EditFavoFile_Click();
+
+    ASSERT_EQ(app.host.startedProcesses.size(), 1u);
+    EXPECT_EQ(app.host.startedProcesses[0].first, "/bin/true");
+    EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({"--new-window", app.favoFile()}));
+    ASSERT_EQ(app.host.messages.size(), 2u);
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "Do you want save previous changes before editing the Favorites file ?");
+    EXPECT_EQ(app.host.messages[1].title, "Edit Favorites Folders data file");
+    EXPECT_EQ(app.host.messages[1].prompt,
+              "If changes were made to the Favorite Folder datafile the Favorites List "
+              "must be refreshed .\n\nDo you want to refresh now ?");
+    EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"Edited"}));
+}
+
+TEST(FavoFiles, AnEditorThatCannotStartIsReportedWithoutTheReloadQuestion)
+{
+    FiveFiles app;
+    app.host.processesStart = false;
+    app.tmp.writeFile("home/.config/mimeapps.list", "[Default Applications]\ntext/plain=myedit.desktop\n");
+    app.tmp.writeFile("home/.local/share/applications/myedit.desktop",
+                      "[Desktop Entry]\nExec=/bin/true %f\n");
+    app.host.answer("OK");
+    app.form.Menu_EditFavoFile_Click();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Favorites List File Error");
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "The Favorites List file can't be opened since the program Notepad can't be found.");
+}
+
+TEST(FavoFiles, EditorCommandComesFromTheDesktopEntry)
+{
+    struct Row
+    {
+        const char* exec;
+        QStringList arguments; // empty program expected when arguments is {"-"}
+    };
+    const QString file = "/data/my favs.dat";
+    const Row rows[] = {
+        {"/bin/true %f", {file}},
+        {"/bin/true", {file}},
+        {"/bin/true --opt=\"a b\" %U", {"--opt=a b", "file:///data/my%20favs.dat"}},
+        {"\"/bin/true\" %i %c %k %F", {file}},
+        {"/bin/true 100%% %f", {"100%", file}},
+        {"no-such-editor-anywhere %f", {"-"}},
+        {"/bin/true \"unterminated %f", {"-"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.exec);
+        const TextEditor::Command command = TextEditor::FromExecLine(row.exec, file);
+        if (row.arguments == QStringList({"-"})) {
+            EXPECT_TRUE(command.program.isEmpty());
+        } else {
+            EXPECT_EQ(command.program, "/bin/true");
+            EXPECT_EQ(command.arguments, row.arguments);
+        }
+    }
+}
+
+TEST(FavoFiles, TerminalEditorsArePassedOver)
+{
+    TempFolder tmp;
+    tmp.writeFile("home/.config/mimeapps.list",
+                  "[Default Applications]\ntext/plain=vim.desktop;myedit.desktop;\n");
+    tmp.writeFile("home/.local/share/applications/vim.desktop",
+                  "[Desktop Entry]\nExec=/bin/false %F\nTerminal=true\n");
+    tmp.writeFile("home/.local/share/applications/myedit.desktop", "[Desktop Entry]\nExec=/bin/true %F\n");
+    EXPECT_EQ(TextEditor::DefaultApplications("text/plain").mid(0, 2),
+              QStringList({"vim.desktop", "myedit.desktop"}));
+    EXPECT_EQ(TextEditor::Find("/x.dat").program, "/bin/true");
+}

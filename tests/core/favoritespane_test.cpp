@@ -1,0 +1,300 @@
+// The favorites pane: a click opens the folder with its filter in the right order, failures offer
+// remove or edit, drag reorder, removing and separators.
+
+#include "appfixture.h"
+#include "favoedit/renamedirform.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Six favorites a..f, each a real folder with a few files; entry 1 has the filter "txt".
+struct Favorites : AppFixture
+{
+    QStringList folders;
+
+    Favorites()
+    {
+        QByteArray file = "Enter below: header\r\n";
+        for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+            const QString folder = tmp.makeFolder(QStringLiteral("home/fav/") + name);
+            tmp.writeFile(QStringLiteral("home/fav/%1/notes.txt").arg(name), "x");
+            tmp.writeFile(QStringLiteral("home/fav/%1/image.png").arg(name), "x");
+            tmp.makeFolder(QStringLiteral("home/fav/%1/sub").arg(name));
+            folders << folder;
+            file += QByteArray(name).toUpper() + "*" + folder.toUtf8();
+            if (QByteArray(name) == "b")
+                file += "**txt";
+            file += "\r\n";
+        }
+        file.chop(2);
+        writeFavoFile(file);
+    }
+
+    QStringList names() const { return form.FavoDirList.Items(); }
+    QStringList files() const
+    {
+        QStringList result;
+        for (int i = 0; i < form.FileList.ListCount(); ++i)
+            result << form.FileList.List(i);
+        return result;
+    }
+};
+
+} // namespace
+
+TEST(FavoritesPane, StartShowsTheFirstFavoriteSelectedWithoutAWarningArmed)
+{
+    Favorites app;
+    app.start();
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 0);
+    EXPECT_EQ(app.form.DirList.Path(), app.folders[0]);
+    EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
+    EXPECT_FALSE(app.form.FilterWarningPending);
+    EXPECT_FALSE(app.module.FavoListChanged);
+}
+
+TEST(FavoritesPane, ClickAppliesFilterThenFolderKeepsSelectionAndArmsTheWarningOnlyAfterwards)
+{
+    Favorites app;
+    app.start();
+    std::vector<std::string> events;
+    app.form.FileFind.Change = [&] {
+        events.push_back("filter:" + app.form.FileFind.Text().toStdString());
+        app.form.FileFind_Change();
+    };
+    app.form.DirList.Change = [&] {
+        events.push_back(std::string("folder, warning armed: ") +
+                         (app.form.FilterWarningPending ? "yes" : "no"));
+        app.form.DirList_Change();
+    };
+
+    app.form.FavoDirList.setListIndex(1);
+    EXPECT_EQ(events, std::vector<std::string>({"filter:txt", "folder, warning armed: no"}));
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 1);
+    EXPECT_EQ(app.form.DirList.Path(), app.folders[1]);
+    EXPECT_EQ(app.files(), QStringList({"notes.txt"}));
+    EXPECT_TRUE(app.form.FilterWarningPending);
+    EXPECT_TRUE(app.host.messages.empty());
+}
+
+TEST(FavoritesPane, FilterWarningIsShownOnceWhenLeavingAndNoClearsTheFilter)
+{
+    Favorites app;
+    app.start();
+    app.form.FavoDirList.setListIndex(1);
+
+    app.host.answer("Yes");
+    app.form.DirList.setPath(app.folders[1] + "/sub"); // leaving the favorite's folder warns
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Filter WARNING");
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "Be aware of that you have an active file filter entry !\nDo you want to keep it ?\n\n"
+              "This message is shown only once for each filter setting.");
+    EXPECT_EQ(app.host.messages[0].style, 4);
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), -1); // a manual change clears the selection
+
+    app.form.DirList.setPath(app.folders[1]); // once only
+    EXPECT_EQ(app.host.messages.size(), 1u);
+
+    app.form.FileFind.setText("png"); // a new filter arms it again
+    app.host.answer("No");
+    app.form.DirList.setPath(app.folders[2]);
+    EXPECT_EQ(app.host.messages.size(), 2u);
+    EXPECT_EQ(app.form.FileFind.Text(), "");
+    EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
+}
+
+TEST(FavoritesPane, ClickingTheShownFavoriteAgainReappliesItsFilterAndSeparatorsDoNothing)
+{
+    Favorites app;
+    app.start();
+    app.form.FavoDirList.setListIndex(1);
+    app.form.FileFind.setText(""); // the user clears the filter by hand
+    app.form.FavoDirList.setListIndex(1);
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+    EXPECT_EQ(app.files(), QStringList({"notes.txt"}));
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 1);
+
+    app.form.FavoDirList.AddItem("-", 2);
+    app.form.FavoDirPath.AddItem("-", 2);
+    app.form.FavoFileFilter.AddItem("", 2);
+    app.form.FavoDirList.setListIndex(2);
+    EXPECT_EQ(app.form.DirList.Path(), app.folders[1]);
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+}
+
+TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
+{
+    for (const char* answer : {"Yes", "No", "Cancel"}) {
+        SCOPED_TRACE(answer);
+        Favorites app;
+        app.start();
+        QDir(app.folders[3]).removeRecursively();
+
+        app.host.answer(answer);
+        if (QByteArray(answer) == "Yes")
+            app.host.answer("OK"); // the removal asks once more
+        if (QByteArray(answer) == "No")
+            app.host.onModal("RenameDirForm", [](Form& f) { f.Unload(); });
+        app.form.FavoDirList_MouseDown(1, 0, 0, 0);
+        app.form.FavoDirList.setListIndex(3);
+
+        ASSERT_GE(app.host.messages.size(), 1u);
+        EXPECT_EQ(app.host.messages[0].title, "Path Error");
+        EXPECT_EQ(app.host.messages[0].prompt, "The Folder \"" + app.folders[3] +
+                                                   "\" does not exist.\n\nSelect <Yes> to remove it from the "
+                                                   "Favorites List\nor <No> to Edit the "
+                                                   "Favorite.");
+        EXPECT_EQ(app.host.messages[0].style, 3);
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_TRUE(app.form.SkipFavoMouseUp);
+        if (QByteArray(answer) == "Yes") {
+            EXPECT_EQ(app.names(), QStringList({"A", "B", "C", "E", "F"}));
+            EXPECT_EQ(app.form.DirList.Path(), app.folders[4]); // the entry that moved up is opened
+        } else {
+            EXPECT_EQ(app.names().size(), 6);
+        }
+
+        const QStringList before = app.names();
+        app.form.FavoDirList_MouseUp(1, 0, 0, 0); // skipped: no reorder
+        EXPECT_EQ(app.names(), before);
+        EXPECT_FALSE(app.form.SkipFavoMouseUp);
+    }
+}
+
+TEST(FavoritesPane, FailedFavoriteInSwedishNamesTheFolder)
+{
+    Favorites app;
+    app.writeFavoFile("Fyll i nedan\r\nBorta*/no/such/folder\r\nHem*" + app.tmp.home().toUtf8());
+    app.host.answer("Avbryt");
+    app.start();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Sökvägsfel");
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "Foldern \"/no/such/folder\" existerar inte.\n\nVälj <Ja> om du vill ta "
+              "bort den från Favoritlistan\neller <Nej> för att redigera Favorit.");
+}
+
+TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
+{
+    struct Row
+    {
+        int16_t from;
+        int16_t to;
+        QStringList order;
+    };
+    const Row rows[] = {
+        {2, 5, {"A", "B", "D", "E", "F", "C"}}, {5, 2, {"A", "B", "F", "C", "D", "E"}},
+        {1, 0, {"B", "A", "C", "D", "E", "F"}}, {0, 5, {"B", "C", "D", "E", "F", "A"}},
+        {3, 3, {"A", "B", "C", "D", "E", "F"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.from) + "->" + std::to_string(row.to));
+        Favorites app;
+        app.start();
+        app.form.FavoDirList.setListIndex(row.from);
+        app.form.FavoDirList_MouseDown(1, 0, 0, 0);
+        app.form.FavoDirList.setListIndex(row.to); // the selection follows the pointer
+        app.form.FavoDirList_MouseUp(1, 0, 0, 0);
+
+        EXPECT_EQ(app.names(), row.order);
+        for (int i = 0; i < 6; ++i) {
+            const int original = int(row.order[i].at(0).unicode() - 'A');
+            EXPECT_EQ(app.form.FavoDirPath.List(i), app.folders[original]);
+            EXPECT_EQ(app.form.FavoFileFilter.List(i), original == 1 ? "txt" : "");
+        }
+        EXPECT_EQ(app.form.FavoDirList.ListIndex(), row.to);
+        EXPECT_EQ(app.form.DirList.Path(), app.form.FavoDirPath.List(row.to));
+        EXPECT_EQ(app.module.FavoListChanged, row.from != row.to);
+        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), row.from != row.to);
+    }
+}
+
+TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheList)
+{
+    Favorites app;
+    app.start();
+    app.form.FavoDirList.setListIndex(5);
+    app.host.answer("OK");
+    app.form.RemoveSelectedFavorite();
+    EXPECT_EQ(app.host.messages.back().title, "Remove Item");
+    EXPECT_EQ(app.host.messages.back().prompt, "Remove the item \"F\" from the Favorites List ?");
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 4);
+    EXPECT_EQ(app.form.DirList.Path(), app.folders[4]);
+
+    app.form.FavoDirList.setListIndex(1);
+    app.host.answer("Cancel");
+    app.form.RemoveSelectedFavorite();
+    EXPECT_EQ(app.names().size(), 5);
+
+    app.host.answer("OK");
+    app.form.RemoveSelectedFavorite();
+    EXPECT_EQ(app.names(), QStringList({"A", "C", "D", "E"}));
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 1);
+    EXPECT_TRUE(app.module.FavoListChanged);
+
+    for (int i = 0; i < 3; ++i) {
+        app.host.answer("OK");
+        app.form.RemoveSelectedFavorite();
+    }
+    ASSERT_EQ(app.names().size(), 1);
+    app.host.answer("OK");
+    app.form.RemoveSelectedFavorite(); // the last entry stays
+    EXPECT_EQ(app.host.messages.back().title, "Remove Item Error");
+    EXPECT_EQ(app.names().size(), 1);
+
+    app.form.FavoDirList.setListIndex(-1); // nothing selected: nothing to do, nothing asked
+    const size_t shown = app.host.messages.size();
+    app.form.RemoveSelectedFavorite();
+    app.form.Menu_AddSeparator_Click();
+    EXPECT_EQ(app.host.messages.size(), shown);
+}
+
+TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
+{
+    Favorites app;
+    app.start();
+    app.form.FavoDirList.setListIndex(5);
+    app.host.answer("OK");
+    app.form.Menu_AddSeparator_Click();
+    EXPECT_EQ(app.host.messages.back().prompt, "Insert a separator after the item \"F\" ?");
+    EXPECT_EQ(app.names().last(), "-");
+    EXPECT_EQ(app.form.FavoDirPath.List(6), "-");
+    EXPECT_EQ(app.form.FavoFileFilter.List(6), "");
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 5);
+
+    app.form.FavoDirList.setListIndex(0);
+    app.host.answer("OK");
+    app.form.Menu_AddSeparator_Click();
+    EXPECT_EQ(app.names(), QStringList({"A", "-", "B", "C", "D", "E", "F", "-"}));
+    app.exit();
+    EXPECT_TRUE(app.readFavoFile().contains("\r\n-*-\r\nB*"));
+    EXPECT_TRUE(app.readFavoFile().endsWith("\r\n-*-"));
+}
+
+TEST(FavoritesPane, MenuItemsFollowTheFocusedControl)
+{
+    Favorites app;
+    app.start();
+    app.form.DirList.SetFocus();
+    app.form.DirList_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(app.host.popups, std::vector<QString>({"Menu_FavoDirs"}));
+    EXPECT_TRUE(app.form.Menu_OpenFolder.Enabled());
+    EXPECT_TRUE(app.form.Menu_AddDir.Enabled());
+    EXPECT_FALSE(app.form.Menu_AddSeparator.Enabled());
+    EXPECT_FALSE(app.form.Menu_RemoveFolder.Enabled());
+    EXPECT_FALSE(app.form.Menu_RenameFolder.Enabled());
+    EXPECT_TRUE(app.form.Command_OpenExplorer.Enabled());
+
+    app.form.FavoDirList.SetFocus();
+    app.form.FavoDirList_MouseDown(2, 0, 0, 0);
+    EXPECT_FALSE(app.form.Menu_OpenFolder.Enabled());
+    EXPECT_FALSE(app.form.Menu_AddDir.Enabled());
+    EXPECT_TRUE(app.form.Menu_AddSeparator.Enabled());
+    EXPECT_TRUE(app.form.Menu_RemoveFolder.Enabled());
+    EXPECT_TRUE(app.form.Menu_RenameFolder.Enabled());
+    EXPECT_FALSE(app.form.Command_OpenExplorer.Enabled());
+}

@@ -1,0 +1,221 @@
+// The file list model on real folders: what is listed, in which order, through which pattern,
+// and when the disk is read.
+
+#include "platform/filelist.h"
+#include "platform/form.h"
+#include "platform/runtimeerror.h"
+#include "tempfolder.h"
+#include "testhost.h"
+
+#include <QDir>
+#include <QFile>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class FileListTest : public ::testing::Test
+{
+protected:
+    FileListTest()
+    {
+        QObject::connect(&fileList, &FileList::itemsChanged, [this] { ++itemsChanged; });
+        fileList.Click = [this] { ++clicks; };
+    }
+
+    QStringList shown() const
+    {
+        QStringList result;
+        for (int i = 0; i < fileList.ListCount(); ++i)
+            result.append(fileList.List(i));
+        return result;
+    }
+
+    void touch(const char* utf8Name) const
+    {
+        temp.writeFile(QStringLiteral("f/") + QString::fromUtf8(utf8Name), {});
+    }
+
+    TempFolder temp;
+    TestHost host;
+    Form form{host, QStringLiteral("Test")};
+    FileList fileList{form, QStringLiteral("FileList")};
+    int itemsChanged = 0;
+    int clicks = 0;
+};
+
+} // namespace
+
+TEST_F(FileListTest, ListsVisibleRegularFilesAndLinksToThemInCaseInsensitiveOrder)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    for (const char* name :
+         {"b.txt", "a.txt", "A.txt", ".hidden", "README", "zeta", "Åtgärd.doc", "ärlig.txt", "ÄRLIG.TXT"})
+        touch(name);
+    temp.makeFolder(QStringLiteral("f/sub"));
+    temp.makeFolder(QStringLiteral("f/sub.txt"));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/zeta")), temp.path(QStringLiteral("f/link.txt"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/sub")), temp.path(QStringLiteral("f/linkdir"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/gone")), temp.path(QStringLiteral("f/dead.txt"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(temp.path(QStringLiteral("f/pipe"))).constData(), 0600), 0);
+
+    fileList.setPath(f + QStringLiteral("/"));
+
+    EXPECT_EQ(fileList.Path(), f);
+    EXPECT_EQ(fileList.Pattern(), QStringLiteral("*.*"));
+    EXPECT_EQ(shown(), QStringList({"A.txt", "a.txt", "b.txt", "link.txt", "README", "zeta",
+                                    QString::fromUtf8("ÄRLIG.TXT"), QString::fromUtf8("ärlig.txt"),
+                                    QString::fromUtf8("Åtgärd.doc")}));
+    EXPECT_EQ(fileList.List(-1), QString());
+    EXPECT_EQ(fileList.List(fileList.ListCount()), QString());
+    EXPECT_EQ(itemsChanged, 1);
+}
+
+TEST_F(FileListTest, PatternFiltersTheSortedList)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    for (const char* name :
+         {"notes.txt", "Notes.TXT", "todo.md", "txt.log", "README", "abc", "aXc", "ac", "ÅTGÄRD.txt"})
+        touch(name);
+    fileList.setPath(f);
+
+    const struct
+    {
+        const char* pattern;
+        QStringList expected;
+    } rows[] = {
+        {"*.*",
+         {"abc", "ac", "aXc", "Notes.TXT", "notes.txt", "README", "todo.md", "txt.log",
+          QString::fromUtf8("ÅTGÄRD.txt")}},
+        {"",
+         {"abc", "ac", "aXc", "Notes.TXT", "notes.txt", "README", "todo.md", "txt.log",
+          QString::fromUtf8("ÅTGÄRD.txt")}},
+        {"*.txt", {"Notes.TXT", "notes.txt", QString::fromUtf8("ÅTGÄRD.txt")}},
+        {"txt*", {"txt.log"}},
+        {"*txt*", {"Notes.TXT", "notes.txt", "txt.log", QString::fromUtf8("ÅTGÄRD.txt")}},
+        {"a?c", {"abc", "aXc"}},
+        {"*.md; readme", {"README", "todo.md"}},
+        {"*åtgärd*", {QString::fromUtf8("ÅTGÄRD.txt")}},
+        {"nothing*", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pattern);
+        fileList.setPattern(QString::fromUtf8(row.pattern));
+        EXPECT_EQ(fileList.Pattern(), QString::fromUtf8(row.pattern));
+        EXPECT_EQ(shown(), row.expected);
+    }
+}
+
+TEST_F(FileListTest, PatternChangeFiltersWithoutReadingTheDiskAgain)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    touch("old.txt");
+    fileList.setPath(f);
+    touch("new.txt");
+    QFile::remove(temp.path(QStringLiteral("f/old.txt")));
+
+    fileList.setPattern(QStringLiteral("*.txt"));
+    EXPECT_EQ(shown(), QStringList({"old.txt"}));
+
+    fileList.Refresh();
+    EXPECT_EQ(shown(), QStringList({"new.txt"}));
+
+    // Setting the same path reads the folder again as well.
+    touch("newer.txt");
+    fileList.setPath(f);
+    EXPECT_EQ(shown(), QStringList({"new.txt", "newer.txt"}));
+}
+
+TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    const QString g = temp.makeFolder(QStringLiteral("g"));
+    touch("a.txt");
+    touch("b.txt");
+    fileList.setPath(f);
+
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"pattern", [&] { fileList.setPattern(QStringLiteral("*.txt")); }},
+        {"same pattern", [&] { fileList.setPattern(QStringLiteral("*.txt")); }},
+        {"same path", [&] { fileList.setPath(f); }},
+        {"refresh", [&] { fileList.Refresh(); }},
+        {"other path", [&] { fileList.setPath(g); }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        fileList.setListIndex(static_cast<int>(fileList.ListCount()) - 1);
+        itemsChanged = 0;
+        step();
+        EXPECT_EQ(fileList.ListIndex(), -1);
+        EXPECT_EQ(itemsChanged, 1);
+    }
+}
+
+TEST_F(FileListTest, SelectionStaysInsideTheListAndRunsClick)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    touch("a");
+    touch("b");
+    fileList.setPath(f);
+    const std::pair<int, int> rows[] = {{1, 1}, {0, 0}, {2, -1}, {-1, -1}, {-5, -1}};
+    int expectedClicks = 0;
+    for (const auto& [set, shownIndex] : rows) {
+        SCOPED_TRACE(set);
+        fileList.setListIndex(set);
+        EXPECT_EQ(fileList.ListIndex(), shownIndex);
+        EXPECT_EQ(clicks, ++expectedClicks);
+    }
+}
+
+TEST_F(FileListTest, AFolderThatCannotBeReadLeavesTheListAsItWas)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    touch("a.txt");
+    fileList.setPath(f);
+    fileList.setListIndex(0);
+    itemsChanged = 0;
+
+    const std::pair<QString, int16_t> rows[] = {
+        {QString(), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("missing")), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("f/a.txt")), ErrNo::PathNotFound},
+    };
+    for (const auto& [path, number] : rows) {
+        SCOPED_TRACE(path.toStdString());
+        try {
+            fileList.setPath(path);
+            ADD_FAILURE() << "no error";
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), number);
+        }
+        EXPECT_EQ(fileList.Path(), f);
+        EXPECT_EQ(shown(), QStringList({"a.txt"}));
+        EXPECT_EQ(fileList.ListIndex(), 0);
+        EXPECT_EQ(itemsChanged, 0);
+    }
+
+    // A folder that vanishes keeps its last list on Refresh.
+    QDir(f).removeRecursively();
+    EXPECT_NO_THROW(fileList.Refresh());
+    EXPECT_EQ(shown(), QStringList({"a.txt"}));
+}
+
+TEST_F(FileListTest, NamesThatAreNotUtf8AreStillListedAndFiltered)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    const QByteArray name = QFile::encodeName(f) + "/bad\xFF.txt";
+    const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    touch("good.txt");
+
+    fileList.setPath(f);
+    fileList.setPattern(QStringLiteral("*.TXT"));
+    ASSERT_EQ(fileList.ListCount(), 2);
+    EXPECT_TRUE(fileList.List(0).startsWith(QStringLiteral("bad")));
+    EXPECT_TRUE(fileList.List(0).endsWith(QStringLiteral(".txt")));
+    EXPECT_EQ(fileList.List(1), QStringLiteral("good.txt"));
+    ::unlink(name.constData()); // the temporary folder cannot remove a name it cannot decode
+}

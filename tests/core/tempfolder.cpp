@@ -1,0 +1,64 @@
+#include "tempfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdlib>
+
+static const char* const kEnvNames[4] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"};
+
+TempFolder::TempFolder()
+{
+    for (int i = 0; i < 4; ++i)
+        m_savedEnv[i] = qgetenv(kEnvNames[i]);
+    QDir().mkpath(home());
+    QDir().mkpath(path(QStringLiteral("home/.local/share")));
+    qputenv("HOME", home().toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CACHE_HOME");
+}
+
+TempFolder::~TempFolder()
+{
+    for (int i = 0; i < 4; ++i) {
+        if (m_savedEnv[i].isNull())
+            qunsetenv(kEnvNames[i]);
+        else
+            qputenv(kEnvNames[i], m_savedEnv[i]);
+    }
+}
+
+QString TempFolder::path(const QString& relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
+}
+
+QString TempFolder::makeFolder(const QString& relative) const
+{
+    QDir().mkpath(path(relative));
+    return path(relative);
+}
+
+QString TempFolder::writeFile(const QString& relative, const QByteArray& bytes) const
+{
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return full;
+}
+
+QByteArray TempFolder::readFile(const QString& relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool TempFolder::exists(const QString& relative) const
+{
+    return QFileInfo::exists(path(relative));
+}

@@ -1,0 +1,157 @@
+#include "testhost.h"
+
+#include "platform/commandbutton.h"
+#include "platform/desktopfolders.h"
+#include "platform/form.h"
+#include "platform/menuitem.h"
+#include "ui/messbox.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <utility>
+
+static bool isMessageBox(const Form& form)
+{
+    return form.Name() == QLatin1String("MessBox");
+}
+
+TestHost::TestHost() : m_settings(DesktopFolders::SettingsFile()) {}
+
+void TestHost::onModal(const QString& formName, Script script)
+{
+    m_scripts.emplace_back(formName, std::move(script));
+}
+
+void TestHost::answer(const QString& caption)
+{
+    onModal(QStringLiteral("MessBox"), [this, caption](Form& form) {
+        auto& box = static_cast<MessBox&>(form);
+        for (int16_t i = 0; i < 3; ++i) {
+            if (box.Button(i).Visible() && box.Button(i).Caption() == caption) {
+                messages.back().answer = caption;
+                box.Button_Click(i);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button \"" << caption.toStdString() << "\" in message \""
+                      << box.Label_Msg.Caption().toStdString() << "\"";
+        box.Unload();
+    });
+}
+
+void TestHost::answerByClosing()
+{
+    onModal(QStringLiteral("MessBox"), [](Form& form) { static_cast<MessBox&>(form).CloseByWindowSystem(); });
+}
+
+QString TestHost::GetSetting(const QString& key, const QString& defaultValue)
+{
+    return m_settings.Get(key, defaultValue);
+}
+
+void TestHost::SaveSetting(const QString& key, const QString& value)
+{
+    settingWrites.emplace_back(key, value);
+    m_settings.Save(key, value);
+}
+
+QString TestHost::DataFolder()
+{
+    return DesktopFolders::Data();
+}
+
+QString TestHost::CacheFolder()
+{
+    return DesktopFolders::Cache();
+}
+
+QString TestHost::HomeFolder()
+{
+    return DesktopFolders::Home();
+}
+
+bool TestHost::StartProcess(const QString& program, const QStringList& arguments)
+{
+    startedProcesses.emplace_back(program, arguments);
+    return processesStart;
+}
+
+bool TestHost::ShellOpen(const QString& target)
+{
+    shellOpened.push_back(target);
+    return processesStart;
+}
+
+int TestHost::Download(const QString& url, const QString& localPath)
+{
+    downloads.push_back(url);
+    const auto found = web.find(url);
+    if (found == web.end())
+        return 1;
+    if (found->second) {
+        QFile file(localPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(*found->second) != found->second->size())
+            return 1;
+    }
+    return 0;
+}
+
+void TestHost::ClipboardSetText(const QString& text)
+{
+    clipboard = text;
+}
+
+void TestHost::ShowModal(Form& form)
+{
+    const bool isMessage = isMessageBox(form);
+    if (isMessage) {
+        auto& box = static_cast<MessBox&>(form);
+        messages.push_back({box.Caption(), box.Label_Msg.Caption(), box.Style(), {}});
+    }
+    if (m_scripts.empty() || m_scripts.front().first != form.Name()) {
+        ADD_FAILURE() << "unexpected modal form " << form.Name().toStdString()
+                      << (isMessage ? " \"" + messages.back().title.toStdString() +
+                                          "\": " + messages.back().prompt.toStdString()
+                                    : std::string());
+        form.Unload();
+        return;
+    }
+    Script script = std::move(m_scripts.front().second);
+    m_scripts.pop_front();
+    Form* outer = std::exchange(m_modalForm, &form);
+    form.Activate();
+    script(form);
+    m_modalForm = outer;
+    if (form.IsLoaded()) {
+        ADD_FAILURE() << "modal form " << form.Name().toStdString() << " still loaded after its script";
+        form.Unload();
+    }
+}
+
+void TestHost::PopupMenu(Form&, MenuItem& menu)
+{
+    popups.push_back(menu.Name());
+    menu.RaiseClick();
+}
+
+QSize TestHost::MeasureText(const QString& text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    qsizetype longest = 0;
+    for (const QString& line : lines)
+        longest = std::max(longest, line.size());
+    return {int(longest) * charWidth, int(lines.size()) * lineHeight};
+}
+
+void TestHost::SendEnter()
+{
+    // Enter reaches the focused control: on a button it clicks it.
+    ++enterKeys;
+    if (!m_modalForm)
+        return;
+    if (auto* button = qobject_cast<CommandButton*>(m_modalForm->ActiveControl())) {
+        if (isMessageBox(*m_modalForm) && !messages.empty())
+            messages.back().answer = button->Caption();
+        button->RaiseClick();
+    }
+}
