@@ -20,6 +20,8 @@ FormDialog::FormDialog(Form& form, const TwipsScale& scale, QWidget* parent)
     setObjectName(form.Name());
     setModal(true);
     setSizeGripEnabled(false);
+    // A fixed dialog frame: a title and a close control, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     connect(&form, &Form::changed, this, &FormDialog::update);
     connect(&form, &Form::unloaded, this, [this] { done(0); });
 }
