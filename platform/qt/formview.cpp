@@ -10,6 +10,7 @@
 #include "platform/line.h"
 #include "platform/listbox.h"
 #include "platform/qt/commandbuttonbinding.h"
+#include "platform/qt/controllistview.h"
 #include "platform/qt/drivelistbinding.h"
 #include "platform/qt/filelistbinding.h"
 #include "platform/qt/folderlistbinding.h"
@@ -57,8 +58,9 @@ QWidget* FormView::add(Control& control, QWidget& parent)
 {
     QWidget* widget = nullptr;
     for (auto bind :
-         {&bindAs<ListBox, QListView, ListBoxBinding>, &bindAs<FolderList, QListView, FolderListBinding>,
-          &bindAs<FileList, QListView, FileListBinding>, &bindAs<TextBox, QLineEdit, TextBoxBinding>,
+         {&bindAs<ListBox, ControlListView, ListBoxBinding>,
+          &bindAs<FolderList, ControlListView, FolderListBinding>,
+          &bindAs<FileList, ControlListView, FileListBinding>, &bindAs<TextBox, QLineEdit, TextBoxBinding>,
           &bindAs<Label, QLabel, LabelBinding>, &bindAs<CommandButton, QPushButton, CommandButtonBinding>,
           &bindAs<Frame, QFrame, FrameBinding>, &bindAs<Line, LineWidget, LineBinding>,
           &bindAs<DriveList, QComboBox, DriveListBinding>}) {
