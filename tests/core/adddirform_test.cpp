@@ -3,9 +3,7 @@
 
 #include "appfixture.h"
 #include "favoedit/adddirform.h"
-#include "favorites/favofile.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,94 +11,57 @@ namespace {
 // Two favorites: A (folder a with a subfolder Projects) and B (folder b, filter "txt").
 struct AddDir : AppFixture
 {
-    QString a;
-    QString b;
-    QString projects;
+    QString a = tmp.makeFolder("home/fav/a"), b = tmp.makeFolder("home/fav/b");
+    QString projects = tmp.makeFolder("home/fav/a/Projects");
 
     AddDir()
     {
-        a = tmp.makeFolder("home/fav/a");
-        b = tmp.makeFolder("home/fav/b");
-        projects = tmp.makeFolder("home/fav/a/Projects");
-        tmp.writeFile("home/fav/a/notes.txt", "x");
         tmp.writeFile("home/fav/b/notes.txt", "x");
         writeFavoFile("Enter below: header\r\nA*" + a.toUtf8() + "\r\nB*" + b.toUtf8() + "**txt");
+        start();
     }
-
-    void onDialog(std::function<void(AddDirForm&)> script)
-    {
-        host.onModal("AddDirForm", [script](Form& f) { script(static_cast<AddDirForm&>(f)); });
-    }
-
-    FavoritesEntry entry(int16_t i) const
-    {
-        return {form.FavoDirList.List(i), form.FavoDirPath.List(i), form.FavoFileFilter.List(i)};
-    }
+    void onDialog(std::function<void(AddDirForm&)> script) { AppFixture::onDialog("AddDirForm", script); }
 };
 
 } // namespace
 
 TEST(AddDirForm, ProposedNameIsTheLastComponentOfTheFolder)
 {
-    const std::pair<QString, QString> rows[] = {
-        {"/home/user/Projects", "Projects"},
-        {"/home/user/Projects/", "Projects"},
-        {"/home", "home"},
-        {"/", "/"},
-        {"Projects", "Projects"},
-        {"/home/my docs", "my docs"},
-    };
+    const std::pair<QString, QString> rows[] = {{"/home/user/Projects/", "Projects"},
+                                                {"/", "/"},
+                                                {"Projects", "Projects"},
+                                                {"/home/my docs", "my docs"}};
     for (const auto& [folder, proposal] : rows)
         EXPECT_EQ(AddDirForm::ProposedName(folder), proposal) << folder.toStdString();
 }
 
 TEST(AddDirForm, OpenFolderIsAppendedSelectedAndMarkedChanged)
 {
-    AddDir app;
-    app.start();
-    app.form.DirList.setPath(app.projects);
-    app.onDialog([&](AddDirForm& d) {
-        EXPECT_EQ(d.Caption(), "Add Current Folder");
-        EXPECT_EQ(d.Width(), 7050 + 90);
-        EXPECT_EQ(d.Height(), 1860 + 375);
-        EXPECT_EQ(d.Label_Path.Caption(), app.projects);
-        EXPECT_EQ(d.Text_FavoName.Text(), "Projects");
-        EXPECT_EQ(d.Text_FileFilter.Text(), "");
-        EXPECT_TRUE(d.Command_Save.Enabled());
-        EXPECT_EQ(d.ActiveControl(), &d.Text_FavoName);
-        d.Command_Save_Click();
-    });
-    app.form.Menu_AddDir_Click();
-
-    ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
-    EXPECT_EQ(app.entry(2), (FavoritesEntry{"Projects", app.projects, ""}));
-    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 2);
-    EXPECT_EQ(app.form.DirList.Path(), app.projects);
-    EXPECT_TRUE(app.module.FavoListChanged);
-    EXPECT_TRUE(app.form.Menu_UndoChanges.Enabled());
-    EXPECT_TRUE(app.form.Menu_SaveFavoFile.Enabled());
-    EXPECT_TRUE(app.host.messages.empty());
-}
-
-TEST(AddDirForm, RootIsStoredWithItsSlashAndNamedAfterIt)
-{
-    AddDir app;
-    app.start();
-    app.form.DirList.setPath("/");
-    app.onDialog([](AddDirForm& d) {
-        EXPECT_EQ(d.Label_Path.Caption(), "/");
-        EXPECT_EQ(d.Text_FavoName.Text(), "/");
-        d.Command_Save_Click();
-    });
-    app.form.Menu_AddDir_Click();
-    EXPECT_EQ(app.entry(2), (FavoritesEntry{"/", "/", ""}));
-    EXPECT_EQ(app.form.DirList.Path(), "/");
+    for (const bool root : {false, true}) {
+        AddDir app;
+        const QString folder = root ? QStringLiteral("/") : app.projects;
+        app.form.DirList.setPath(folder);
+        app.onDialog([&](AddDirForm& d) {
+            EXPECT_EQ(d.Label_Path.Caption(), folder);
+            EXPECT_EQ(d.Text_FavoName.Text(), root ? "/" : "Projects");
+            EXPECT_EQ(d.Text_FileFilter.Text(), "");
+            EXPECT_EQ(d.ActiveControl(), &d.Text_FavoName);
+            d.Command_Save_Click();
+        });
+        app.form.Menu_AddDir_Click();
+        ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
+        EXPECT_EQ(app.entry(2), (FavoritesEntry{root ? "/" : "Projects", folder, ""}));
+        EXPECT_EQ(app.form.FavoDirList.ListIndex(), 2);
+        EXPECT_EQ(app.form.DirList.Path(), folder);
+        EXPECT_TRUE(app.module.FavoListChanged);
+        EXPECT_TRUE(app.form.Menu_SaveFavoFile.Enabled());
+        EXPECT_TRUE(app.host.messages.empty());
+    }
 }
 
 TEST(AddDirForm, HighlightedFolderClearsTheMainFilterAtOnceEvenWhenCancelled)
 {
     AddDir app;
-    app.start();
     for (int16_t highlighted : {int16_t(0), int16_t(-2)}) {
         SCOPED_TRACE(highlighted);
         app.form.FileFind.setText("txt");
@@ -118,44 +79,33 @@ TEST(AddDirForm, HighlightedFolderClearsTheMainFilterAtOnceEvenWhenCancelled)
         EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
         EXPECT_EQ(app.form.DirList.Path(), app.a);
         EXPECT_FALSE(app.module.FavoListChanged);
-        EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
     }
 }
 
 TEST(AddDirForm, FilterQuestionDecidesTheStoredFilterAndTheMainFilter)
 {
-    struct Row
-    {
-        const char* answer;
-        const char* stored;
-    };
-    for (const Row& row : {Row{"Yes", "txt"}, Row{"No", ""}}) {
-        SCOPED_TRACE(row.answer);
+    for (const auto& [answer, stored] : {std::pair{"Yes", "txt"}, std::pair{"No", ""}}) {
+        SCOPED_TRACE(answer);
         AddDir app;
-        app.start();
         app.form.FavoDirList.setListIndex(1);
-        ASSERT_EQ(app.form.FileFind.Text(), "txt");
         app.onDialog([](AddDirForm& d) {
             EXPECT_EQ(d.Text_FileFilter.Text(), "txt");
             d.Command_Save_Click();
         });
-        app.host.answer(row.answer);
+        app.host.answer(answer);
         app.form.Menu_AddDir_Click();
-
         ASSERT_EQ(app.host.messages.size(), 1u);
         EXPECT_EQ(app.host.messages[0].title, "File Filter");
         EXPECT_EQ(app.host.messages[0].prompt, "Are you sure you want to keep the File Filter ?");
         EXPECT_EQ(app.host.messages[0].style, 4);
-        EXPECT_EQ(app.entry(2), (FavoritesEntry{"b", app.b, row.stored}));
-        EXPECT_EQ(app.form.FileFind.Text(), row.stored);
-        EXPECT_EQ(app.form.FavoDirList.ListIndex(), 2);
+        EXPECT_EQ(app.entry(2), (FavoritesEntry{"b", app.b, stored}));
+        EXPECT_EQ(app.form.FileFind.Text(), stored);
     }
 }
 
 TEST(AddDirForm, EnterWithAnEmptyNameStoresNothingAndEscClosesWithoutChange)
 {
     AddDir app;
-    app.start();
     app.onDialog([](AddDirForm& d) {
         d.Text_FavoName.RaiseDblClick();
         EXPECT_EQ(d.Text_FavoName.Text(), "");
@@ -163,7 +113,6 @@ TEST(AddDirForm, EnterWithAnEmptyNameStoresNothingAndEscClosesWithoutChange)
         d.Text_FavoName.RaiseKeyPress(13);
         EXPECT_TRUE(d.IsLoaded());
         d.Text_FavoName.setText("n");
-        EXPECT_TRUE(d.Command_Save.Enabled());
         d.Text_FileFilter.RaiseKeyPress(13); // Enter in the filter box is no Save
         EXPECT_TRUE(d.IsLoaded());
         d.Text_FileFilter.RaiseKeyPress(27);
@@ -176,21 +125,18 @@ TEST(AddDirForm, EnterWithAnEmptyNameStoresNothingAndEscClosesWithoutChange)
     // Enter with a name saves; the next opening starts afresh from the design state.
     app.onDialog([](AddDirForm& d) {
         EXPECT_EQ(d.Text_FavoName.Text(), "a");
-        EXPECT_TRUE(d.Command_Save.Enabled());
         d.Text_FavoName.RaiseKeyPress(13);
     });
     app.form.Menu_AddDir_Click();
     EXPECT_EQ(app.entry(2), (FavoritesEntry{"a", app.a, ""}));
 }
 
-TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndLoad)
+TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurviveSaveAndLoad)
 {
     struct Row
     {
         const char* what;
-        QString name;
-        QString folder; // below home/fav; empty: the open folder a
-        QString filter;
+        QString name, folder, filter; // folder below home/fav; empty: the open folder a
         bool storable;
     };
     const Row rows[] = {
@@ -203,91 +149,69 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndLoad)
         {"filter starting with two stars", "n", {}, "**x", true},
         {"star inside the folder", "n", "p*q", "txt", true},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        AddDir app;
-        app.start();
-        QString folder = app.a;
-        if (!row.folder.isEmpty()) {
-            folder = app.tmp.makeFolder("home/fav/" + row.folder);
-            app.form.DirList.setPath(folder);
-        }
-        app.form.FileFind.setText(row.filter);
-        app.onDialog([&](AddDirForm& d) {
-            d.Text_FavoName.setText(row.name);
-            d.Command_Save_Click();
-            EXPECT_EQ(d.IsLoaded(), !row.storable);
-            if (d.IsLoaded())
-                d.Command_Cancel_Click();
-        });
-        if (row.storable) {
-            if (!row.filter.isEmpty())
-                app.host.answer("Yes");
-        } else {
-            app.host.answer("OK");
-        }
-        app.form.Menu_AddDir_Click();
-        EXPECT_TRUE(app.host.scriptsDone());
+    for (const bool swedish : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(testing::Message() << row.what << (swedish ? " (Swedish)" : ""));
+            AddDir app;
+            app.module.SwedishLanguage = swedish;
+            QString folder = app.a;
+            if (!row.folder.isEmpty()) {
+                folder = app.tmp.makeFolder("home/fav/" + row.folder);
+                app.form.DirList.setPath(folder);
+            }
+            app.form.FileFind.setText(row.filter);
+            app.onDialog([&](AddDirForm& d) {
+                d.Text_FavoName.setText(row.name);
+                d.Command_Save_Click();
+                EXPECT_EQ(d.IsLoaded(), !row.storable);
+                if (d.IsLoaded())
+                    d.Command_Cancel_Click();
+            });
+            if (!row.storable || !row.filter.isEmpty())
+                app.host.answer(!row.storable ? "OK" : swedish ? "Ja" : "Yes");
+            app.form.Menu_AddDir_Click();
+            EXPECT_TRUE(app.host.scriptsDone());
 
-        if (!row.storable) {
-            ASSERT_EQ(app.host.messages.size(), 1u);
-            EXPECT_EQ(app.host.messages[0].title, "Invalid Favorite");
-            EXPECT_EQ(app.host.messages[0].prompt,
-                      "The name, path or filter contains characters that the Favorites file cannot store:\n"
-                      "a \"*\" in the name, or \"**\" in the path or filter.");
-            EXPECT_EQ(app.host.messages[0].style, 0);
-            EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
-            EXPECT_FALSE(app.module.FavoListChanged);
-            continue;
+            if (!row.storable) {
+                ASSERT_EQ(app.host.messages.size(), 1u);
+                EXPECT_EQ(app.host.messages[0].title, swedish ? "Ogiltig Favorit" : "Invalid Favorite");
+                EXPECT_EQ(app.host.messages[0].prompt,
+                          swedish
+                              ? "Namnet, sökvägen eller filtret innehåller tecken som Favoritfilen inte kan "
+                                "lagra:\nen \"*\" i namnet, eller \"**\" i sökvägen eller filtret."
+                              : "The name, path or filter contains characters that the Favorites file cannot "
+                                "store:\na \"*\" in the name, or \"**\" in the path or filter.");
+                EXPECT_EQ(app.host.messages[0].style, 0);
+                EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
+                EXPECT_FALSE(app.module.FavoListChanged);
+                continue;
+            }
+            if (!row.filter.isEmpty()) {
+                EXPECT_EQ(app.host.messages[0].title, swedish ? "Filfilter" : "File Filter");
+                if (swedish) {
+                    EXPECT_EQ(app.host.messages[0].prompt, "Är du säker på att du vill behålla Filfiltret ?");
+                }
+            }
+            const FavoritesEntry added{row.name, folder, row.filter};
+            EXPECT_EQ(app.entry(2), added);
+            app.form.SaveFavoFile();
+            app.form.LoadFavoFile();
+            ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
+            EXPECT_EQ(app.entry(2), added);
         }
-        const FavoritesEntry added{row.name, folder, row.filter};
-        ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
-        EXPECT_EQ(app.entry(2), added);
-        app.form.SaveFavoFile();
-        app.form.LoadFavoFile();
-        ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
-        EXPECT_EQ(app.entry(2), added);
     }
 }
 
-TEST(AddDirForm, SwedishCaptionsAndQuestionAndBackToEnglish)
+TEST(AddDirForm, CaptionsInBothLanguages)
 {
     AddDir app;
-    app.start();
-    app.module.SwedishLanguage = true;
-    app.form.FavoDirList.setListIndex(1);
-    app.onDialog([](AddDirForm& d) {
-        EXPECT_EQ(d.Caption(), "Lägg till vald Folder");
-        EXPECT_EQ(d.Label1.Caption(), "Sökväg");
-        EXPECT_EQ(d.Label2.Caption(), "Favoritnamn:");
-        EXPECT_EQ(d.Label3.Caption(), "Filfilter:");
-        EXPECT_EQ(d.Command_Save.Caption(), "&Spara");
-        EXPECT_EQ(d.Command_Cancel.Caption(), "&Avbryt");
-        d.Text_FavoName.setText("x*");
-        d.Command_Save_Click();
-        d.Text_FavoName.setText("x");
-        d.Command_Save_Click();
-    });
-    app.host.answer("OK");
-    app.host.answer("Ja");
-    app.form.Menu_AddDir_Click();
-    ASSERT_EQ(app.host.messages.size(), 2u);
-    EXPECT_EQ(app.host.messages[0].title, "Ogiltig Favorit");
-    EXPECT_EQ(app.host.messages[0].prompt,
-              "Namnet, sökvägen eller filtret innehåller tecken som Favoritfilen inte kan lagra:\n"
-              "en \"*\" i namnet, eller \"**\" i sökvägen eller filtret.");
-    EXPECT_EQ(app.host.messages[1].title, "Filfilter");
-    EXPECT_EQ(app.host.messages[1].prompt, "Är du säker på att du vill behålla Filfiltret ?");
-
-    app.module.SwedishLanguage = false;
-    app.onDialog([](AddDirForm& d) {
-        EXPECT_EQ(d.Caption(), "Add Current Folder");
-        EXPECT_EQ(d.Label1.Caption(), "Path:");
-        EXPECT_EQ(d.Label2.Caption(), "Favorite Name:");
-        EXPECT_EQ(d.Label3.Caption(), "File Filter:");
-        EXPECT_EQ(d.Command_Save.Caption(), "&Save");
-        EXPECT_EQ(d.Command_Cancel.Caption(), "&Cancel");
-        d.Command_Cancel_Click();
-    });
-    app.form.Menu_AddDir_Click();
+    for (const bool swedish : {true, false}) {
+        app.module.SwedishLanguage = swedish;
+        app.onDialog([&](AddDirForm& d) {
+            EXPECT_EQ(d.Caption(), swedish ? "Lägg till vald Folder" : "Add Current Folder");
+            EXPECT_EQ(d.Command_Save.Caption(), swedish ? "&Spara" : "&Save");
+            d.Command_Cancel_Click();
+        });
+        app.form.Menu_AddDir_Click();
+    }
 }

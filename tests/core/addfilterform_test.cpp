@@ -4,47 +4,31 @@
 #include "appfixture.h"
 #include "favoedit/addfilterform.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct AddFilter : AppFixture
 {
-    QString work;
+    QString work = tmp.makeFolder("home/work");
 
     AddFilter()
     {
-        work = tmp.makeFolder("home/work");
         for (const char* name : {"report.txt", "notes.txt", "image.png"})
             tmp.writeFile(QStringLiteral("home/work/") + name, "x");
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
+        start();
     }
-
     void onDialog(std::function<void(AddFilterForm&)> script)
     {
-        host.onModal("AddFilterForm", [script](Form& f) { script(static_cast<AddFilterForm&>(f)); });
+        AppFixture::onDialog("AddFilterForm", script);
     }
-
     bool selectFile(const QString& name)
     {
-        for (int i = 0; i < form.FileList.ListCount(); ++i) {
-            if (form.FileList.List(i) == name) {
-                form.FileList.setListIndex(i);
-                return true;
-            }
-        }
-        return false;
+        const int16_t index = int16_t(files().indexOf(name));
+        form.FileList.setListIndex(index);
+        return index >= 0;
     }
-
-    QStringList files() const
-    {
-        QStringList result;
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            result << form.FileList.List(i);
-        return result;
-    }
-
     void rightClickFile() { form.FileList_MouseDown(2, 0, 0, 0); }
 };
 
@@ -53,12 +37,9 @@ struct AddFilter : AppFixture
 TEST(AddFilterForm, WithoutAnActiveFilterTheFileNameBecomesTheFilter)
 {
     AddFilter app;
-    app.start();
     ASSERT_TRUE(app.selectFile("report.txt"));
     app.onDialog([](AddFilterForm& d) {
         EXPECT_EQ(d.Caption(), "Copy Path / Add Filter");
-        EXPECT_EQ(d.Width(), 5670 + 90);
-        EXPECT_EQ(d.Height(), 1410 + 375);
         EXPECT_EQ(d.Label_FileName.Caption(), "report.txt");
         EXPECT_EQ(d.Text_NewFilterName.Text(), "report.txt");
         EXPECT_TRUE(d.Command_Save.Enabled());
@@ -75,7 +56,6 @@ TEST(AddFilterForm, WithoutAnActiveFilterTheFileNameBecomesTheFilter)
 TEST(AddFilterForm, CopyPathJoinsFolderAndNameWithOneSlashAndLeavesTheFilter)
 {
     AddFilter app;
-    app.start();
     app.host.clipboard = "old";
     ASSERT_TRUE(app.selectFile("notes.txt"));
     app.onDialog([](AddFilterForm& d) {
@@ -109,7 +89,6 @@ TEST(AddFilterForm, ActiveFilterWarnsOnceCancelClosesOkLetsAddReplaceIt)
     for (const Row& row : {Row{"Cancel", "txt"}, Row{"OK", "report.txt"}}) {
         SCOPED_TRACE(row.answer);
         AddFilter app;
-        app.start();
         app.form.FileFind.setText("txt");
         ASSERT_TRUE(app.selectFile("report.txt"));
         app.onDialog([&](AddFilterForm& d) {
@@ -133,7 +112,6 @@ TEST(AddFilterForm, ActiveFilterWarnsOnceCancelClosesOkLetsAddReplaceIt)
 TEST(AddFilterForm, EmptyFilterDisablesAddAndEnterThenChangesNothing)
 {
     AddFilter app;
-    app.start();
     ASSERT_TRUE(app.selectFile("notes.txt"));
     app.onDialog([](AddFilterForm& d) {
         d.Text_NewFilterName.RaiseDblClick();
@@ -162,7 +140,6 @@ TEST(AddFilterForm, EmptyFilterDisablesAddAndEnterThenChangesNothing)
 TEST(AddFilterForm, WithNoFileSelectedTheDialogNeverShows)
 {
     AddFilter app;
-    app.start();
     app.form.FileList.setListIndex(-1);
     app.module.addFilterForm().ShowModal();
     EXPECT_FALSE(app.module.addFilterForm().IsLoaded());
@@ -172,17 +149,12 @@ TEST(AddFilterForm, WithNoFileSelectedTheDialogNeverShows)
 TEST(AddFilterForm, SwedishCaptionsAndWarning)
 {
     AddFilter app;
-    app.start();
     app.module.SwedishLanguage = true;
     app.form.FileFind.setText("txt");
     app.form.FileList.setListIndex(0);
     app.onDialog([](AddFilterForm& d) {
         EXPECT_EQ(d.Caption(), "Kopiera sökväg / Lägg till Filter");
-        EXPECT_EQ(d.Label1.Caption(), "Valt Filnamn: ");
-        EXPECT_EQ(d.Label2.Caption(), "Filter:");
-        EXPECT_EQ(d.Command_CopyPath.Caption(), "&Kopiera Sökväg till Urklipp");
         EXPECT_EQ(d.Command_Save.Caption(), "&Lägg till");
-        EXPECT_EQ(d.Command_Cancel.Caption(), "&Avbryt");
         d.Command_Cancel_Click();
     });
     app.host.answer("OK");
@@ -196,10 +168,6 @@ TEST(AddFilterForm, SwedishCaptionsAndWarning)
     app.form.FileFind.setText("");
     app.form.FileList.setListIndex(0);
     app.onDialog([](AddFilterForm& d) {
-        EXPECT_EQ(d.Caption(), "Copy Path / Add Filter");
-        EXPECT_EQ(d.Label1.Caption(), "Selected File  Name: ");
-        EXPECT_EQ(d.Label2.Caption(), "Filter Setting: ");
-        EXPECT_EQ(d.Command_CopyPath.Caption(), "Copy &Path to Clipboard");
         EXPECT_EQ(d.Command_Save.Caption(), "&Add");
         d.Command_Cancel_Click();
     });

@@ -3,8 +3,11 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "favorites/favofile.h"
 #include "tempfolder.h"
 #include "testhost.h"
+
+#include <functional>
 
 /// One run of the program in a home that outlives it, for what must survive a restart.
 struct AppRun
@@ -51,5 +54,28 @@ struct AppFixture
     void writeSettings(const QByteArray& iniBody) const
     {
         tmp.writeFile(QStringLiteral("home/.config/Wayfolder/Wayfolder.ini"), "[Settings]\n" + iniBody);
+    }
+
+    FavoritesEntry entry(int16_t i) const
+    {
+        return {form.FavoDirList.List(i), form.FavoDirPath.List(i), form.FavoFileFilter.List(i)};
+    }
+    void addEntry(const FavoritesEntry& e)
+    {
+        form.FavoDirList.AddItem(e.name);
+        form.FavoDirPath.AddItem(e.path);
+        form.FavoFileFilter.AddItem(e.filter);
+    }
+    QStringList files() const
+    {
+        QStringList result;
+        for (int i = 0; i < form.FileList.ListCount(); ++i)
+            result << form.FileList.List(i);
+        return result;
+    }
+    /// Answers the next showing of dialog `D` with `script`.
+    template <class D> void onDialog(const QString& name, std::function<void(D&)> script)
+    {
+        host.onModal(name, [script](Form& f) { script(static_cast<D&>(f)); });
     }
 };

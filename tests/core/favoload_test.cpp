@@ -2,14 +2,12 @@
 // empty files, data errors, exact bytes written back, and saves that cannot complete.
 
 #include "appfixture.h"
-#include "favorites/favofile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <csignal>
-#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/resource.h>
@@ -18,21 +16,14 @@ namespace {
 
 const QByteArray CrLf = "\r\n";
 
-const QString DataErrorEnglish =
-    QStringLiteral("FavoDirs.dat file contains invalid data e.g. line missing * .\n"
-                   "Select Edit Favorite Folders and correct data !");
-const QString DataErrorSwedish = QStringLiteral("FavoDirs.dat fil innehåller felaktig data, t.ex. * saknas.\n"
-                                                "Välj Redigera Favorit Foldrar datafil och korrigera data !");
-
-/// Files may not grow beyond `bytes` while it lives; the signal is ignored so a write fails
-/// with EFBIG instead of ending the test program.
+/// Files may not grow beyond `bytes` while it lives; SIGXFSZ is ignored so a write fails with EFBIG.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = m_saved;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
@@ -40,19 +31,17 @@ public:
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
+        std::signal(SIGXFSZ, m_handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_saved{};
-    void (*m_savedHandler)(int) = SIG_DFL;
+    void (*m_handler)(int) = SIG_DFL;
 };
 
 struct FavoLoad : AppFixture, ::testing::Test
 {
-    QString home() const { return tmp.home(); }
+    QByteArray home8() const { return tmp.home().toUtf8(); }
 
     /// The three lists as favorites, asserting that they stay parallel.
     std::vector<FavoritesEntry> entries() const
@@ -61,22 +50,8 @@ struct FavoLoad : AppFixture, ::testing::Test
         EXPECT_EQ(form.FavoFileFilter.ListCount(), form.FavoDirList.ListCount());
         std::vector<FavoritesEntry> result;
         for (int16_t i = 0; i < form.FavoDirList.ListCount(); ++i)
-            result.push_back(
-                {form.FavoDirList.List(i), form.FavoDirPath.List(i), form.FavoFileFilter.List(i)});
+            result.push_back(entry(i));
         return result;
-    }
-
-    void addEntry(const FavoritesEntry& entry)
-    {
-        form.FavoDirList.AddItem(entry.name);
-        form.FavoDirPath.AddItem(entry.path);
-        form.FavoFileFilter.AddItem(entry.filter);
-    }
-    void removeEntry(int16_t index)
-    {
-        form.FavoDirList.RemoveItem(index);
-        form.FavoDirPath.RemoveItem(index);
-        form.FavoFileFilter.RemoveItem(index);
     }
 
     /// The state of an edited list, which a load or save must clear.
@@ -86,22 +61,22 @@ struct FavoLoad : AppFixture, ::testing::Test
         form.Menu_UndoChanges.setEnabled(true);
         form.Menu_SaveFavoFile.setEnabled(true);
     }
-    void expectUnchangedState()
+    void expectChanged(bool changed)
     {
-        EXPECT_FALSE(module.FavoListChanged);
-        EXPECT_FALSE(form.Menu_UndoChanges.Enabled());
-        EXPECT_FALSE(form.Menu_SaveFavoFile.Enabled());
+        EXPECT_EQ(module.FavoListChanged, changed);
+        EXPECT_EQ(form.Menu_UndoChanges.Enabled(), changed);
+        EXPECT_EQ(form.Menu_SaveFavoFile.Enabled(), changed);
     }
-    void expectChangedState()
+    void expectOneMessage(const QString& title, const QString& prompt)
     {
-        EXPECT_TRUE(module.FavoListChanged);
-        EXPECT_TRUE(form.Menu_UndoChanges.Enabled());
-        EXPECT_TRUE(form.Menu_SaveFavoFile.Enabled());
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].title, title);
+        EXPECT_EQ(host.messages[0].prompt.toStdString(), prompt.toStdString());
+        EXPECT_EQ(host.messages[0].style, 0);
     }
 
-    QByteArray defaultFile() const { return FavoHeaderDefault.toUtf8() + CrLf + "Home*" + home().toUtf8(); }
-    FavoritesEntry homeEntry() const { return {QStringLiteral("Home"), home(), {}}; }
-
+    QByteArray defaultFile() const { return FavoHeaderDefault.toUtf8() + CrLf + "Home*" + home8(); }
+    FavoritesEntry homeEntry() const { return {QStringLiteral("Home"), tmp.home(), {}}; }
     QStringList dataFolderFiles() const
     {
         return QDir(tmp.dataFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -110,65 +85,44 @@ struct FavoLoad : AppFixture, ::testing::Test
 
 TEST_F(FavoLoad, MissingFileAndFoldersGetTheDefaultFile)
 {
-    // Not even the parent of the data folder exists yet.
-    const QString dataHome = tmp.path(QStringLiteral("xdg/data"));
+    const QString dataHome = tmp.path(QStringLiteral("xdg/data")); // not even its parent exists
     qputenv("XDG_DATA_HOME", dataHome.toUtf8());
     markChanged();
-
     form.LoadFavoFile();
-
     EXPECT_EQ(form.FavoFilePath, dataHome + QStringLiteral("/Wayfolder/FavoDirs.dat"));
     EXPECT_EQ(tmp.readFile(QStringLiteral("xdg/data/Wayfolder/FavoDirs.dat")), defaultFile());
     EXPECT_EQ(entries(), std::vector{homeEntry()});
     EXPECT_EQ(form.FavoDirList.ListIndex(), 0);
-    EXPECT_FALSE(module.SwedishLanguage);
-    expectUnchangedState();
+    expectChanged(false);
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
 {
-    const QByteArray swedishHeader = FavoHeaderSwedish.toUtf8();
-    // An earlier release wrote Windows-1252.
-    const QByteArray legacy = "Fyll i nedan\r\nM\xE5la*" + home().toLatin1();
+    const QByteArray sv = FavoHeaderSwedish.toUtf8();
+    const QByteArray legacy = "Fyll i nedan\r\nM\xE5la*" + tmp.home().toLatin1(); // Windows-1252
+    const std::vector<FavoritesEntry> homeOnly{homeEntry()};
+    const std::vector<FavoritesEntry> legacyEntries{{QStringLiteral("Måla"), tmp.home(), {}}};
     struct Row
     {
         const char* name;
-        std::optional<QByteArray> data;
-        std::optional<QByteArray> legacy;
+        std::optional<QByteArray> data, legacy;
         bool swedishBefore;
-        // Expected:
-        std::optional<QByteArray> dataAfter; // empty: the default file
+        std::optional<QByteArray> dataAfter; // none: the default file
         bool swedish;
-        std::vector<FavoritesEntry> entries;
+        const std::vector<FavoritesEntry>& entries;
         bool legacyStays;
     };
-    const std::vector<FavoritesEntry> homeOnly{homeEntry()};
-    const std::vector<FavoritesEntry> legacyEntries{{QStringLiteral("Måla"), home(), {}}};
     const Row rows[] = {
         {"missing, legacy present", {}, legacy, false, legacy, true, legacyEntries, false},
         {"missing, no legacy", {}, {}, true, {}, false, homeOnly, false},
-        {"empty file: default written, its entry line read as header",
-         "",
-         {},
-         true,
-         {},
-         false,
-         homeOnly,
-         false},
+        {"empty file: its default entry line read as header", "", {}, true, {}, false, homeOnly, false},
         {"empty file beside a legacy file", "", legacy, false, {}, false, homeOnly, true},
-        {"header only keeps its language", swedishHeader, {}, false, {}, true, homeOnly, false},
-        {"header with line end keeps its language",
-         swedishHeader + CrLf,
-         {},
-         false,
-         {},
-         true,
-         homeOnly,
-         false},
+        {"header only keeps its language", sv, {}, false, {}, true, homeOnly, false},
+        {"header with line end keeps its language", sv + CrLf, {}, false, {}, true, homeOnly, false},
         {"header only, English", FavoHeaderEnglish.toUtf8(), {}, true, {}, false, homeOnly, false},
-        {"header only beside a legacy file", swedishHeader, legacy, false, {}, true, homeOnly, true},
-        {"legacy file with header only", {}, swedishHeader, false, {}, true, homeOnly, false},
+        {"header only beside a legacy file", sv, legacy, false, {}, true, homeOnly, true},
+        {"legacy file with header only", {}, sv, false, {}, true, homeOnly, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -187,7 +141,7 @@ TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
         EXPECT_EQ(module.SwedishLanguage, row.swedish);
         EXPECT_EQ(entries(), row.entries);
         EXPECT_EQ(form.FavoDirList.ListIndex(), 0);
-        expectUnchangedState();
+        expectChanged(false);
         EXPECT_EQ(QFileInfo::exists(favoFile(QStringLiteral("FavoDirs.txt"))), row.legacyStays);
         if (row.legacyStays) {
             EXPECT_EQ(readFavoFile(QStringLiteral("FavoDirs.txt")), *row.legacy);
@@ -198,16 +152,15 @@ TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
 
 TEST_F(FavoLoad, EveryLineEndAndBlankLinesReadAndTheFileStaysAsItWas)
 {
-    const QByteArray body = "A*" + home().toUtf8() + "\n\nSep*-\rDocs*/d**r\r\n\r\n";
+    // LF only, CR only and CR LF in one file, with blank lines between.
+    const QByteArray body = "A*" + home8() + "\n\nSep*-\rDocs*/d**r\r\n\r\n";
     for (const QByteArray& header : {FavoHeaderEnglish.toUtf8(), QByteArray("Fyll")}) {
         SCOPED_TRACE(header.constData());
         const QByteArray file = header + "\n" + body;
         writeFavoFile(file);
         form.LoadFavoFile();
         EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{
-                                 {QStringLiteral("A"), home(), {}},
-                                 {QStringLiteral("Sep"), QStringLiteral("-"), {}},
-                                 {QStringLiteral("Docs"), QStringLiteral("/d"), QStringLiteral("r")}}));
+                                 {"A", tmp.home(), {}}, {"Sep", "-", {}}, {"Docs", "/d", "r"}}));
         EXPECT_EQ(module.SwedishLanguage, header == "Fyll");
         EXPECT_EQ(readFavoFile(), file);
     }
@@ -218,43 +171,36 @@ TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
 {
     struct Row
     {
-        const char* name;
         QByteArray header;
-        int16_t file;
-        QString title;
-        QString prompt;
+        int16_t file; // the message names the first file whichever file is active
+        QString title, prompt;
     };
     const Row rows[] = {
-        {"English", FavoHeaderEnglish.toUtf8(), 1, QStringLiteral("Data File Error"), DataErrorEnglish},
-        // The message names the first file whichever file is active.
-        {"Swedish, file 3", FavoHeaderSwedish.toUtf8(), 3, QStringLiteral("Datafil Fel"), DataErrorSwedish},
+        {FavoHeaderEnglish.toUtf8(), 1, "Data File Error",
+         "FavoDirs.dat file contains invalid data e.g. line missing * .\nSelect Edit Favorite Folders and "
+         "correct data !"},
+        {FavoHeaderSwedish.toUtf8(), 3, "Datafil Fel",
+         "FavoDirs.dat fil innehåller felaktig data, t.ex. * saknas.\nVälj Redigera Favorit Foldrar datafil "
+         "och korrigera data !"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.file);
         host.messages.clear();
         form.CurFavoFile = row.file;
-        writeFavoFile(row.header + "\r\nA*" + home().toUtf8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c",
+        writeFavoFile(row.header + "\r\nA*" + home8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c",
                       FavoFileName(row.file));
         markChanged();
         host.answer(QStringLiteral("OK"));
-
         form.LoadFavoFile();
-
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].title, row.title);
-        EXPECT_EQ(host.messages[0].prompt, row.prompt);
-        EXPECT_EQ(host.messages[0].style, 0);
-        EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{
-                                 {QStringLiteral("A"), home(), {}},
-                                 {QStringLiteral("B"), QStringLiteral("/b"), QStringLiteral("f")}}));
-        // Nothing selected, and the list keeps the state it had.
-        EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
-        expectChangedState();
+        expectOneMessage(row.title, row.prompt);
+        EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{{"A", tmp.home(), {}}, {"B", "/b", "f"}}));
+        EXPECT_EQ(form.FavoDirList.ListIndex(), -1); // nothing selected, the list keeps its state
+        expectChanged(true);
         EXPECT_EQ(form.FaultyFavoFilePath, form.FavoFilePath);
     }
 }
 
-TEST_F(FavoLoad, OtherFailuresShowTheUnknownError)
+TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
 {
     struct Row
     {
@@ -262,11 +208,10 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownError)
         std::function<void()> prepare;
         bool swedish;
     };
+    const QString dataRel = QStringLiteral("home/.local/share/Wayfolder");
     const Row rows[] = {
-        {"data file is a folder",
-         [&] { tmp.makeFolder(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat")); }, false},
-        {"data folder cannot be created",
-         [&] { tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder"), "a file in the way"); }, false},
+        {"data file is a folder", [&] { tmp.makeFolder(dataRel + "/FavoDirs.dat"); }, false},
+        {"data folder cannot be created", [&] { tmp.writeFile(dataRel, "a file in the way"); }, false},
         {"only blank lines after the header",
          [&] { writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\n\r\n\r\n"); }, true},
         {"separator beyond the 16-bit positions",
@@ -280,23 +225,14 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownError)
         row.prepare();
         markChanged();
         host.answer(QStringLiteral("OK"));
-
         form.LoadFavoFile();
-
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].title, row.swedish ? QStringLiteral("Fel") : QStringLiteral("Error"));
-        EXPECT_EQ(host.messages[0].prompt,
-                  row.swedish ? QStringLiteral("Okänt Fel") : QStringLiteral("Unknown Error"));
-        EXPECT_EQ(host.messages[0].style, 0);
+        expectOneMessage(row.swedish ? "Fel" : "Error", row.swedish ? "Okänt Fel" : "Unknown Error");
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
-        expectChangedState();
+        expectChanged(true);
     }
-}
-
-TEST_F(FavoLoad, RecoveryThatCannotWriteStopsWithTheUnknownError)
-{
+    // The recovery's own write refused, for a missing and for a header-only file.
     for (const bool missing : {true, false}) {
-        SCOPED_TRACE(missing ? "missing file" : "header-only file");
+        SCOPED_TRACE(missing ? "missing file, write refused" : "header-only file, write refused");
         QDir(tmp.dataFolder()).removeRecursively();
         QDir().mkpath(tmp.dataFolder());
         if (!missing)
@@ -307,9 +243,8 @@ TEST_F(FavoLoad, RecoveryThatCannotWriteStopsWithTheUnknownError)
             FileSizeLimit limit(16);
             form.LoadFavoFile();
         }
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].prompt, QStringLiteral("Unknown Error"));
-        EXPECT_EQ(dataFolderFiles(), missing ? QStringList() : QStringList{QStringLiteral("FavoDirs.dat")});
+        expectOneMessage("Error", "Unknown Error");
+        EXPECT_EQ(dataFolderFiles(), missing ? QStringList() : QStringList{"FavoDirs.dat"});
         if (!missing) {
             EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8());
         }
@@ -320,26 +255,18 @@ TEST_F(FavoLoad, SaveWritesTheExactFormat)
 {
     form.FavoFilePath = favoFile();
     QDir().mkpath(tmp.dataFolder());
-    const FavoritesEntry list[] = {
-        {QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")},
-        {QStringLiteral("-"), QStringLiteral("-"), {}},
-        {QStringLiteral("C-Root"), QStringLiteral("C:\\"), {}}};
-    for (const FavoritesEntry& entry : list)
-        addEntry(entry);
+    addEntry({"Docs", "C:\\Docs", "report"});
+    addEntry({"-", "-", {}});
+    addEntry({"C-Root", "C:\\", {}});
     markChanged();
-
     form.SaveFavoFile();
-
     EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nDocs*C:\\Docs**report\r\n-*-\r\nC-Root*C:\\");
-    expectUnchangedState();
+    expectChanged(false);
 
-    // Down to one entry, and then none: no nameless entry is invented.
+    // No entries: only the header, and no nameless entry is invented.
     module.SwedishLanguage = true;
-    removeEntry(0);
-    removeEntry(0);
-    form.SaveFavoFile();
-    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8() + "\r\nC-Root*C:\\");
-    removeEntry(0);
+    for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
+        list->Clear();
     form.SaveFavoFile();
     EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
     EXPECT_TRUE(host.messages.empty());
@@ -347,9 +274,9 @@ TEST_F(FavoLoad, SaveWritesTheExactFormat)
 
 TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
 {
-    const QByteArray entriesText = "Hem*" + home().toUtf8() +
-                                   "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b**"
-                                   "*.jpg;*.png\r\n Blank * /x y ** z ";
+    const QByteArray entriesText =
+        "Hem*" + home8() +
+        "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b***.jpg;*.png\r\n Blank * /x y ** z ";
     for (const QString& header : {FavoHeaderEnglish, FavoHeaderSwedish}) {
         SCOPED_TRACE(header.toStdString());
         const QByteArray file = header.toUtf8() + CrLf + entriesText;
@@ -358,145 +285,83 @@ TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
         ASSERT_EQ(entries().size(), 4u);
         EXPECT_EQ(entries()[2].filter, QStringLiteral("*.jpg;*.png"));
         markChanged();
-
         form.SaveFavoFile();
         EXPECT_EQ(readFavoFile(), file);
-        expectUnchangedState();
-
+        expectChanged(false);
         module.SwedishLanguage = !module.SwedishLanguage;
         form.LoadFavoFile();
         EXPECT_EQ(module.SwedishLanguage, header == FavoHeaderSwedish);
     }
-    EXPECT_EQ(dataFolderFiles(), QStringList{QStringLiteral("FavoDirs.dat")});
-}
+    EXPECT_EQ(dataFolderFiles(), QStringList{"FavoDirs.dat"});
 
-TEST_F(FavoLoad, Windows1252FileIsSavedAsUtf8)
-{
-    writeFavoFile("Fyll i\r\nH\xE4m*" + home().toLatin1() + "\r\nEuro*/\x80");
+    // A Windows-1252 file is written back as UTF-8.
+    writeFavoFile("Fyll i\r\nH\xE4m*" + tmp.home().toLatin1() + "\r\nEuro*/\x80");
     form.LoadFavoFile();
     form.SaveFavoFile();
     EXPECT_EQ(readFavoFile(),
-              FavoHeaderSwedish.toUtf8() + "\r\nH\xC3\xA4m*" + home().toUtf8() + "\r\nEuro*/\xE2\x82\xAC");
-}
-
-TEST_F(FavoLoad, EachFileNumberHasItsOwnFile)
-{
-    QDir().mkpath(tmp.dataFolder());
-    writeFavoFile(FavoHeaderEnglish.toUtf8() + "\r\nOne*" + home().toUtf8());
-    writeFavoFile(FavoHeaderEnglish.toUtf8() + "\r\nThree*" + home().toUtf8(),
-                  QStringLiteral("FavoDirs3.dat"));
-    const QByteArray first = readFavoFile();
-
-    form.CurFavoFile = 3;
-    form.LoadFavoFile();
-    EXPECT_EQ(form.FavoFilePath, favoFile(QStringLiteral("FavoDirs3.dat")));
-    EXPECT_EQ(form.FavoDirList.List(0), QStringLiteral("Three"));
-    addEntry({QStringLiteral("Four"), QStringLiteral("/4"), {}});
-    form.SaveFavoFile();
-    EXPECT_EQ(readFavoFile(QStringLiteral("FavoDirs3.dat")),
-              FavoHeaderEnglish.toUtf8() + "\r\nThree*" + home().toUtf8() + "\r\nFour*/4");
-    EXPECT_EQ(readFavoFile(), first);
-
-    form.CurFavoFile = 1;
-    form.LoadFavoFile();
-    EXPECT_EQ(form.FavoDirList.List(0), QStringLiteral("One"));
-    EXPECT_EQ(dataFolderFiles(),
-              (QStringList{QStringLiteral("FavoDirs.dat"), QStringLiteral("FavoDirs3.dat")}));
+              FavoHeaderSwedish.toUtf8() + "\r\nH\xC3\xA4m*" + home8() + "\r\nEuro*/\xE2\x82\xAC");
 }
 
 TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
 {
-    const QByteArray old = FavoHeaderEnglish.toUtf8() + "\r\nA*" + home().toUtf8();
+    const QByteArray old = FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8();
     writeFavoFile(old);
     form.LoadFavoFile();
     for (int i = 0; i < 50; ++i)
-        addEntry({QStringLiteral("More"), QStringLiteral("/more"), {}});
-    struct Row
-    {
-        bool swedish;
-        QString title;
-        QString prompt;
+        addEntry({"More", "/more", {}});
+    const std::pair<QString, QString> rows[] = {
+        {"Favorites List File Error", "The Favorites List file " + favoFile() + " could not be saved.\n"},
+        {"Favoritlistfil Fel", "Favoritlistfilen " + favoFile() + " kunde inte sparas.\n"},
     };
-    const Row rows[] = {
-        {false, QStringLiteral("Favorites List File Error"),
-         QStringLiteral("The Favorites List file ") + favoFile() + QStringLiteral(" could not be saved.\n")},
-        {true, QStringLiteral("Favoritlistfil Fel"),
-         QStringLiteral("Favoritlistfilen ") + favoFile() + QStringLiteral(" kunde inte sparas.\n")},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.title.toStdString());
-        module.SwedishLanguage = row.swedish;
+    for (const auto& [title, prompt] : rows) {
+        SCOPED_TRACE(title.toStdString());
+        module.SwedishLanguage = &title == &rows[1].first;
         host.messages.clear();
         markChanged();
         host.answer(QStringLiteral("OK"));
         {
-            // Room for the old file's size, not for the new one.
-            FileSizeLimit limit(old.size() + 100);
+            FileSizeLimit limit(old.size() + 100); // room for the old file, not for the new one
             form.SaveFavoFile();
         }
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].title, row.title);
         // The reason is the system's own, not a generic text.
-        EXPECT_EQ(host.messages[0].prompt.toStdString(), (row.prompt + qt_error_string(EFBIG)).toStdString());
-        EXPECT_EQ(host.messages[0].style, 0);
+        expectOneMessage(title, prompt + qt_error_string(EFBIG));
         EXPECT_EQ(readFavoFile(), old);
-        EXPECT_EQ(dataFolderFiles(), QStringList{QStringLiteral("FavoDirs.dat")});
-        expectChangedState();
+        EXPECT_EQ(dataFolderFiles(), QStringList{"FavoDirs.dat"});
+        expectChanged(true);
     }
 }
 
-TEST_F(FavoLoad, SavingOverAFaultyFileKeepsACopyOfIt)
+TEST_F(FavoLoad, SavingOverAFaultyFileKeepsACopyOfItOnce)
 {
-    const QByteArray faulty = FavoHeaderEnglish.toUtf8() + "\r\nA*" + home().toUtf8() + "\r\nbroken\r\nB*/b";
+    const QByteArray faulty = FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8() + "\r\nbroken\r\nB*/b";
+    const QString bak = QStringLiteral("FavoDirs.dat.bak");
     writeFavoFile(faulty);
     host.answer(QStringLiteral("OK"));
     form.LoadFavoFile();
-    ASSERT_EQ(host.messages.size(), 1u);
-
     form.SaveFavoFile();
-    EXPECT_EQ(readFavoFile(QStringLiteral("FavoDirs.dat.bak")), faulty);
-    EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nA*" + home().toUtf8());
+    EXPECT_EQ(readFavoFile(bak), faulty);
+    EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8());
+    form.SaveFavoFile(); // a second save does not replace the copy with the shortened file
+    EXPECT_EQ(readFavoFile(bak), faulty);
 
-    // The copy is made once: a second save does not replace it with the shortened file.
-    form.SaveFavoFile();
-    EXPECT_EQ(readFavoFile(QStringLiteral("FavoDirs.dat.bak")), faulty);
-
-    // After a clean load no copy is made.
-    QFile::remove(favoFile(QStringLiteral("FavoDirs.dat.bak")));
+    QFile::remove(favoFile(bak)); // after a clean load no copy is made
     form.LoadFavoFile();
-    EXPECT_TRUE(form.FaultyFavoFilePath.isEmpty());
     form.SaveFavoFile();
-    EXPECT_FALSE(QFileInfo::exists(favoFile(QStringLiteral("FavoDirs.dat.bak"))));
+    EXPECT_FALSE(QFileInfo::exists(favoFile(bak)));
 }
 
 TEST_F(FavoLoad, SymlinkedDataFileStaysALink)
 {
-    const QString target = tmp.writeFile(QStringLiteral("sync/favorites.dat"),
-                                         FavoHeaderEnglish.toUtf8() + "\r\nA*" + home().toUtf8());
+    const QString target =
+        tmp.writeFile("sync/favorites.dat", FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8());
     QDir().mkpath(tmp.dataFolder());
     ASSERT_TRUE(QFile::link(target, favoFile()));
-
     form.LoadFavoFile();
-    ASSERT_EQ(entries().size(), 1u);
-    addEntry({QStringLiteral("B"), QStringLiteral("/b"), QStringLiteral("*.txt")});
+    addEntry({"B", "/b", "*.txt"});
     form.SaveFavoFile();
-
     EXPECT_TRUE(QFileInfo(favoFile()).isSymLink());
-    EXPECT_EQ(tmp.readFile(QStringLiteral("sync/favorites.dat")),
-              FavoHeaderEnglish.toUtf8() + "\r\nA*" + home().toUtf8() + "\r\nB*/b***.txt");
-}
-
-TEST_F(FavoLoad, FileMenusMarkTheActiveFile)
-{
-    for (int16_t active = 1; active <= 5; ++active) {
-        form.CurFavoFile = active;
-        form.MarkFavoFileMenus();
-        for (int16_t i = 1; i <= 5; ++i) {
-            SCOPED_TRACE(testing::Message() << "active " << active << ", item " << i);
-            EXPECT_EQ(form.Menu_FavoFile(i).Checked(), i == active);
-            EXPECT_EQ(form.Menu_FF(i).Enabled(), i != active);
-        }
-    }
+    EXPECT_EQ(tmp.readFile("sync/favorites.dat"),
+              FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8() + "\r\nB*/b***.txt");
 }
 
 } // namespace

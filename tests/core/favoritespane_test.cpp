@@ -16,49 +16,28 @@ struct Favorites : AppFixture
 
     Favorites()
     {
-        QByteArray file = "Enter below: header\r\n";
+        QByteArray file = "Enter below: header";
         for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
-            const QString folder = tmp.makeFolder(QStringLiteral("home/fav/") + name);
+            folders << tmp.makeFolder(QStringLiteral("home/fav/%1/sub").arg(name)).chopped(4);
             tmp.writeFile(QStringLiteral("home/fav/%1/notes.txt").arg(name), "x");
             tmp.writeFile(QStringLiteral("home/fav/%1/image.png").arg(name), "x");
-            tmp.makeFolder(QStringLiteral("home/fav/%1/sub").arg(name));
-            folders << folder;
-            file += QByteArray(name).toUpper() + "*" + folder.toUtf8();
-            if (QByteArray(name) == "b")
-                file += "**txt";
-            file += "\r\n";
+            file += "\r\n" + QByteArray(name).toUpper() + "*" + folders.last().toUtf8() +
+                    (*name == 'b' ? "**txt" : "");
         }
-        file.chop(2);
         writeFavoFile(file);
+        start();
     }
-
     QStringList names() const { return form.FavoDirList.Items(); }
-    QStringList files() const
-    {
-        QStringList result;
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            result << form.FileList.List(i);
-        return result;
-    }
 };
 
 } // namespace
 
-TEST(FavoritesPane, StartShowsTheFirstFavoriteSelectedWithoutAWarningArmed)
-{
-    Favorites app;
-    app.start();
-    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 0);
-    EXPECT_EQ(app.form.DirList.Path(), app.folders[0]);
-    EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
-    EXPECT_FALSE(app.form.FilterWarningPending);
-    EXPECT_FALSE(app.module.FavoListChanged);
-}
-
 TEST(FavoritesPane, ClickAppliesFilterThenFolderKeepsSelectionAndArmsTheWarningOnlyAfterwards)
 {
     Favorites app;
-    app.start();
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 0); // the start shows the first one, no warning armed
+    EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
+    EXPECT_FALSE(app.form.FilterWarningPending);
     std::vector<std::string> events;
     app.form.FileFind.Change = [&] {
         events.push_back("filter:" + app.form.FileFind.Text().toStdString());
@@ -77,14 +56,21 @@ TEST(FavoritesPane, ClickAppliesFilterThenFolderKeepsSelectionAndArmsTheWarningO
     EXPECT_EQ(app.files(), QStringList({"notes.txt"}));
     EXPECT_TRUE(app.form.FilterWarningPending);
     EXPECT_TRUE(app.host.messages.empty());
+
+    // Clicked again after the user cleared the filter, the favorite applies it again.
+    app.form.FileFind.setText("");
+    app.form.FavoDirList.setListIndex(1);
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+    // A separator opens nothing.
+    app.addEntry({"-", "-", ""});
+    app.form.FavoDirList.setListIndex(6);
+    EXPECT_EQ(app.form.DirList.Path(), app.folders[1]);
 }
 
 TEST(FavoritesPane, FilterWarningIsShownOnceWhenLeavingAndNoClearsTheFilter)
 {
     Favorites app;
-    app.start();
     app.form.FavoDirList.setListIndex(1);
-
     app.host.answer("Yes");
     app.form.DirList.setPath(app.folders[1] + "/sub"); // leaving the favorite's folder warns
     ASSERT_EQ(app.host.messages.size(), 1u);
@@ -107,37 +93,16 @@ TEST(FavoritesPane, FilterWarningIsShownOnceWhenLeavingAndNoClearsTheFilter)
     EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
 }
 
-TEST(FavoritesPane, ClickingTheShownFavoriteAgainReappliesItsFilterAndSeparatorsDoNothing)
-{
-    Favorites app;
-    app.start();
-    app.form.FavoDirList.setListIndex(1);
-    app.form.FileFind.setText(""); // the user clears the filter by hand
-    app.form.FavoDirList.setListIndex(1);
-    EXPECT_EQ(app.form.FileFind.Text(), "txt");
-    EXPECT_EQ(app.files(), QStringList({"notes.txt"}));
-    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 1);
-
-    app.form.FavoDirList.AddItem("-", 2);
-    app.form.FavoDirPath.AddItem("-", 2);
-    app.form.FavoFileFilter.AddItem("", 2);
-    app.form.FavoDirList.setListIndex(2);
-    EXPECT_EQ(app.form.DirList.Path(), app.folders[1]);
-    EXPECT_EQ(app.form.FileFind.Text(), "txt");
-}
-
 TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
 {
-    for (const char* answer : {"Yes", "No", "Cancel"}) {
-        SCOPED_TRACE(answer);
+    for (const QString answer : {"Yes", "No", "Cancel"}) {
+        SCOPED_TRACE(answer.toStdString());
         Favorites app;
-        app.start();
         QDir(app.folders[3]).removeRecursively();
-
         app.host.answer(answer);
-        if (QByteArray(answer) == "Yes")
+        if (answer == "Yes")
             app.host.answer("OK"); // the removal asks once more
-        if (QByteArray(answer) == "No")
+        if (answer == "No")
             app.host.onModal("RenameDirForm", [](Form& f) { f.Unload(); });
         app.form.FavoDirList_MouseDown(1, 0, 0, 0);
         app.form.FavoDirList.setListIndex(3);
@@ -146,28 +111,21 @@ TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
         EXPECT_EQ(app.host.messages[0].title, "Path Error");
         EXPECT_EQ(app.host.messages[0].prompt, "The Folder \"" + app.folders[3] +
                                                    "\" does not exist.\n\nSelect <Yes> to remove it from the "
-                                                   "Favorites List\nor <No> to Edit the "
-                                                   "Favorite.");
+                                                   "Favorites List\nor <No> to Edit the Favorite.");
         EXPECT_EQ(app.host.messages[0].style, 3);
         EXPECT_TRUE(app.host.scriptsDone());
-        EXPECT_TRUE(app.form.SkipFavoMouseUp);
-        if (QByteArray(answer) == "Yes") {
+        if (answer == "Yes") {
             EXPECT_EQ(app.names(), QStringList({"A", "B", "C", "E", "F"}));
             EXPECT_EQ(app.form.DirList.Path(), app.folders[4]); // the entry that moved up is opened
         } else {
             EXPECT_EQ(app.names().size(), 6);
         }
-
         const QStringList before = app.names();
         app.form.FavoDirList_MouseUp(1, 0, 0, 0); // skipped: no reorder
         EXPECT_EQ(app.names(), before);
         EXPECT_FALSE(app.form.SkipFavoMouseUp);
     }
-}
-
-TEST(FavoritesPane, FailedFavoriteInSwedishNamesTheFolder)
-{
-    Favorites app;
+    AppFixture app; // in Swedish
     app.writeFavoFile("Fyll i nedan\r\nBorta*/no/such/folder\r\nHem*" + app.tmp.home().toUtf8());
     app.host.answer("Avbryt");
     app.start();
@@ -180,43 +138,37 @@ TEST(FavoritesPane, FailedFavoriteInSwedishNamesTheFolder)
 
 TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
 {
-    struct Row
-    {
-        int16_t from;
-        int16_t to;
-        QStringList order;
+    const std::pair<std::pair<int16_t, int16_t>, QStringList> rows[] = {
+        {{2, 5}, {"A", "B", "D", "E", "F", "C"}},
+        {{5, 2}, {"A", "B", "F", "C", "D", "E"}},
+        {{1, 0}, {"B", "A", "C", "D", "E", "F"}},
+        {{3, 3}, {"A", "B", "C", "D", "E", "F"}},
     };
-    const Row rows[] = {
-        {2, 5, {"A", "B", "D", "E", "F", "C"}}, {5, 2, {"A", "B", "F", "C", "D", "E"}},
-        {1, 0, {"B", "A", "C", "D", "E", "F"}}, {0, 5, {"B", "C", "D", "E", "F", "A"}},
-        {3, 3, {"A", "B", "C", "D", "E", "F"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.from) + "->" + std::to_string(row.to));
+    for (const auto& [move, order] : rows) {
+        const auto [from, to] = move;
+        SCOPED_TRACE(std::to_string(from) + "->" + std::to_string(to));
         Favorites app;
-        app.start();
-        app.form.FavoDirList.setListIndex(row.from);
+        app.form.FavoDirList.setListIndex(from);
         app.form.FavoDirList_MouseDown(1, 0, 0, 0);
-        app.form.FavoDirList.setListIndex(row.to); // the selection follows the pointer
+        app.form.FavoDirList.setListIndex(to); // the selection follows the pointer
         app.form.FavoDirList_MouseUp(1, 0, 0, 0);
 
-        EXPECT_EQ(app.names(), row.order);
-        for (int i = 0; i < 6; ++i) {
-            const int original = int(row.order[i].at(0).unicode() - 'A');
-            EXPECT_EQ(app.form.FavoDirPath.List(i), app.folders[original]);
-            EXPECT_EQ(app.form.FavoFileFilter.List(i), original == 1 ? "txt" : "");
+        EXPECT_EQ(app.names(), order);
+        for (int16_t i = 0; i < 6; ++i) {
+            const int original = order[i].at(0).unicode() - 'A';
+            EXPECT_EQ(app.entry(i),
+                      (FavoritesEntry{order[i], app.folders[original], original == 1 ? "txt" : ""}));
         }
-        EXPECT_EQ(app.form.FavoDirList.ListIndex(), row.to);
-        EXPECT_EQ(app.form.DirList.Path(), app.form.FavoDirPath.List(row.to));
-        EXPECT_EQ(app.module.FavoListChanged, row.from != row.to);
-        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), row.from != row.to);
+        EXPECT_EQ(app.form.FavoDirList.ListIndex(), to);
+        EXPECT_EQ(app.form.DirList.Path(), app.form.FavoDirPath.List(to));
+        EXPECT_EQ(app.module.FavoListChanged, from != to);
+        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), from != to);
     }
 }
 
 TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheList)
 {
     Favorites app;
-    app.start();
     app.form.FavoDirList.setListIndex(5);
     app.host.answer("OK");
     app.form.RemoveSelectedFavorite();
@@ -229,7 +181,6 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
     app.host.answer("Cancel");
     app.form.RemoveSelectedFavorite();
     EXPECT_EQ(app.names().size(), 5);
-
     app.host.answer("OK");
     app.form.RemoveSelectedFavorite();
     EXPECT_EQ(app.names(), QStringList({"A", "C", "D", "E"}));
@@ -256,20 +207,15 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
 TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
 {
     Favorites app;
-    app.start();
-    app.form.FavoDirList.setListIndex(5);
-    app.host.answer("OK");
-    app.form.Menu_AddSeparator_Click();
-    EXPECT_EQ(app.host.messages.back().prompt, "Insert a separator after the item \"F\" ?");
-    EXPECT_EQ(app.names().last(), "-");
-    EXPECT_EQ(app.form.FavoDirPath.List(6), "-");
-    EXPECT_EQ(app.form.FavoFileFilter.List(6), "");
-    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 5);
-
-    app.form.FavoDirList.setListIndex(0);
-    app.host.answer("OK");
-    app.form.Menu_AddSeparator_Click();
+    for (const int16_t after : {5, 0}) {
+        app.form.FavoDirList.setListIndex(after);
+        app.host.answer("OK");
+        app.form.Menu_AddSeparator_Click();
+        EXPECT_EQ(app.form.FavoDirList.ListIndex(), after);
+    }
+    EXPECT_EQ(app.host.messages.front().prompt, "Insert a separator after the item \"F\" ?");
     EXPECT_EQ(app.names(), QStringList({"A", "-", "B", "C", "D", "E", "F", "-"}));
+    EXPECT_EQ(app.entry(7), (FavoritesEntry{"-", "-", ""}));
     app.exit();
     EXPECT_TRUE(app.readFavoFile().contains("\r\n-*-\r\nB*"));
     EXPECT_TRUE(app.readFavoFile().endsWith("\r\n-*-"));
@@ -278,23 +224,20 @@ TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
 TEST(FavoritesPane, MenuItemsFollowTheFocusedControl)
 {
     Favorites app;
-    app.start();
-    app.form.DirList.SetFocus();
-    app.form.DirList_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(app.host.popups, std::vector<QString>({"Menu_FavoDirs"}));
-    EXPECT_TRUE(app.form.Menu_OpenFolder.Enabled());
-    EXPECT_TRUE(app.form.Menu_AddDir.Enabled());
-    EXPECT_FALSE(app.form.Menu_AddSeparator.Enabled());
-    EXPECT_FALSE(app.form.Menu_RemoveFolder.Enabled());
-    EXPECT_FALSE(app.form.Menu_RenameFolder.Enabled());
-    EXPECT_TRUE(app.form.Command_OpenExplorer.Enabled());
-
-    app.form.FavoDirList.SetFocus();
-    app.form.FavoDirList_MouseDown(2, 0, 0, 0);
-    EXPECT_FALSE(app.form.Menu_OpenFolder.Enabled());
-    EXPECT_FALSE(app.form.Menu_AddDir.Enabled());
-    EXPECT_TRUE(app.form.Menu_AddSeparator.Enabled());
-    EXPECT_TRUE(app.form.Menu_RemoveFolder.Enabled());
-    EXPECT_TRUE(app.form.Menu_RenameFolder.Enabled());
-    EXPECT_FALSE(app.form.Command_OpenExplorer.Enabled());
+    for (const bool favorites : {false, true}) {
+        if (favorites) {
+            app.form.FavoDirList.SetFocus();
+            app.form.FavoDirList_MouseDown(2, 0, 0, 0);
+        } else {
+            app.form.DirList.SetFocus();
+            app.form.DirList_MouseDown(2, 0, 0, 0);
+            EXPECT_EQ(app.host.popups, std::vector<QString>({"Menu_FavoDirs"}));
+        }
+        EXPECT_EQ(app.form.Menu_OpenFolder.Enabled(), !favorites);
+        EXPECT_EQ(app.form.Menu_AddDir.Enabled(), !favorites);
+        EXPECT_EQ(app.form.Command_OpenExplorer.Enabled(), !favorites);
+        EXPECT_EQ(app.form.Menu_AddSeparator.Enabled(), favorites);
+        EXPECT_EQ(app.form.Menu_RemoveFolder.Enabled(), favorites);
+        EXPECT_EQ(app.form.Menu_RenameFolder.Enabled(), favorites);
+    }
 }

@@ -5,11 +5,11 @@
 #include "testhost.h"
 #include "ui/messbox.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -21,17 +21,9 @@ std::string str(const QString& text)
 // What the user saw when the box came up; a hidden button shows as an empty caption.
 struct Seen
 {
-    int width = 0;
-    int height = 0;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    int lineEndX = 0;
-    int labelLeft = 0;
-    int labelTop = 0;
-    int labelWidth = 0;
-    int labelHeight = 0;
-    std::array<int, 3> lefts{};
-    std::array<int, 3> tops{};
+    int width = 0, height = 0, panelWidth = 0, panelHeight = 0, lineEndX = 0;
+    int labelLeft = 0, labelTop = 0, labelWidth = 0, labelHeight = 0;
+    std::array<int, 3> lefts{}, tops{};
     std::array<std::string, 3> captions;
     std::string title;
     int focused = -1;
@@ -41,25 +33,28 @@ struct Seen
 
 void PrintTo(const Seen& s, std::ostream* os)
 {
-    *os << s.width << "x" << s.height << " panel " << s.panelWidth << "x" << s.panelHeight << " line "
-        << s.lineEndX << " label " << s.labelLeft << "," << s.labelTop << " " << s.labelWidth << "x"
-        << s.labelHeight << " title \"" << s.title << "\" focus " << s.focused;
+    *os << s.width << "x" << s.height << " panel " << s.panelHeight << " label " << s.labelWidth << "x"
+        << s.labelHeight << " \"" << s.title << "\" focus " << s.focused;
     for (int i = 0; i < 3; ++i)
         *os << " [" << s.captions[i] << " @" << s.lefts[i] << "," << s.tops[i] << "]";
 }
 
 Seen see(MessBox& box)
 {
-    Seen s;
-    s.width = box.Width();
-    s.height = box.Height();
-    s.panelWidth = box.Frame_Msg.Width();
-    s.panelHeight = box.Frame_Msg.Height();
-    s.lineEndX = box.Line_Msg.X2();
-    s.labelLeft = box.Label_Msg.Left();
-    s.labelTop = box.Label_Msg.Top();
-    s.labelWidth = box.Label_Msg.Width();
-    s.labelHeight = box.Label_Msg.Height();
+    Seen s{box.Width(),
+           box.Height(),
+           box.Frame_Msg.Width(),
+           box.Frame_Msg.Height(),
+           box.Line_Msg.X2(),
+           box.Label_Msg.Left(),
+           box.Label_Msg.Top(),
+           box.Label_Msg.Width(),
+           box.Label_Msg.Height(),
+           {},
+           {},
+           {},
+           {},
+           -1};
     for (int16_t i = 0; i < 3; ++i) {
         s.lefts[i] = box.Button(i).Left();
         s.tops[i] = box.Button(i).Top();
@@ -72,14 +67,6 @@ Seen see(MessBox& box)
     return s;
 }
 
-int16_t focusedIndex(MessBox& box)
-{
-    for (int16_t i = 0; i < 3; ++i)
-        if (box.ActiveControl() == &box.Button(i))
-            return i;
-    return -1;
-}
-
 class MessBoxTest : public ::testing::Test
 {
 protected:
@@ -88,7 +75,7 @@ protected:
     Module1 module{host};
 
     // Shows a message, records it as it came up, then presses button `press`.
-    Seen showAndPress(const QString& prompt, int16_t style, int16_t press, const QString& title = "Title")
+    Seen show(const QString& prompt, int16_t style, int16_t press = 0, const QString& title = "Title")
     {
         Seen seen;
         host.onModal("MessBox", [&](Form& form) {
@@ -99,76 +86,108 @@ protected:
         module.ShowMessBox(prompt, style, title);
         return seen;
     }
-
-    Seen show(const QString& prompt, int16_t style, const QString& title = "Title")
-    {
-        return showAndPress(prompt, style, 0, title);
-    }
 };
 
 TEST_F(MessBoxTest, LaysItselfOutAroundThePrompt)
 {
-    struct Input
+    struct Row
     {
         const char* name;
         QString prompt;
         int16_t style;
-        int charWidth;
-        int lineHeight;
-    };
-    struct Expected
-    {
-        int width;
-        int height;
-        int labelWidth;
-        int panelHeight;
-        int buttonTop;
+        int charWidth, lineHeight;
+        int width, height, labelWidth, panelHeight, buttonTop;
         std::array<int, 3> lefts;
     };
-    struct Row
-    {
-        Input in;
-        Expected out;
-    };
     const Row rows[] = {
-        {{"one line keeps the designed height", "Hello", 1, 90, 195},
-         {2625, 1500, 2315, 495, 600, {1320, 120, -1080}}},
-        {{"two lines of 195 lower the buttons", "First\nSecond", 4, 90, 195},
-         {2625, 1665, 2315, 630, 735, {1320, 120, -1080}}},
-        {{"short prompt with OK only", "Hi", 0, 90, 195}, {1425, 1500, 1115, 495, 600, {120, -1080, -2280}}},
-        {{"longest line 5000 wide with Yes/No/Cancel", QString(50, 'x') + "\nshort", 3, 100, 195},
-         {5310, 1665, 5000, 630, 735, {4005, 2805, 1605}}},
-        {{"three buttons at their minimum keep the designed width", "Hi", 2, 90, 195},
-         {3825, 1500, 3515, 495, 600, {2520, 1320, 120}}},
-        {{"one twip over the minimum widens the window", QString(1116, 'x'), 0, 1, 195},
-         {1426, 1500, 1116, 495, 600, {121, -1079, -2279}}},
-        {{"a label 255 high is one line", "x", 0, 90, 255},
-         {1425, 1500, 1115, 495, 600, {120, -1080, -2280}}},
-        {{"a label 256 high is more than one line", "x", 0, 90, 256},
-         {1425, 1531, 1115, 496, 601, {120, -1080, -2280}}},
+        {"one line keeps the designed height",
+         "Hello",
+         1,
+         90,
+         195,
+         2625,
+         1500,
+         2315,
+         495,
+         600,
+         {1320, 120, -1080}},
+        {"two lines of 195 lower the buttons",
+         "First\nSecond",
+         4,
+         90,
+         195,
+         2625,
+         1665,
+         2315,
+         630,
+         735,
+         {1320, 120, -1080}},
+        {"short prompt with OK only", "Hi", 0, 90, 195, 1425, 1500, 1115, 495, 600, {120, -1080, -2280}},
+        {"longest line 5000 wide with Yes/No/Cancel",
+         QString(50, 'x') + "\nshort",
+         3,
+         100,
+         195,
+         5310,
+         1665,
+         5000,
+         630,
+         735,
+         {4005, 2805, 1605}},
+        {"three buttons at their minimum keep the designed width",
+         "Hi",
+         2,
+         90,
+         195,
+         3825,
+         1500,
+         3515,
+         495,
+         600,
+         {2520, 1320, 120}},
+        {"one twip over the minimum widens the window",
+         QString(1116, 'x'),
+         0,
+         1,
+         195,
+         1426,
+         1500,
+         1116,
+         495,
+         600,
+         {121, -1079, -2279}},
+        {"a label 255 high is one line", "x", 0, 90, 255, 1425, 1500, 1115, 495, 600, {120, -1080, -2280}},
+        {"a label 256 high is more than one line",
+         "x",
+         0,
+         90,
+         256,
+         1425,
+         1531,
+         1115,
+         496,
+         601,
+         {120, -1080, -2280}},
     };
-    for (const auto& [in, out] : rows) {
-        SCOPED_TRACE(in.name);
-        host.charWidth = in.charWidth;
-        host.lineHeight = in.lineHeight;
-        const Seen s = show(in.prompt, in.style);
-        EXPECT_EQ(s.width, out.width);
-        EXPECT_EQ(s.height, out.height);
-        if (out.buttonTop == 600) {
-            EXPECT_EQ(s.height - MessBox::BorderTop - MessBox::BorderSide, 1125) << "designed client height";
-        }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.charWidth = row.charWidth;
+        host.lineHeight = row.lineHeight;
+        const Seen s = show(row.prompt, row.style);
+        EXPECT_EQ(s.width, row.width);
+        EXPECT_EQ(s.height, row.height);
         EXPECT_EQ(s.labelLeft, 120);
         EXPECT_EQ(s.labelTop, 120);
-        EXPECT_EQ(s.labelWidth, out.labelWidth);
-        EXPECT_EQ(s.panelWidth, out.width);
-        EXPECT_EQ(s.panelHeight, out.panelHeight);
-        EXPECT_EQ(s.lineEndX, out.width);
-        EXPECT_EQ(s.tops, (std::array<int, 3>{out.buttonTop, out.buttonTop, out.buttonTop}));
-        EXPECT_EQ(s.lefts, out.lefts);
+        EXPECT_EQ(s.labelWidth, row.labelWidth);
+        EXPECT_EQ(s.panelWidth, row.width);
+        EXPECT_EQ(s.panelHeight, row.panelHeight);
+        EXPECT_EQ(s.lineEndX, row.width);
+        EXPECT_EQ(s.tops, (std::array<int, 3>{row.buttonTop, row.buttonTop, row.buttonTop}));
+        EXPECT_EQ(s.lefts, row.lefts);
     }
 }
 
-TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByCaption)
+TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
 {
     struct Row
     {
@@ -193,7 +212,6 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByCaption)
         // Sets the program never raises still offer a way out.
         {6, false, {"OK", "", ""}, {1, 0, 0}},
         {15, true, {"OK", "", ""}, {1, 0, 0}},
-        {32767, false, {"OK", "", ""}, {1, 0, 0}},
         {-1, false, {"OK", "", ""}, {1, 0, 0}},
         {-32768, true, {"OK", "", ""}, {1, 0, 0}},
     };
@@ -205,42 +223,13 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByCaption)
                 continue;
             SCOPED_TRACE(row.captions[i]);
             module.MessAnswer = 0;
-            const Seen s = showAndPress("Question", row.style, i);
-            EXPECT_EQ(s.captions, row.captions);
+            EXPECT_EQ(show("Question", row.style, i).captions, row.captions);
             EXPECT_EQ(module.MessAnswer, row.answers[i]);
         }
     }
 }
 
-TEST_F(MessBoxTest, EveryKnownCaptionAnswersInEitherLanguage)
-{
-    struct Row
-    {
-        QString caption;
-        int16_t answer;
-    };
-    constexpr int16_t Unchanged = 99;
-    const Row rows[] = {
-        {"OK", 1},           {"Cancel", 2},      {"Avbryt", 2}, {"Abort", 3},      {"Avsluta", 3},
-        {"Retry", 4},        {"Försök igen", 4}, {"Ignore", 5}, {"Ignorera", 5},   {"Yes", 6},
-        {"Ja", 6},           {"No", 7},          {"Nej", 7},    {"ok", Unchanged}, {"Command 0", Unchanged},
-        {"Yes ", Unchanged}, {"", Unchanged},
-    };
-    module.SwedishLanguage = false;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(str(row.caption));
-        module.MessAnswer = Unchanged;
-        host.onModal("MessBox", [&](Form& form) {
-            auto& box = static_cast<MessBox&>(form);
-            box.Button(0).setCaption(row.caption);
-            box.Button_Click(0);
-            EXPECT_FALSE(box.IsLoaded());
-        });
-        EXPECT_EQ(module.ShowMessBox("Question", MsgStyle::OKOnly, "Title"), row.answer);
-    }
-}
-
-TEST_F(MessBoxTest, EscapePressesTheFocusedButton)
+TEST_F(MessBoxTest, EscapePressesTheFocusedButtonOtherKeysAreLeftToIt)
 {
     struct Row
     {
@@ -267,35 +256,24 @@ TEST_F(MessBoxTest, EscapePressesTheFocusedButton)
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "style " << row.style);
         module.SwedishLanguage = row.swedish;
-        module.MessAnswer = 0;
         const int enterKeys = host.enterKeys;
         host.onModal("MessBox", [&](Form& form) {
             auto& box = static_cast<MessBox&>(form);
-            const int16_t focused = focusedIndex(box);
+            const int16_t focused = int16_t(see(box).focused);
             ASSERT_GE(focused, 0);
             EXPECT_EQ(str(box.Button(focused).Caption()), row.focused);
+            for (int16_t code : {KeyCode::Enter, KeyCode::Space, int16_t(65)}) {
+                int16_t key = code;
+                box.Button_KeyDown(focused, key, ShiftMask::Shift);
+                EXPECT_EQ(key, code);
+            }
+            EXPECT_EQ(host.enterKeys, enterKeys);
             int16_t key = KeyCode::Escape;
             box.Button_KeyDown(focused, key, 0);
         });
         EXPECT_EQ(module.ShowMessBox("Question", row.style, "Title"), row.answer);
         EXPECT_EQ(host.enterKeys, enterKeys + 1);
     }
-}
-
-TEST_F(MessBoxTest, OtherKeysAreLeftToTheButton)
-{
-    host.onModal("MessBox", [&](Form& form) {
-        auto& box = static_cast<MessBox&>(form);
-        for (int16_t code : {KeyCode::Enter, KeyCode::Space, int16_t(65)}) {
-            int16_t key = code;
-            box.Button_KeyDown(0, key, ShiftMask::Shift);
-            EXPECT_EQ(key, code);
-        }
-        EXPECT_TRUE(box.IsLoaded());
-        box.Button_Click(0);
-    });
-    module.ShowMessBox("Question", MsgStyle::YesNo, "Title");
-    EXPECT_EQ(host.enterKeys, 0);
 }
 
 TEST_F(MessBoxTest, YesNoWithQuestionIconAndFocusChoiceOne)
@@ -312,70 +290,49 @@ TEST_F(MessBoxTest, YesNoWithQuestionIconAndFocusChoiceOne)
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(str(host.messages[0].title), "Question  < ? >");
     EXPECT_EQ(str(host.messages[0].prompt), "Remove it?");
-    EXPECT_EQ(host.messages[0].style, 292);
     EXPECT_EQ(str(host.messages[0].answer), "Yes");
 }
 
 TEST_F(MessBoxTest, IconAppearsAsAMarkerAfterTheTitle)
 {
-    struct Row
-    {
-        int16_t style;
-        bool swedish;
-        std::string title;
-    };
-    const Row rows[] = {
+    const std::tuple<int16_t, bool, std::string> rows[] = {
         {16, false, "T  <Critical>"},
         {16, true, "T  <Kritiskt>"},
-        {32, false, "T  < ? >"},
         {32 + 4, true, "T  < ? >"},
         {48, false, "T  < ! >"},
         {64, true, "T  <Info>"},
         {80, false, "T"},
-        {240, false, "T"},
         {15, false, "T"},
         {256, false, "T"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "style " << row.style);
-        module.SwedishLanguage = row.swedish;
-        EXPECT_EQ(show("Prompt", row.style, "T").title, row.title);
+    for (const auto& [style, swedish, title] : rows) {
+        SCOPED_TRACE(testing::Message() << "style " << style);
+        module.SwedishLanguage = swedish;
+        EXPECT_EQ(show("Prompt", style, 0, "T").title, title);
     }
 }
 
 TEST_F(MessBoxTest, ClosingByTheWindowSystemAnswersAsTheRightmostButton)
 {
-    struct Row
-    {
-        int16_t style;
-        bool swedish;
-        int16_t answer;
-    };
-    const Row rows[] = {
+    host.answerByClosing(); // the very first box too
+    EXPECT_EQ(module.ShowMessBox("Question", MsgStyle::OKCancel, "Title"), MsgAnswer::Cancel);
+    const std::tuple<int16_t, bool, int16_t> rows[] = {
         {0, false, 1}, {1, false, 2},  {2, false, 5}, {3, false, 2}, {4, false, 7}, {5, false, 2},
         {6, false, 1}, {-1, false, 1}, {1, true, 2},  {3, true, 2},  {4, true, 7},  {292, false, 7},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "style " << row.style << (row.swedish ? " Swedish" : " English"));
-        module.SwedishLanguage = row.swedish;
-        host.answer(row.swedish ? "Ja" : "Yes");
+    for (const auto& [style, swedish, answer] : rows) {
+        SCOPED_TRACE(testing::Message() << "style " << style << (swedish ? " Swedish" : " English"));
+        module.SwedishLanguage = swedish;
+        host.answer(swedish ? "Ja" : "Yes"); // a stale earlier answer must not leak
         ASSERT_EQ(module.ShowMessBox("Earlier question", MsgStyle::YesNo, "Title"), MsgAnswer::Yes);
         host.answerByClosing();
-        EXPECT_EQ(module.ShowMessBox("Question", row.style, "Title"), row.answer);
+        EXPECT_EQ(module.ShowMessBox("Question", style, "Title"), answer);
     }
-}
-
-TEST_F(MessBoxTest, TheFirstBoxClosedByTheWindowSystemStillAnswers)
-{
-    host.answerByClosing();
-    EXPECT_EQ(module.ShowMessBox("Question", MsgStyle::OKCancel, "Title"), MsgAnswer::Cancel);
-    EXPECT_TRUE(host.scriptsDone());
 }
 
 TEST_F(MessBoxTest, EveryShowStartsFromTheDesignedLayout)
 {
-    // The same box as the first one a fresh program shows, for comparison.
-    Module1 fresh(host);
+    Module1 fresh(host); // the first box a fresh program shows, for comparison
     Seen expected;
     host.onModal("MessBox", [&](Form& form) {
         expected = see(static_cast<MessBox&>(form));
@@ -383,36 +340,19 @@ TEST_F(MessBoxTest, EveryShowStartsFromTheDesignedLayout)
     });
     fresh.ShowMessBox("One line", MsgStyle::OKOnly, "Title");
 
-    showAndPress(QString(60, 'w') + "\nsecond\nthird", 3 + 48 + 512, 1, "Warning");
-    Seen seen;
-    host.onModal("MessBox", [&](Form& form) {
-        auto& box = static_cast<MessBox&>(form);
-        seen = see(box);
-        EXPECT_EQ(box.DefaultButton, 0);
-        box.Button_Click(0);
-    });
-    EXPECT_EQ(module.ShowMessBox("One line", MsgStyle::OKOnly, "Title"), MsgAnswer::OK);
+    show(QString(60, 'w') + "\nsecond\nthird", 3 + 48 + 512, 1, "Warning");
+    const Seen seen = show("One line", MsgStyle::OKOnly);
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(seen.height, 1500);
     EXPECT_EQ(seen.tops[0], 600);
-    EXPECT_EQ(seen.panelHeight, 495);
 }
 
-TEST(MessBoxBinary, DecToBinWidensToTheValue)
+TEST(MessBoxBinary, DecToBinAndBinToDec)
 {
-    struct Row
-    {
-        int16_t value;
-        int16_t bitsIn;
-        std::string text;
-        int16_t bitsOut;
-    };
-    const Row rows[] = {
+    const std::tuple<int16_t, int16_t, std::string, int16_t> toBin[] = {
         {20, 1, "10100", 5},
         {5, 8, "00000101", 8},
         {0, 1, "0", 1},
-        {1, 1, "1", 1},
-        {2, 1, "10", 2},
         {7, 0, "111", 3},
         {0, 0, "", 0},
         {292, 1, "100100100", 9},
@@ -420,38 +360,26 @@ TEST(MessBoxBinary, DecToBinWidensToTheValue)
         {-1, 4, "1111", 4},
         {-32768, 16, "1000000000000000", 16},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.value << " in " << row.bitsIn << " bits");
-        int16_t bits = row.bitsIn;
-        EXPECT_EQ(str(MessBox::DecToBin(row.value, bits)), row.text);
-        EXPECT_EQ(bits, row.bitsOut);
+    for (const auto& [value, bitsIn, text, bitsOut] : toBin) {
+        SCOPED_TRACE(testing::Message() << value << " in " << bitsIn << " bits");
+        int16_t bits = bitsIn;
+        EXPECT_EQ(str(MessBox::DecToBin(value, bits)), text);
+        EXPECT_EQ(bits, bitsOut);
     }
-}
-
-TEST(MessBoxBinary, BinToDecReadsDigitsAndSkipsBlanks)
-{
-    struct Row
-    {
-        QString bin;
-        std::string value;
-    };
-    const Row rows[] = {
+    // Blanks and other characters are skipped; the sum is a 16-bit signed integer and wraps.
+    const std::pair<QString, std::string> toDec[] = {
         {"0100", "4"},
         {"1 0 1", "5"},
         {"000100100100", "292"},
         {"", "0"},
-        {"   ", "0"},
         {"x1", "1"},
         {"12", "4"},
         {"0111111111111111", "32767"},
-        // The sum is a 16-bit signed integer and wraps.
         {"1111111111111111", "-1"},
         {"10000000000000000", "0"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(str(row.bin));
-        EXPECT_EQ(str(MessBox::BinToDec(row.bin)), row.value);
-    }
+    for (const auto& [bin, value] : toDec)
+        EXPECT_EQ(str(MessBox::BinToDec(bin)), value) << str(bin);
 }
 
 TEST(MessBoxBinary, SplitStyleTakesTheCodeApartByNibbles)
