@@ -46,8 +46,7 @@ public:
 
     /// Shows the dialog; once it has closed after Save, selects the edited entry again, so the
     /// main window opens its folder with its filter and any message appears over the main window.
-    /// Hides Form::ShowModal so that every opener gets this order.
-    void ShowModal();
+    void ShowModal() override;
 
     void Command_Save_Click();
     void Command_Cancel_Click();

@@ -46,7 +46,8 @@ public:
     /// Runs Form_Activate; the view calls it whenever the window becomes active.
     void Activate();
     /// Loads the form and shows it modally through the host; returns once it has unloaded.
-    void ShowModal();
+    /// A form whose work must follow its closing overrides it.
+    virtual void ShowModal();
 
     Control* ActiveControl() const { return m_activeControl; }
     /// Moves the focus; runs the control's GotFocus when it is a different control.
