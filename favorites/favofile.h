@@ -29,8 +29,8 @@ inline const QString FavoHeaderSwedish =
 inline const QString FavoHeaderDefault = QStringLiteral(
     "Enter below: [Folder Shortcut name][*][Full path] without brackets - don't remove this line !");
 
-/// Character positions in a line were 16-bit in the file's original reader; a line that needs a
-/// larger one is refused rather than read differently.
+/// Character positions in a line are 16-bit, as in every release of the file format; a line
+/// that needs a larger one is refused rather than read differently.
 constexpr qsizetype MaxFavoLinePosition = 32767;
 
 /// "FavoDirs.dat" for file 1, "FavoDirs2.dat" .. "FavoDirs5.dat" for the others.

@@ -15,7 +15,7 @@
 namespace {
 
 /// The data file as the loader reads it: whole, then line by line. A read past the last line
-/// is the cue for the recovery, as it was for the original sequential reader.
+/// is the cue for the recovery.
 class FavoReader
 {
 public:
