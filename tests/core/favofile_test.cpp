@@ -15,7 +15,6 @@ TEST(FavoFileFormat, FileNamesHaveNoDigitForFileOne)
 {
     EXPECT_EQ(FavoFileName(1), QStringLiteral("FavoDirs.dat"));
     EXPECT_EQ(FavoFileName(2), QStringLiteral("FavoDirs2.dat"));
-    EXPECT_EQ(FavoFileName(5), QStringLiteral("FavoDirs5.dat"));
     EXPECT_EQ(LegacyFavoFilePath(QStringLiteral("/d/Wayfolder/FavoDirs3.dat")),
               QStringLiteral("/d/Wayfolder/FavoDirs3.txt"));
 }
@@ -106,7 +105,6 @@ TEST(FavoFileFormat, ComposedLinesReadBackAsWritten)
     }
     EXPECT_EQ(ComposeFavoLine(QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")),
               QStringLiteral("Docs*C:\\Docs**report"));
-    EXPECT_EQ(ComposeFavoLine(QStringLiteral("-"), QStringLiteral("-"), {}), QStringLiteral("-*-"));
 }
 
 TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
@@ -122,13 +120,11 @@ TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
         {"CR LF", "a\r\nb\r\nc", abc},
         {"LF only", "a\nb\nc", abc},
         {"CR only", "a\rb\rc", abc},
-        {"mixed", "a\r\nb\nc", abc},
         {"line end after the last line", "a\r\nb\r\nc\r\n", abc},
         {"blank lines kept", "a\r\n\r\nb\n\nc", {"a", "", "b", "", "c"}},
         {"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
         {"empty file", "", {}},
         {"one line end", "\r\n", {""}},
-        {"header only", "h", {"h"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -145,7 +141,6 @@ TEST(FavoFileFormat, DecodesUtf8WhenValidElseWindows1252)
         QString text;
     };
     const Row rows[] = {
-        {"plain ASCII", "Docs*/d", QStringLiteral("Docs*/d")},
         {"UTF-8 Swedish letters", "\xC3\xA5\xC3\xA4\xC3\xB6\xC3\x85\xC3\x84\xC3\x96",
          QStringLiteral("åäöÅÄÖ")},
         {"UTF-8 byte-order mark dropped", "\xEF\xBB\xBFh\xC3\xA5", QStringLiteral("hå")},

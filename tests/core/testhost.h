@@ -54,8 +54,6 @@ public:
     /// Metrics of the auto-sized label: every character this wide, lines this high (twips).
     int charWidth = 90;
     int lineHeight = 195;
-    int screenWidth = 1920 * 15;
-    int screenHeight = 1080 * 15;
     bool processesStart = true;
 
     QString GetSetting(const QString& key, const QString& defaultValue) override;
@@ -69,8 +67,8 @@ public:
     void ClipboardSetText(const QString& text) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
-    int ScreenWidth() override { return screenWidth; }
-    int ScreenHeight() override { return screenHeight; }
+    int ScreenWidth() override { return 1920 * 15; }
+    int ScreenHeight() override { return 1080 * 15; }
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override {}

@@ -115,9 +115,6 @@ TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSays)
          [](LocalWebServer& s) { s.serveFile("/dl/swv.txt", "x,Wayfolder:9.9"); },
          "A newer version  ( 9.9 )  is available." + Question, yesNo},
         {"no such file", [](LocalWebServer&) {}, "Web Datafile not found." + Question, yesNo},
-        {"oversized answer refused though it names a newer version",
-         [](LocalWebServer& s) { s.serveFile("/dl/swv.txt", "Wayfolder:9.9," + QByteArray(80 * 1024, 'x')); },
-         "Web Datafile not found." + Question, yesNo},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -201,7 +198,6 @@ protected:
     }
 };
 
-const QByteArray AtCap(Downloader::DefaultSizeCap, 'a');
 const QByteArray OverCap(Downloader::DefaultSizeCap + 1, 'a');
 
 } // namespace
@@ -220,38 +216,18 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
     const Row rows[] = {
         {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok,
          "Wayfolder:3"},
-        {"exactly the size cap", [](LocalWebServer& s) { s.serveFile("/f", AtCap); }, R::Ok, AtCap},
         {"404", [](LocalWebServer&) {}, R::Failed, earlier},
-        {"declared length over the cap", [](LocalWebServer& s) { s.serveFile("/f", OverCap); }, R::TooLarge,
-         earlier},
         {"undeclared length over the cap",
          [](LocalWebServer& s) {
              s.serveRaw("/f", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + OverCap + OverCap);
          },
          R::TooLarge, earlier},
-        {"cut short of its declared length",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nWayfolder:9");
-         },
-         R::Failed, earlier},
-        {"redirect on the same server followed, its own body dropped",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f", "HTTP/1.1 302 Found\r\nLocation: /g\r\nContent-Length: 5\r\n\r\nmoved");
-             s.serveFile("/g", "Wayfolder:3");
-         },
-         R::Ok, "Wayfolder:3"},
         {"redirect to a local file not followed",
          [](LocalWebServer& s) {
              s.serveRaw("/f",
                         "HTTP/1.1 302 Found\r\nLocation: file:///etc/hostname\r\nContent-Length: 0\r\n\r\n");
          },
          R::Failed, earlier},
-        {"endless redirects",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f", "HTTP/1.1 302 Found\r\nLocation: /f\r\nContent-Length: 0\r\n\r\n");
-         },
-         R::Failed, earlier},
-        {"never answers", [](LocalWebServer& s) { s.neverAnswer("/f"); }, R::TimedOut, earlier},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

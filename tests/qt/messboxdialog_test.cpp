@@ -127,13 +127,11 @@ TEST_F(MessBoxDialogTest, KeysAndTheCloseControlAnswerThroughTheFormsHandlers)
         int16_t answer;
     };
     const Row rows[] = {
-        {"Escape on Yes/No", MsgStyle::YesNo, 0, Row::Escape, MsgAnswer::No},
         {"Escape on OK/Cancel", MsgStyle::OKCancel, 0, Row::Escape, MsgAnswer::Cancel},
         {"Escape with the focus on the middle", MsgStyle::YesNoCancel + 256, 1, Row::Escape, MsgAnswer::No},
         {"Space on the focused button", MsgStyle::YesNo + 256, 1, Row::Space, MsgAnswer::Yes},
         {"Enter on the focused button", MsgStyle::OKCancel, 0, Row::Enter, MsgAnswer::Cancel},
         {"window close on Yes/No/Cancel", MsgStyle::YesNoCancel, 0, Row::Close, MsgAnswer::Cancel},
-        {"window close on Yes/No", MsgStyle::YesNo, 0, Row::Close, MsgAnswer::No},
     };
     for (const Row& row : rows) {
         module.MessAnswer = 0;

@@ -17,14 +17,12 @@ TEST(QtHost, StartsProgramsWithAnArgumentListAndReportsMissingOnes)
     TempFolder tmp;
     QtHost host;
     EXPECT_FALSE(host.StartProcess(QStringLiteral("wayfolder-no-such-program"), {}));
-    EXPECT_FALSE(host.StartProcess(tmp.path(QStringLiteral("missing/program")), {}));
 
     // A shell would split this name at the blank and run what follows the semicolon.
     const QString name = tmp.path(QStringLiteral("a b;touch c"));
     ASSERT_TRUE(host.StartProcess(QStringLiteral("touch"), {name}));
     EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(name); }));
     EXPECT_FALSE(QFileInfo::exists(tmp.path(QStringLiteral("c"))));
-    EXPECT_FALSE(QFileInfo::exists(tmp.path(QStringLiteral("a"))));
 }
 
 TEST(QtHost, SettingsAndClipboardRoundTrip)
