@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 #include <cstdlib>
-#include <fuzzer/FuzzedDataProvider.h>
+#include <iterator>
 
 namespace {
 
@@ -41,14 +41,15 @@ void check(bool ok)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzedDataProvider input(data, size);
+    // The file, then a NUL and the value to write; the key is picked by the value's length.
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const qsizetype nul = input.lastIndexOf('\0');
+    const QByteArray file = nul < 0 ? input : input.first(nul);
+    const QString value =
+        nul < 0 ? QStringLiteral(" *.jpg;*.png, \"x\" ") : QString::fromUtf8(input.sliced(nul + 1));
     static const QString keys[] = {QStringLiteral("DefaultFilter"), QStringLiteral("DefaultPath"),
                                    QStringLiteral("StartPosX"), QStringLiteral("k")};
-    const QString& key = keys[input.ConsumeIntegralInRange<size_t>(0, std::size(keys) - 1)];
-    const std::string valueBytes = input.ConsumeRandomLengthString(200);
-    const QString value = QString::fromUtf8(valueBytes.data(), qsizetype(valueBytes.size()));
-    const std::string fileBytes = input.ConsumeRemainingBytesAsString();
-    const QByteArray file(fileBytes.data(), qsizetype(fileBytes.size()));
+    const QString& key = keys[size_t(value.size()) % std::size(keys)];
 
     // Reading anything at all must not fail.
     (void)SettingsText::Value(file, Section, key);
