@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
     QtHost host;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
     Module1 module(host);
+    host.setSwedishLanguage([&module] { return module.SwedishLanguage; });
     MainForm& form = module.mainForm();
     EventGuard::run("Form_Load", [&] { form.Load(); });
     if (!form.IsLoaded())

@@ -9,6 +9,7 @@
 
 #include <QSize>
 #include <array>
+#include <functional>
 
 class MainForm;
 
@@ -16,6 +17,10 @@ class MainLayout : public ControlPlacement
 {
 public:
     explicit MainLayout(const MainForm& form);
+
+    /// Takes the minimum column widths from the controls as they are shown at the designed size
+    /// (a caption wider than its button widens it), in twips.
+    void measure(const std::function<QRect(const Control&)>& shown);
 
     /// The client area the controls fill, in twips.
     void setClientSize(QSize twips);
@@ -40,8 +45,8 @@ private:
     const Column* columnOf(const Control& control) const;
     static bool anchoredRight(const Column& column, const Control& control);
     static bool fillsColumn(const Column& column, const Control& control);
-    void computeMinimums(const MainForm& form);
 
+    const MainForm& m_form;
     std::array<Column, 3> m_columns;
     int m_rightMargin = 0;
     int m_shortestList = 0;
