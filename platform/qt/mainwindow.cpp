@@ -101,8 +101,11 @@ void MainWindow::update()
     }
     const QPoint at(m_scale.toPixels(m_form.Left()), m_scale.toPixels(m_form.Top()));
     // A position that came back from a move differs from the window's by rounding at most.
-    if (m_scale.toTwips(frameGeometry().topLeft()) != QPoint(m_form.Left(), m_form.Top()))
+    if (m_scale.toTwips(frameGeometry().topLeft()) != QPoint(m_form.Left(), m_form.Top())) {
         move(at);
+        // The form centres itself on its own idea of the screen; whatever it asks, stay on it.
+        keepOnScreen();
+    }
 }
 
 void MainWindow::keepOnScreen()
