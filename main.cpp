@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     QtHost host;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
     Module1 module(host);
+    host.setSwedishLanguage([&module] { return module.SwedishLanguage; });
     MainForm& form = module.mainForm();
     // Logging out, shutting down or kill save as Exit does.
     SessionEnd sessionEnd([&form] { EventGuard::run("SessionEnd", [&form] { form.SessionEnd(); }); });

@@ -25,6 +25,8 @@ const QString CaptionSuffix = QStringLiteral(" - Feb 2025 / ZQ");
 constexpr int FrameSide = 45;
 constexpr int FrameTop = 330;
 constexpr int MenuBarHeight = 300;
+static_assert(MainForm::FrameWidth == 2 * FrameSide &&
+              MainForm::FrameHeight == FrameTop + MenuBarHeight + FrameSide);
 
 // A saved position must leave this much of the title bar on the screen to be used.
 constexpr int VisibleStrip = 600;
@@ -268,6 +270,16 @@ void MainForm::buildAppVersion()
 void MainForm::placeWindow()
 {
     if (UseSavedStartPosition) {
+        const std::optional<int> width = StartSettings::ReadSize(host(), StartSettings::StartWidth);
+        const std::optional<int> height = StartSettings::ReadSize(host(), StartSettings::StartHeight);
+        if (width && height) {
+            setWidth(*width);
+            setHeight(*height);
+        }
+    }
+    StartWidth = Width();
+    StartHeight = Height();
+    if (UseSavedStartPosition) {
         const std::optional<int16_t> x = StartSettings::ReadPosition(host(), StartSettings::StartPosX);
         const std::optional<int16_t> y = StartSettings::ReadPosition(host(), StartSettings::StartPosY);
         StartPosX = x.value_or(0);
@@ -345,6 +357,10 @@ void MainForm::writeSettingsAtExit()
             saveSetting(Key::StartPosX, Key::IntText(Left()));
         if (Top() != StartPosY && NumberText::ToInt16(Top()))
             saveSetting(Key::StartPosY, Key::IntText(Top()));
+        if (Width() != StartWidth)
+            saveSetting(Key::StartWidth, Key::IntText(Width()));
+        if (Height() != StartHeight)
+            saveSetting(Key::StartHeight, Key::IntText(Height()));
     }
 
     if (CurFavoFile != StartFavoFile)

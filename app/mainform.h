@@ -28,9 +28,12 @@ public:
 
     Module1& module() const { return m_module; }
 
-    /// Client area as designed, in twips; the window is not resizable.
+    /// Client area as designed, in twips: the window's default size.
     static constexpr int ClientWidth = 12810;
     static constexpr int ClientHeight = 5670;
+    /// What the borders, title bar and menu bar add to the client area in Width and Height.
+    static constexpr int FrameWidth = 90;
+    static constexpr int FrameHeight = 675;
 
     // The favorites: three parallel lists, only the names visible.
     ListBox FavoDirList;
@@ -169,6 +172,9 @@ public:
     bool UseSavedStartPosition = false;
     int16_t StartPosX = 0;
     int16_t StartPosY = 0;
+    /// The outer size read at load (the default when none was stored); written back when it changed.
+    int StartWidth = 0;
+    int StartHeight = 0;
     int16_t StartFolderMode = 0;
     bool StartFolderModeChanged = false;
     QString DefaultPath;

@@ -28,6 +28,8 @@ public:
     void registerView(const QString& formName, ViewFactory factory);
 
     const TwipsScale& scale() const { return m_scale; }
+    /// Where the dialogs learn the program's language for their tooltips; English without one.
+    void setSwedishLanguage(std::function<bool()> swedish) { m_swedish = std::move(swedish); }
     /// The download client behind Download: its time limit and size cap.
     Downloader& downloader() { return m_downloader; }
 
@@ -54,4 +56,5 @@ private:
     SettingsFile m_settings;
     std::map<QString, ViewFactory> m_views;
     Downloader m_downloader;
+    std::function<bool()> m_swedish;
 };
