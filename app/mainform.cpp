@@ -294,6 +294,8 @@ void MainForm::Form_Activate()
 
     LoadFavoFile();
 
+    if (!CommandLinePath.isEmpty() && openCommandLinePath())
+        return;
     if (StartFolderMode > 0) {
         if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
             FileFind.setText(DefaultFilter);
