@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Remakes docs/wayfolder.png: starts the program on a virtual X display (Xvfb) in a throw-away
 # home with a few favorites and files, and captures its window.
-# Usage: tools/screenshot.sh [output.png]
+# Usage: tools/screenshot.sh [output.png]; WAYFOLDER_BIN=path/to/wayfolder takes a program
+# already built instead of building the release one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/wayfolder.png}")
 tools/deps.sh --run --with-x
-cmake --preset release >/dev/null
-cmake --build --preset release --target wayfolder >/dev/null
+program=${WAYFOLDER_BIN:-}
+if [ -z "$program" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target wayfolder >/dev/null
+    program=build-release/wayfolder
+fi
 
 tmp=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # The program first, the display last.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$tmp"
 }
@@ -42,7 +48,7 @@ if command -v openbox >/dev/null; then
 fi
 
 env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 build-release/wayfolder &
+    XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 "$program" &
 pids+=($!)
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Wayfolder' | head -1)
 # Let the first activation fill the three panes before the picture is taken.
