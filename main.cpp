@@ -1,5 +1,6 @@
 // Wayfolder: the application, the real host, the main window.
 
+#include "app/commandline.h"
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "platform/qt/eventguard.h"
@@ -10,21 +11,37 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // Read before any window exists: --help, --version and wrong options never need a display.
+    const CommandLine command =
+        CommandLine::Parse(CommandLine::Arguments(argc, argv), CommandLine::SwedishLocale());
+    if (command.action == CommandLine::Action::Exit) {
+        std::fputs(command.Output.toLocal8Bit().constData(), stdout);
+        std::fputs(command.Errors.toLocal8Bit().constData(), stderr);
+        return command.ExitCode;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wayfolder"));
+    QApplication::setApplicationVersion(VersionLine().section(QLatin1Char(' '), 1));
+    // Ties the windows to the installed desktop entry, so docks show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(WAYFOLDER_APP_ID));
     // The main form's unload ends the program, not the closing of its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtHost host;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
+    // The installed icon theme's picture when there is one, else the one built in.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(WAYFOLDER_APP_ID),
+                                                 QIcon(QStringLiteral(":/wayfolder/wayfolder.png"))));
     Module1 module(host);
     host.setSwedishLanguage([&module] { return module.SwedishLanguage; });
     MainForm& form = module.mainForm();
     // Logging out, shutting down or kill save as Exit does.
     SessionEnd sessionEnd([&form] { EventGuard::run("SessionEnd", [&form] { form.SessionEnd(); }); });
+    form.CommandLinePath = command.StartPath;
     EventGuard::run("Form_Load", [&] { form.Load(); });
     if (!form.IsLoaded())
         return 0;

@@ -309,6 +309,8 @@ void MainForm::Form_Activate()
     LoadFavoFile();
     reportSettingsProblem(m_settingsReadProblem, false);
 
+    if (!CommandLinePath.isEmpty() && openCommandLinePath())
+        return;
     if (StartFolderMode > 0) {
         if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
             FileFind.setText(DefaultFilter);

@@ -187,6 +187,10 @@ public:
     bool SkipFavoMouseUp = false;
     bool FirstActivationDone = false;
 
+    /// A folder or file named on the command line, opened at the first activation in place of the
+    /// startup folder for this run only; a file is selected in its folder.
+    QString CommandLinePath;
+
     /// The favorites file whose last load stopped at a faulty line; a save over it keeps a copy.
     QString FaultyFavoFilePath;
 
@@ -212,6 +216,8 @@ private:
     bool positionOnScreen(int left, int top) const;
     /// Opens a start-up folder in the tree; false when it cannot be shown.
     bool openStartFolder(const QString& path);
+    /// Opens `CommandLinePath`; false, after a message, when it cannot be shown.
+    bool openCommandLinePath();
     void writeSettingsAtExit();
     /// Writes one setting at exit; the first failure is kept to be told once.
     void saveSetting(const QString& key, const QString& value);

@@ -1,5 +1,5 @@
 // Where the program starts: the window position item, the three startup-folder modes, saving
-// the open folder and filter, and going to the saved folder.
+// the open folder and filter, going to the saved folder, and the folder named on the command line.
 
 #include "app/mainform.h"
 #include "app/module1.h"
@@ -77,4 +77,29 @@ void MainForm::Menu_GoToSavedPath_Click()
 void MainForm::Command_GotoSavedPath_Click()
 {
     Menu_GoToSavedPath_Click();
+}
+
+bool MainForm::openCommandLinePath()
+{
+    const QFileInfo info(CommandLinePath);
+    const QString folder = info.isFile() ? info.absolutePath() : CommandLinePath;
+    if ((info.isDir() || info.isFile()) && openStartFolder(folder)) {
+        // The folder as it is, not through the first favorite's filter, so a named file shows.
+        FileFind.setText(QString());
+        if (info.isFile()) {
+            for (int i = 0; i < FileList.ListCount(); ++i) {
+                if (FileList.List(i) == info.fileName()) {
+                    FileList.setListIndex(i);
+                    FileList.SetFocus();
+                    break;
+                }
+            }
+        }
+        return true;
+    }
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(MainFormText::FolderNotExist1.text(sv) + folder +
+                             MainFormText::FolderNotExist2.text(sv),
+                         MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
+    return false;
 }

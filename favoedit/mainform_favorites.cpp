@@ -147,7 +147,7 @@ void MainForm::RemoveSelectedFavorite()
     FavoDirPath.RemoveItem(i);
     FavoFileFilter.RemoveItem(i);
     if (i > FavoDirList.ListCount() - 1)
-        i = FavoDirList.ListCount() - 1;
+        i = int16_t(FavoDirList.ListCount() - 1);
     FavoDirList.setListIndex(i);
     markFavoritesChanged();
 }

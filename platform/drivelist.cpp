@@ -96,6 +96,7 @@ std::vector<DriveList::Volume> DriveList::UserVolumes(const std::vector<Volume>&
     for (const Volume& volume : mounts)
         byMountPoint[volume.mountPoint] = volume;
     std::vector<Volume> all;
+    all.reserve(byMountPoint.size());
     for (auto& [mountPoint, volume] : byMountPoint)
         all.push_back(volume);
 

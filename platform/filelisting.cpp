@@ -71,8 +71,8 @@ FileListing::FileListing(const QString& folder, Kind kind)
         throw RunTimeError(FolderErrorNumber(err), folder);
     }
     const int fd = dirfd(dir.get());
-    m_names.reserve(16 * 1024);
-    m_keys.reserve(16 * 1024);
+    m_names.reserve(size_t{16} * 1024);
+    m_keys.reserve(size_t{16} * 1024);
     dirent* entry;
     for (errno = 0; (entry = readdir(dir.get())) != nullptr; errno = 0) {
         if (entry->d_name[0] == '.' || !wanted(fd, *entry, kind))

@@ -73,7 +73,7 @@ QString findDesktopFile(const QString& id)
     for (const QString& dir : applicationDirs()) {
         // An id "vendor-app.desktop" may also live as vendor/app.desktop.
         for (const QString& candidate : {id, QString(id).replace(QLatin1Char('-'), QLatin1Char('/'))}) {
-            const QString path = dir + QLatin1Char('/') + candidate;
+            QString path = dir + QLatin1Char('/') + candidate;
             if (QFile::exists(path))
                 return path;
         }
@@ -182,7 +182,7 @@ QStringList DefaultApplications(const QString& mimeType)
 Command Find(const QString& filePath)
 {
     for (const QString& id : DefaultApplications(QStringLiteral("text/plain"))) {
-        const Command command = fromDesktopEntry(id, filePath);
+        Command command = fromDesktopEntry(id, filePath);
         if (!command.program.isEmpty())
             return command;
     }

@@ -1,0 +1,34 @@
+#pragma once
+// What the program's arguments ask for. The options are declared in one table and read before
+// any window exists, so the answers that end the program never need a display or touch a file.
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLine
+{
+    /// Start the window, or print and end with `ExitCode`.
+    enum class Action
+    {
+        Start,
+        Exit
+    };
+
+    Action action = Action::Start;
+    int ExitCode = 0;
+    /// Text for standard output and standard error, printed before the program ends.
+    QString Output;
+    QString Errors;
+    /// An absolute folder or file to open at start, for this run only; empty for the usual start.
+    QString StartPath;
+
+    /// Reads the arguments, the program name first; `swedish` picks the language of the texts.
+    static CommandLine Parse(const QStringList& arguments, bool swedish);
+    /// The arguments of main(), decoded as the system's locale encodes file names.
+    static QStringList Arguments(int argc, char** argv);
+    /// True when the user's locale asks for Swedish texts.
+    static bool SwedishLocale();
+};
+
+/// The version line of `--version`.
+QString VersionLine();

@@ -1,0 +1,140 @@
+// The command line: what each argument asks for, and the folder it names opened at start.
+
+#include "app/commandline.h"
+#include "appfixture.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ParseRow
+{
+    const char* name;
+    QStringList arguments;
+    bool swedish;
+    CommandLine::Action action;
+    int exitCode;
+    QString outputStart;
+    QString errorsStart;
+    QString startPath;
+};
+
+} // namespace
+
+TEST(CommandLine, EachArgumentGivesItsActionTextsAndStartPath)
+{
+    using A = CommandLine::Action;
+    const QString cwd = QDir::currentPath();
+    const QString usage = QStringLiteral("Usage: wayfolder [options] [folder]\n");
+    const std::vector<ParseRow> rows{
+        {"no argument", {}, false, A::Start, 0, {}, {}, {}},
+        {"version", {"--version"}, false, A::Exit, 0, "Wayfolder 2.7.0\n", {}, {}},
+        {"short version", {"-v"}, true, A::Exit, 0, "Wayfolder 2.7.0\n", {}, {}},
+        {"help", {"--help"}, false, A::Exit, 0, usage, {}, {}},
+        {"help wins over a folder", {"-h", "/tmp"}, false, A::Exit, 0, usage, {}, {}},
+        {"unknown option",
+         {"--bogus", "-x"},
+         false,
+         A::Exit,
+         2,
+         {},
+         "Unknown option: --bogus, -x\n\n" + usage,
+         {}},
+        {"unknown option in Swedish",
+         {"--bogus"},
+         true,
+         A::Exit,
+         2,
+         {},
+         "Okänd flagga: --bogus\n\nAnvändning: ",
+         {}},
+        {"two folders", {"/a", "/b"}, false, A::Exit, 2, {}, "Only one folder can be given: /a /b\n", {}},
+        {"remote URL", {"sftp://host/x"}, false, A::Exit, 2, {}, "Only local folders and file:// URLs", {}},
+        {"absolute folder is cleaned", {"/tmp/x/../y/"}, false, A::Start, 0, {}, {}, "/tmp/y"},
+        {"relative folder", {"sub"}, false, A::Start, 0, {}, {}, cwd + "/sub"},
+        {"file URL is decoded", {"file:///tmp/a%20b"}, false, A::Start, 0, {}, {}, "/tmp/a b"},
+        {"a dash name after --", {"--", "-dash"}, false, A::Start, 0, {}, {}, cwd + "/-dash"},
+    };
+    for (const ParseRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandLine result =
+            CommandLine::Parse(QStringList{"/usr/bin/wayfolder"} + row.arguments, row.swedish);
+        EXPECT_EQ(result.action, row.action);
+        EXPECT_EQ(result.ExitCode, row.exitCode);
+        EXPECT_TRUE(result.Output.startsWith(row.outputStart)) << result.Output.toStdString();
+        EXPECT_EQ(result.Output.isEmpty(), row.outputStart.isEmpty());
+        EXPECT_TRUE(result.Errors.startsWith(row.errorsStart)) << result.Errors.toStdString();
+        EXPECT_EQ(result.Errors.isEmpty(), row.errorsStart.isEmpty());
+        EXPECT_EQ(result.StartPath, row.startPath);
+    }
+}
+
+TEST(CommandLine, HelpNamesEveryOptionInBothLanguages)
+{
+    for (const bool swedish : {false, true}) {
+        const QString help = CommandLine::Parse({"wayfolder", "--help"}, swedish).Output;
+        EXPECT_TRUE(help.contains("-h, --help")) << swedish;
+        EXPECT_TRUE(help.contains("-v, --version")) << swedish;
+        for (const QString& line : help.split('\n'))
+            EXPECT_LE(line.size(), 79) << line.toStdString();
+    }
+}
+
+namespace {
+
+struct CommandLineStart : AppFixture
+{
+    QString work = tmp.makeFolder("home/work");
+    QString other = tmp.makeFolder("home/other");
+    CommandLineStart()
+    {
+        tmp.writeFile("home/other/a.doc", "");
+        tmp.writeFile("home/other/b.txt", "");
+        // The first favorite's filter would hide b.txt; the saved startup folder is `work`.
+        writeFavoFile("Enter below: x\r\nWork*" + work.toUtf8() + "***.doc");
+        writeSettings("UseDefaultPath=1\nDefaultPath=" + work.toUtf8() + "\nDefaultFilter=txt\n");
+    }
+};
+
+} // namespace
+
+TEST(CommandLine, NamedFolderOpensInPlaceOfTheStartupFolderAndIsNotStored)
+{
+    CommandLineStart app;
+    app.form.CommandLinePath = app.other;
+    app.start();
+    EXPECT_TRUE(app.host.messages.empty());
+    EXPECT_EQ(app.form.DirList.Path(), app.other);
+    EXPECT_EQ(app.form.FileFind.Text(), "");
+    EXPECT_EQ(app.files(), (QStringList{"a.doc", "b.txt"}));
+    app.exit();
+    EXPECT_TRUE(app.host.settingWrites.empty());
+}
+
+TEST(CommandLine, NamedFileOpensItsFolderWithTheFileSelected)
+{
+    CommandLineStart app;
+    app.form.CommandLinePath = app.other + "/b.txt";
+    app.start();
+    EXPECT_TRUE(app.host.messages.empty());
+    EXPECT_EQ(app.form.DirList.Path(), app.other);
+    ASSERT_GE(app.form.FileList.ListIndex(), 0);
+    EXPECT_EQ(app.form.FileList.List(app.form.FileList.ListIndex()), "b.txt");
+}
+
+TEST(CommandLine, MissingFolderIsReportedAndTheUsualStartFollows)
+{
+    CommandLineStart app;
+    const QString missing = app.tmp.path("home/gone");
+    app.form.CommandLinePath = missing;
+    app.host.answer("OK");
+    app.start();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Path Error");
+    EXPECT_EQ(app.host.messages[0].prompt, "The Folder \"" + missing + "\" does not exist.");
+    EXPECT_EQ(app.form.DirList.Path(), app.work);
+    EXPECT_EQ(app.form.FileFind.Text(), "txt");
+    app.exit();
+    EXPECT_TRUE(app.host.settingWrites.empty());
+}
