@@ -282,8 +282,15 @@ void MainForm::placeWindow()
 
 bool MainForm::positionOnScreen(int left, int top) const
 {
-    return left + Width() >= VisibleStrip && left <= host().ScreenWidth() - VisibleStrip && top >= 0 &&
-           top <= host().ScreenHeight() - VisibleStrip;
+    // Enough of the title bar to take hold of, on any screen.
+    for (const QRect& area : host().ScreenAreas()) {
+        const int right = area.x() + area.width();
+        const int bottom = area.y() + area.height();
+        if (left + Width() >= area.x() + VisibleStrip && left <= right - VisibleStrip && top >= area.y() &&
+            top <= bottom - VisibleStrip)
+            return true;
+    }
+    return false;
 }
 
 void MainForm::Form_Activate()
@@ -306,7 +313,13 @@ void MainForm::Form_Activate()
                              MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
         Command_GotoSavedPath.setEnabled(false);
         Menu_GoToSavedPath.setEnabled(false);
-        openStartFolder(host().HomeFolder());
+        // Unlike a start in the saved folder this keeps the first favorite's filter warning
+        // due, so that leaving that favorite's folder shows it.
+        DirList.SetFocus();
+        try {
+            DirList.setPath(host().HomeFolder());
+        } catch (const RunTimeError&) {
+        }
     }
 }
 

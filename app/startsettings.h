@@ -20,7 +20,7 @@ inline const QString DefaultFavoFile = QStringLiteral("DefaultFavoFile");
 
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
 bool ReadUseSavedStartPosition(Host& host);
-/// A window edge in twips; nothing when missing or not a 16-bit number.
+/// A window edge in twips, 0 when missing or without a number; nothing when outside 16 bits.
 std::optional<int16_t> ReadPosition(Host& host, const QString& key);
 /// 0, 1 or 2; anything else is 0.
 int16_t ReadStartFolderMode(Host& host);

@@ -3,9 +3,11 @@
 // clipboard, modal display, pop-up menus, screen and text metrics. QtHost implements it for
 // real; tests implement it with a scripted host.
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class Form;
 class MenuItem;
@@ -44,6 +46,9 @@ public:
     /// Screen size in twips.
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
+    /// The area a window may use on every screen, in twips of the whole desktop; a window is
+    /// reachable when its title bar lies on any of them.
+    virtual std::vector<QRect> ScreenAreas() { return {QRect(0, 0, ScreenWidth(), ScreenHeight())}; }
     /// Size in twips of a text in the window font, as an auto-sized label shows it.
     virtual QSize MeasureText(const QString& text) = 0;
 

@@ -149,6 +149,17 @@ int QtHost::ScreenHeight()
     return screen ? m_scale.toTwips(screen->availableGeometry().height()) : 0;
 }
 
+std::vector<QRect> QtHost::ScreenAreas()
+{
+    std::vector<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.emplace_back(m_scale.toTwips(area.x()), m_scale.toTwips(area.y()),
+                           m_scale.toTwips(area.width()), m_scale.toTwips(area.height()));
+    }
+    return areas;
+}
+
 QSize QtHost::MeasureText(const QString& text)
 {
     // The label's own measure of its text, so that the size the form computes is the size shown;

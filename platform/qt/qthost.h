@@ -44,6 +44,7 @@ public:
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override;
     int ScreenHeight() override;
+    std::vector<QRect> ScreenAreas() override;
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override;

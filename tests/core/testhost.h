@@ -69,6 +69,9 @@ public:
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override { return 1920 * 15; }
     int ScreenHeight() override { return 1080 * 15; }
+    /// The screens' usable areas; one full-HD screen unless a test sets others.
+    std::vector<QRect> screens{QRect(0, 0, 1920 * 15, 1080 * 15)};
+    std::vector<QRect> ScreenAreas() override { return screens; }
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override {}
