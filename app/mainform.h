@@ -203,6 +203,8 @@ private:
     bool positionOnScreen(int left, int top) const;
     /// Opens a start-up folder in the tree; false when it cannot be shown.
     bool openStartFolder(const QString& path);
+    /// When the open folder no longer exists: opens its nearest existing ancestor and says so.
+    bool leaveVanishedFolder();
     void writeSettingsAtExit();
     /// Every edit of the favorites ends here: the list differs from its file.
     void markFavoritesChanged();
