@@ -9,6 +9,7 @@
 #include "platform/numbertext.h"
 #include "platform/runtimeerror.h"
 #include "ui/mainformtexts.h"
+#include "ui/plaintext.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -307,7 +308,7 @@ void MainForm::Form_Activate()
             return;
         }
         const bool sv = m_module.SwedishLanguage;
-        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + DefaultPath +
+        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + PlainText(DefaultPath) +
                                  MainFormText::StartFolderMissing2.text(sv) + host().HomeFolder() +
                                  MainFormText::StartFolderMissing3.text(sv),
                              MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));

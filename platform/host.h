@@ -35,6 +35,10 @@ public:
     /// Downloads a URL into a local file, replacing it only when the whole download succeeded;
     /// 0 on success, non-zero on any failure (no answer in time, an error status, too large).
     virtual int Download(const QString& url, const QString& localPath) = 0;
+    /// What Download returns when the whole answer arrived but the local file could not be written.
+    static constexpr int DownloadNotWritten = 5;
+    /// Why the last Download could not write its local file, in the system's words.
+    virtual QString DownloadWriteError() { return {}; }
 
     virtual void ClipboardSetText(const QString& text) = 0;
 

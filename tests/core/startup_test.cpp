@@ -258,6 +258,17 @@ TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
     }
 }
 
+TEST(Startup, MissingStartupFolderIsNamedWithoutControlOrBidiCharacters)
+{
+    AppFixture app;
+    app.writeSettings(QString::fromUtf16(u"UseDefaultPath=1\nDefaultPath=/gone/\u202Eyawa\t\n").toUtf8());
+    app.host.answer("OK");
+    app.start();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].prompt.section(u'\n', 0, 0),
+              "The Startup folder /gone/yawa  can't be found.");
+}
+
 TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)
 {
     AppFixture app;

@@ -64,6 +64,7 @@ public:
     bool StartProcess(const QString& program, const QStringList& arguments) override;
     bool ShellOpen(const QString& target) override;
     int Download(const QString& url, const QString& localPath) override;
+    QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
@@ -80,4 +81,5 @@ private:
     SettingsFile m_settings;
     std::deque<std::pair<QString, Script>> m_scripts;
     Form* m_modalForm = nullptr;
+    QString m_downloadWriteError;
 };
