@@ -104,7 +104,9 @@ bool QtHost::ShellOpen(const QString& target)
 
 int QtHost::Download(const QString& url, const QString& localPath)
 {
-    return int(m_downloader.download(QUrl(url), localPath));
+    static_assert(int(Downloader::Result::NotWritten) == DownloadNotWritten);
+    m_downloadWriteError.clear();
+    return int(m_downloader.download(QUrl(url), localPath, &m_downloadWriteError));
 }
 
 void QtHost::ClipboardSetText(const QString& text)

@@ -39,6 +39,7 @@ public:
     bool StartProcess(const QString& program, const QStringList& arguments) override;
     bool ShellOpen(const QString& target) override;
     int Download(const QString& url, const QString& localPath) override;
+    QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
@@ -54,4 +55,5 @@ private:
     SettingsFile m_settings;
     std::map<QString, ViewFactory> m_views;
     Downloader m_downloader;
+    QString m_downloadWriteError;
 };
