@@ -8,6 +8,7 @@
 #include "app/module1.h"
 #include "platform/host.h"
 #include "ui/mainformtexts.h"
+#include "ui/plaintext.h"
 
 #include <QDir>
 #include <QFile>
@@ -159,6 +160,12 @@ void AboutForm::CheckUpdate_Click()
     const bool sv = m_module.SwedishLanguage;
     const QString title = AboutFormText::TitlePrefix.text(sv) + m_module.AppVersion;
 
+    if (result == Host::DownloadNotWritten) {
+        offerHomePage(AboutFormText::LocalCopyNotWritten1.text(sv) + localFile +
+                          AboutFormText::LocalCopyNotWritten2.text(sv) + host().DownloadWriteError(),
+                      title, homePage);
+        return;
+    }
     if (result != 0) {
         offerHomePage(AboutFormText::WebFileNotFound.text(sv), title, homePage);
         return;
@@ -181,7 +188,7 @@ void AboutForm::CheckUpdate_Click()
         m_module.ShowMessBox(AboutFormText::LatestVersion.text(sv), MsgStyle::OKOnly, title);
         return;
     }
-    offerHomePage(AboutFormText::NewerVersionBefore.text(sv) + newest +
+    offerHomePage(AboutFormText::NewerVersionBefore.text(sv) + PlainText(newest) +
                       AboutFormText::NewerVersionAfter.text(sv),
                   title, homePage);
 }

@@ -61,6 +61,10 @@ inline constexpr Bilingual TitlePrefix{u"Current Version: ", u"Nuvarande version
 inline constexpr Bilingual GotoHomePage{u"Goto the Program Homepage for info ?",
                                         u"Gå till programmets hemsida för info ?"};
 inline constexpr Bilingual WebFileNotFound{u"Web Datafile not found.", u"Web datafil kunde inte hittas."};
+// The local copy's path and the system's reason stand between and after these two.
+inline constexpr Bilingual LocalCopyNotWritten1{u"The local copy of the Web Datafile ",
+                                                u"Den lokala kopian av web datafilen "};
+inline constexpr Bilingual LocalCopyNotWritten2{u" could not be written:\n", u" kunde inte skrivas:\n"};
 inline constexpr Bilingual DownloadedFileNotFound{u"Downloaded Datafile not foud.",
                                                   u"Den nedladdade datafilen kunde inte hittas."};
 inline constexpr Bilingual ProgramDataNotFound{u"Data for this program not found.",

@@ -24,7 +24,8 @@ QString NewestVersionText(const QString& item);
 
 /// Whether the newest version is a higher number than the running one. Both are read as the
 /// leading decimal number of the text, "." being the decimal point in every locale, so 2.71 is
-/// newer than 2.7 and 2.10 is older.
+/// newer than 2.7 and 2.10 is older. The numbers are compared digit by digit, exactly, however
+/// long they are.
 bool IsNewer(const QString& newestVersion, const QString& appVersion);
 
 } // namespace VersionFile

@@ -9,6 +9,7 @@
 #include "platform/numbertext.h"
 #include "platform/runtimeerror.h"
 #include "ui/mainformtexts.h"
+#include "ui/plaintext.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -296,8 +297,15 @@ void MainForm::placeWindow()
 
 bool MainForm::positionOnScreen(int left, int top) const
 {
-    return left + Width() >= VisibleStrip && left <= host().ScreenWidth() - VisibleStrip && top >= 0 &&
-           top <= host().ScreenHeight() - VisibleStrip;
+    // Enough of the title bar to take hold of, on any screen.
+    for (const QRect& area : host().ScreenAreas()) {
+        const int right = area.x() + area.width();
+        const int bottom = area.y() + area.height();
+        if (left + Width() >= area.x() + VisibleStrip && left <= right - VisibleStrip && top >= area.y() &&
+            top <= bottom - VisibleStrip)
+            return true;
+    }
+    return false;
 }
 
 void MainForm::Form_Activate()
@@ -317,13 +325,19 @@ void MainForm::Form_Activate()
             return;
         }
         const bool sv = m_module.SwedishLanguage;
-        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + DefaultPath +
+        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + PlainText(DefaultPath) +
                                  MainFormText::StartFolderMissing2.text(sv) + host().HomeFolder() +
                                  MainFormText::StartFolderMissing3.text(sv),
                              MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
         Command_GotoSavedPath.setEnabled(false);
         Menu_GoToSavedPath.setEnabled(false);
-        openStartFolder(host().HomeFolder());
+        // Unlike a start in the saved folder this keeps the first favorite's filter warning
+        // due, so that leaving that favorite's folder shows it.
+        DirList.SetFocus();
+        try {
+            DirList.setPath(host().HomeFolder());
+        } catch (const RunTimeError&) {
+        }
     }
 }
 

@@ -218,6 +218,8 @@ private:
     bool openStartFolder(const QString& path);
     /// Opens `CommandLinePath`; false, after a message, when it cannot be shown.
     bool openCommandLinePath();
+    /// When the open folder no longer exists: opens its nearest existing ancestor and says so.
+    bool leaveVanishedFolder();
     void writeSettingsAtExit();
     /// Writes one setting at exit; the first failure is kept to be told once.
     void saveSetting(const QString& key, const QString& value);

@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "ui/mainformtexts.h"
+#include "ui/plaintext.h"
 
 #include <QFileInfo>
 
@@ -67,7 +68,7 @@ void MainForm::Menu_GoToSavedPath_Click()
         return;
     }
     const bool sv = m_module.SwedishLanguage;
-    m_module.ShowMessBox(MainFormText::SavedFolderMissing1.text(sv) + DefaultPath +
+    m_module.ShowMessBox(MainFormText::SavedFolderMissing1.text(sv) + PlainText(DefaultPath) +
                              MainFormText::SavedFolderMissing2.text(sv),
                          MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
     Command_GotoSavedPath.setEnabled(false);

@@ -29,7 +29,9 @@ bool ReadUseSavedStartPosition(Host& host)
 
 std::optional<int16_t> ReadPosition(Host& host, const QString& key)
 {
-    return readInt16(host, key);
+    // A missing edge reads as 0 like any text without a number: closing the window at the left
+    // edge writes only the other one.
+    return NumberText::ToInt16(NumberText::Val(host.GetSetting(key, QString())));
 }
 
 std::optional<int> ReadSize(Host& host, const QString& key)

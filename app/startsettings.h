@@ -22,7 +22,7 @@ inline const QString StartHeight = QStringLiteral("StartHeight");
 
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
 bool ReadUseSavedStartPosition(Host& host);
-/// A window edge in twips; nothing when missing or not a 16-bit number.
+/// A window edge in twips, 0 when missing or without a number; nothing when outside 16 bits.
 std::optional<int16_t> ReadPosition(Host& host, const QString& key);
 /// A window's outer width or height in twips; nothing when missing, not a positive whole number,
 /// or larger than any screen could hold.

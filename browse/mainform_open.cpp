@@ -28,7 +28,7 @@ void MainForm::Command_OpenExplorer_Click()
         if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
                        MainFormText::FolderMissing1.text(sv) + folder +
                            MainFormText::FolderMissing2.text(sv)))
-            DirList.Refresh();
+            Command_RefreshFolderList_Click();
     }
     DirList.SetFocus();
 }
@@ -56,7 +56,7 @@ void MainForm::OpenSelectedFile()
     const bool sv = m_module.SwedishLanguage;
     if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv),
                    MainFormText::FileMissing1.text(sv) + name + MainFormText::FileMissing2.text(sv)))
-        FileList.Refresh();
+        Command_RefreshFileList_Click();
 }
 
 bool MainForm::askRefresh(const QString& title, const QString& prompt)

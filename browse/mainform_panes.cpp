@@ -9,6 +9,9 @@
 #include "platform/runtimeerror.h"
 #include "ui/mainformtexts.h"
 
+#include <QFileInfo>
+#include <algorithm>
+
 void MainForm::DirList_Change()
 {
     FileList.setPath(DirList.Path());
@@ -151,22 +154,46 @@ void MainForm::Command_UpOneLevel_Click()
     DirList.SetFocus();
 }
 
+bool MainForm::leaveVanishedFolder()
+{
+    const QString gone = DirList.Path();
+    if (gone.isEmpty() || QFileInfo(gone).isDir())
+        return false;
+    // The nearest ancestor that is still there; the root always is.
+    QString ancestor = gone;
+    do {
+        ancestor = ancestor.left(std::max<qsizetype>(ancestor.lastIndexOf(u'/'), 1));
+    } while (ancestor != QLatin1String("/") && !QFileInfo(ancestor).isDir());
+    try {
+        DirList.setPath(ancestor);
+    } catch (const RunTimeError&) {
+        return false;
+    }
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(MainFormText::FolderGone1.text(sv) + gone + MainFormText::FolderGone2.text(sv) +
+                             DirList.Path() + MainFormText::FolderGone3.text(sv),
+                         MsgStyle::OKOnly, MainFormText::FolderGoneTitle.text(sv));
+    return true;
+}
+
 void MainForm::Command_RefreshFolderList_Click()
 {
-    DirList.Refresh();
+    if (!leaveVanishedFolder())
+        DirList.Refresh();
 }
 
 void MainForm::Menu_RefreshFolderList_Click()
 {
-    DirList.Refresh();
+    Command_RefreshFolderList_Click();
 }
 
 void MainForm::Command_RefreshFileList_Click()
 {
-    FileList.Refresh();
+    if (!leaveVanishedFolder())
+        FileList.Refresh();
 }
 
 void MainForm::Menu_RefreshFilesList_Click()
 {
-    FileList.Refresh();
+    Command_RefreshFileList_Click();
 }

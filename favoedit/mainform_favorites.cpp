@@ -29,7 +29,10 @@ void MainForm::FavoDirList_Click()
         KeepFavoSelection = true;
         FileFind.setText(FavoFileFilter.List(i));
         FilterWarningPending = false;
-        const QString path = FavoDirPath.List(i);
+        QString path = FavoDirPath.List(i);
+        // A relative path means the same folder at every click, whatever the tree shows now.
+        if (!path.isEmpty() && !path.startsWith(u'/'))
+            path = FolderList::AbsolutePath(path, host().HomeFolder());
         // The tree reports no change for the folder it shows, so run the change handling here.
         if (!path.isEmpty() && DirList.Path() == QDir::cleanPath(path))
             DirList_Change();

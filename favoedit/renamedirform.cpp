@@ -185,9 +185,14 @@ void RenameDirForm::Command_Cancel_Click()
     Unload();
 }
 
+bool RenameDirForm::saveAllowed() const
+{
+    return !Text_NewFavoName.Text().isEmpty() && !Text_NewFavoPath.Text().isEmpty();
+}
+
 void RenameDirForm::updateSave()
 {
-    Command_Save.setEnabled(!Text_NewFavoName.Text().isEmpty() && !Text_NewFavoPath.Text().isEmpty());
+    Command_Save.setEnabled(saveAllowed());
 }
 
 void RenameDirForm::Text_NewFavoName_Change()
@@ -222,8 +227,9 @@ void RenameDirForm::Text_NewFileFilter_DblClick()
 
 void RenameDirForm::keyPress(int16_t KeyAscii)
 {
-    // Enter does only what the Save button would do: never with an empty name or path.
-    if (KeyAscii == KeyCode::Enter && Command_Save.Enabled())
+    // Enter saves even the unchanged values, which the button waits for an edit to offer, but
+    // never what Save itself would refuse.
+    if (KeyAscii == KeyCode::Enter && saveAllowed())
         Command_Save_Click();
     else if (KeyAscii == KeyCode::Escape)
         Unload();

@@ -65,6 +65,7 @@ protected:
 
 private:
     void restoreDesignState();
+    bool saveAllowed() const;
     void updateSave();
     void keyPress(int16_t KeyAscii);
     MainForm& mainForm() const;

@@ -184,7 +184,7 @@ void MainForm::SaveFavoFile()
         QFileInfo::exists(FavoFilePath)) {
         QFile faulty(FavoFilePath);
         if (!faulty.open(QIODevice::ReadOnly))
-            return fail(MainFormText::BackupError.text(sv) + faulty.errorString());
+            return fail(MainFormText::BackupReadError.text(sv) + faulty.errorString());
         const QByteArray bytes = faulty.readAll();
         faulty.close();
         const FavoWriteResult backup = WriteFavoFileBytes(FavoFilePath + QStringLiteral(".bak"), bytes);

@@ -5,6 +5,7 @@
 
 #include "platform/filelisting.h"
 #include "platform/folderlist.h"
+#include "platform/folderstamp.h"
 #include "platform/runtimeerror.h"
 
 FileList::FileList(Form& form, const QString& name) : Control(form, name) {}
@@ -18,8 +19,10 @@ void FileList::setPath(const QString& path)
     if (path.contains(QChar(0)))
         throw RunTimeError(ErrNo::InvalidArgument, path);
     const QString folder = FolderList::AbsolutePath(path, m_path);
+    FolderStamp stamp = FolderStamp::Take(folder);
     auto listing = std::make_unique<FileListing>(folder, FileListing::Kind::Files);
     m_path = folder;
+    m_stamp = stamp;
     showListing(std::move(listing));
 }
 
@@ -27,6 +30,9 @@ void FileList::setPattern(const QString& pattern)
 {
     m_pattern = pattern;
     m_filePattern = FilePattern(pattern);
+    // Filtering the names in memory is fast, but the list must show what is on disk now.
+    if (m_listing && m_stamp.Changed(m_path) && reread())
+        return;
     if (m_listing)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
@@ -35,12 +41,20 @@ void FileList::setPattern(const QString& pattern)
 
 void FileList::Refresh()
 {
-    if (m_path.isEmpty())
-        return;
+    if (!m_path.isEmpty())
+        reread();
+}
+
+bool FileList::reread()
+{
     try {
+        FolderStamp stamp = FolderStamp::Take(m_path);
         showListing(std::make_unique<FileListing>(m_path, FileListing::Kind::Files));
+        m_stamp = stamp;
+        return true;
     } catch (const RunTimeError&) {
         // The folder has gone or become unreadable: the old list is the best we have.
+        return false;
     }
 }
 

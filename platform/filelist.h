@@ -4,6 +4,7 @@
 
 #include "browse/filepattern.h"
 #include "platform/control.h"
+#include "platform/folderstamp.h"
 
 #include <QString>
 #include <memory>
@@ -24,8 +25,8 @@ public:
     void setPath(const QString& path);
 
     /// "*" and "?" wildcards, case-insensitive, ";" between patterns; "*.*" matches every name.
-    /// Setting it filters the files read by the last setPath or Refresh again, without going
-    /// back to the disk.
+    /// Setting it filters the files read by the last setPath or Refresh again, going back to
+    /// the disk only when the folder has changed since (FolderStamp).
     const QString& Pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
 
@@ -49,10 +50,12 @@ signals:
 
 private:
     void showListing(std::unique_ptr<FileListing> listing);
+    bool reread();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     FilePattern m_filePattern{m_pattern};
     std::unique_ptr<FileListing> m_listing;
+    FolderStamp m_stamp;
     int m_listIndex = -1;
 };

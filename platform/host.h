@@ -5,9 +5,11 @@
 
 #include "platform/settingsfile.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class Form;
 class MenuItem;
@@ -38,6 +40,10 @@ public:
     /// Downloads a URL into a local file, replacing it only when the whole download succeeded;
     /// 0 on success, non-zero on any failure (no answer in time, an error status, too large).
     virtual int Download(const QString& url, const QString& localPath) = 0;
+    /// What Download returns when the whole answer arrived but the local file could not be written.
+    static constexpr int DownloadNotWritten = 5;
+    /// Why the last Download could not write its local file, in the system's words.
+    virtual QString DownloadWriteError() { return {}; }
 
     virtual void ClipboardSetText(const QString& text) = 0;
 
@@ -49,6 +55,9 @@ public:
     /// Screen size in twips.
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
+    /// The area a window may use on every screen, in twips of the whole desktop; a window is
+    /// reachable when its title bar lies on any of them.
+    virtual std::vector<QRect> ScreenAreas() { return {QRect(0, 0, ScreenWidth(), ScreenHeight())}; }
     /// Size in twips of a text in the window font, as an auto-sized label shows it.
     virtual QSize MeasureText(const QString& text) = 0;
 

@@ -12,6 +12,10 @@ static int16_t commonErrorNumber(int err, int16_t notFound)
     switch (err) {
     case ENOENT:
     case ENOTDIR:
+    // A link loop or a name longer than the system takes leads nowhere, like a missing folder:
+    // the user is offered to remove or edit the favorite instead of seeing nothing happen.
+    case ELOOP:
+    case ENAMETOOLONG:
         return notFound;
     case EACCES:
     case EPERM:
@@ -26,8 +30,6 @@ static int16_t commonErrorNumber(int err, int16_t notFound)
     case ETIMEDOUT:
         return ErrNo::DeviceUnavailable;
     case EINVAL:
-    case ENAMETOOLONG:
-    case ELOOP:
         return ErrNo::InvalidArgument;
     default:
         return ErrNo::PathFileAccess;

@@ -112,6 +112,14 @@ inline constexpr Bilingual SaveError1{u"The Favorites List file ", u"Favoritlist
 inline constexpr Bilingual SaveError2{u" could not be saved.", u" kunde inte sparas."};
 inline constexpr Bilingual BackupError{u"The backup copy could not be written: ",
                                        u"Säkerhetskopian kunde inte skrivas: "};
+inline constexpr Bilingual BackupReadError{u"The file could not be read to keep a backup copy of it: ",
+                                           u"Filen kunde inte läsas för att spara en säkerhetskopia: "};
+
+// A refresh of a folder deleted since it was opened: its path, then the folder shown instead.
+inline constexpr Bilingual FolderGoneTitle{u"Folder Missing", u"Folder saknas"};
+inline constexpr Bilingual FolderGone1{u"The folder ", u"Foldern "};
+inline constexpr Bilingual FolderGone2{u" no longer exists.\nShowing ", u" finns inte längre.\nVisar "};
+inline constexpr Bilingual FolderGone3{u" instead.", u" i stället."};
 
 inline constexpr Bilingual ChangeFavoFileTitle{u"Change Favorites file", u"Byta Favoritfil"};
 inline constexpr Bilingual ChangeFavoFile{

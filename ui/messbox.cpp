@@ -153,10 +153,75 @@ void MessBox::restoreDesignLayout()
     }
 }
 
+QString MessBox::FitToScreen(const QString& prompt)
+{
+    const int maxWidth = host().ScreenWidth() - WidthBeyondLabel;
+    const int lineHeight = host().MeasureText(QStringLiteral("X")).height();
+    // The window below and around the label: buttons, margins and frame.
+    const int maxLines = std::max(1, (host().ScreenHeight() - ButtonsBelowLabel - WindowBelowButtonTop) /
+                                         std::max(lineHeight, 1));
+    // No font shows a character in less than a pixel, so more than this never fits on a line;
+    // cutting there first keeps the measuring cheap for any length of text.
+    const qsizetype maxChars = maxWidth / 15 + 2;
+    const QString ellipsis(QChar(0x2026));
+    const auto fits = [&](const QString& text) { return host().MeasureText(text).width() <= maxWidth; };
+    const auto elide = [&](const QString& text) {
+        qsizetype low = 0;
+        qsizetype high = std::min(text.size(), maxChars);
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (fits(text.left(mid) + ellipsis))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        return text.left(low) + ellipsis;
+    };
+
+    QStringList lines;
+    bool cut = false;
+    for (const QString& paragraph : prompt.split(u'\n')) {
+        if (qsizetype(lines.size()) >= maxLines) {
+            cut = true;
+            break;
+        }
+        if (paragraph.size() <= maxChars && fits(paragraph)) {
+            lines.append(paragraph);
+            continue;
+        }
+        // Wrap at blanks; a word wider than the screen is elided.
+        QString current;
+        for (QString word : paragraph.split(u' ')) {
+            if (word.size() > maxChars)
+                word = elide(word);
+            const QString candidate = current.isEmpty() ? word : current + u' ' + word;
+            if (fits(candidate)) {
+                current = candidate;
+                continue;
+            }
+            if (!current.isEmpty()) {
+                lines.append(current);
+                if (qsizetype(lines.size()) >= maxLines) {
+                    cut = true;
+                    current.clear();
+                    break;
+                }
+            }
+            current = fits(word) ? word : elide(word);
+        }
+        if (cut)
+            break;
+        lines.append(current);
+    }
+    if (cut && !lines.isEmpty())
+        lines.last() = fits(lines.last() + ellipsis) ? lines.last() + ellipsis : elide(lines.last());
+    return lines.join(u'\n');
+}
+
 void MessBox::Form_Load()
 {
     restoreDesignLayout();
-    Label_Msg.setCaption(m_module.MessPrompt);
+    Label_Msg.setCaption(FitToScreen(m_module.MessPrompt));
 
     const StyleParts parts = SplitStyle(m_module.MessButtons);
     DefaultButton = parts.DefaultButton;

@@ -50,6 +50,11 @@ public:
     /// Escape presses the focused button, just as Enter does.
     void Button_KeyDown(int16_t Index, int16_t& KeyCode, int16_t Shift);
 
+    /// The prompt as the box shows it: lines wider than the screen wrapped at blanks, words
+    /// wider than it and lines beyond its height elided with "…", so that the box and its
+    /// buttons always fit on the screen. A prompt that fits is returned as it is.
+    QString FitToScreen(const QString& prompt);
+
     /// The style code of the message shown.
     int16_t Style() const;
 

@@ -110,7 +110,9 @@ bool QtHost::ShellOpen(const QString& target)
 
 int QtHost::Download(const QString& url, const QString& localPath)
 {
-    return int(m_downloader.download(QUrl(url), localPath));
+    static_assert(int(Downloader::Result::NotWritten) == DownloadNotWritten);
+    m_downloadWriteError.clear();
+    return int(m_downloader.download(QUrl(url), localPath, &m_downloadWriteError));
 }
 
 void QtHost::ClipboardSetText(const QString& text)
@@ -154,6 +156,17 @@ int QtHost::ScreenHeight()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? m_scale.toTwips(screen->availableGeometry().height()) : 0;
+}
+
+std::vector<QRect> QtHost::ScreenAreas()
+{
+    std::vector<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.emplace_back(m_scale.toTwips(area.x()), m_scale.toTwips(area.y()),
+                           m_scale.toTwips(area.width()), m_scale.toTwips(area.height()));
+    }
+    return areas;
 }
 
 QSize QtHost::MeasureText(const QString& text)

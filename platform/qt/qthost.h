@@ -42,11 +42,13 @@ public:
     bool StartProcess(const QString& program, const QStringList& arguments) override;
     bool ShellOpen(const QString& target) override;
     int Download(const QString& url, const QString& localPath) override;
+    QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override;
     int ScreenHeight() override;
+    std::vector<QRect> ScreenAreas() override;
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override;
@@ -57,4 +59,5 @@ private:
     std::map<QString, ViewFactory> m_views;
     Downloader m_downloader;
     std::function<bool()> m_swedish;
+    QString m_downloadWriteError;
 };

@@ -181,6 +181,31 @@ TEST(VersionFileItems, NewestVersionIsTheNumberAfterTheFirstColon)
     }
 }
 
+TEST(VersionFileItems, ComparisonIsExactForNumbersOfAnyLength)
+{
+    const QString nines400(400, u'9');
+    const QString long60k = "2.7" + QString(60000, u'0') + "1";
+    struct Row
+    {
+        const char* name;
+        QString newest, current;
+        bool newer;
+    };
+    const Row rows[] = {
+        {"400 nines", nines400, "2.7", true},
+        {"400 nines against itself", nines400, nines400, false},
+        {"one more in the last place", nines400 + "9", nines400, true},
+        {"a fraction 60,000 digits long", long60k, "2.7", true},
+        {"leading and trailing zeros", "002.700", "2.7", false},
+        {"zero against nothing", "0.0", "x", false},
+        {"negative numbers", "-3", "-2.5", false},
+        {"minus zero", "-0", "0", false},
+        {"positive against negative", "0.1", "-9", true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(VersionFile::IsNewer(row.newest, row.current), row.newer) << row.name;
+}
+
 TEST(VersionFileItems, ComparisonIgnoresTheLocalesDecimalComma)
 {
     const QLocale saved;
@@ -270,6 +295,39 @@ TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
     app.host.answer("Yes");
     app.about.CheckUpdate_Click();
     EXPECT_EQ(app.host.shellOpened, std::vector<QString>{app.homePage()});
+}
+
+TEST(UpdateCheck, ALocalCopyThatCannotBeWrittenIsNamedWithTheSystemsReason)
+{
+    for (const bool swedish : {false, true}) {
+        SCOPED_TRACE(swedish);
+        AboutFixture app;
+        app.module.SwedishLanguage = swedish;
+        app.tmp.writeFile("home/.cache/Wayfolder", "a file where the folder belongs");
+        app.host.web[app.versionUrl()] = QByteArray("Wayfolder:9.9");
+        app.host.answer(swedish ? "Nej" : "No");
+        app.about.CheckUpdate_Click();
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        const QString local = app.tmp.home() + "/.cache/Wayfolder/versions.txt";
+        EXPECT_EQ(app.host.messages[0].prompt, (swedish ? "Den lokala kopian av web datafilen " + local +
+                                                              " kunde inte skrivas:\nNot a directory"
+                                                              "\n\nGå till programmets hemsida för info ?"
+                                                        : "The local copy of the Web Datafile " + local +
+                                                              " could not be written:\nNot a directory"
+                                                              "\n\nGoto the Program Homepage for info ?"));
+    }
+}
+
+TEST(UpdateCheck, ControlAndBidiCharactersFromTheServerAreNotShown)
+{
+    AboutFixture app;
+    app.host.web[app.versionUrl()] =
+        QString::fromUtf16(u"Wayfolder:9.9\u202Etxt.exe\u2066\u200F\x07\x1B[2J").toUtf8();
+    app.host.answer("No");
+    app.about.CheckUpdate_Click();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "A newer version  ( 9.9txt.exe[2J )  is available.\n\nGoto the Program Homepage for info ?");
 }
 
 TEST(UpdateCheck, VersionFileGoesToTheCacheFolderWhichIsMadeOnlyWhenMissing)

@@ -350,6 +350,30 @@ TEST_F(FavoLoad, SavingOverAFaultyFileKeepsACopyOfItOnce)
     EXPECT_FALSE(QFileInfo::exists(favoFile(bak)));
 }
 
+TEST_F(FavoLoad, AFaultyFileThatCannotBeReadForItsCopyIsNamedAsTheCause)
+{
+    // Replaced by a folder after the load (root reads a file of mode 000, a folder no one can).
+    for (const bool swedish : {false, true}) {
+        SCOPED_TRACE(swedish);
+        const QByteArray header = (swedish ? FavoHeaderSwedish : FavoHeaderEnglish).toUtf8();
+        writeFavoFile(header + "\r\nA*" + home8() + "\r\nbroken");
+        host.messages.clear();
+        host.answer(QStringLiteral("OK"));
+        form.LoadFavoFile();
+        ASSERT_TRUE(QFile::remove(favoFile()));
+        ASSERT_TRUE(QDir().mkdir(favoFile()));
+        host.answer(QStringLiteral("OK"));
+        form.SaveFavoFile();
+        ASSERT_EQ(host.messages.size(), 2u);
+        const QString reason = host.messages[1].prompt.section(u'\n', 1);
+        EXPECT_TRUE(reason.startsWith(swedish ? "Filen kunde inte läsas för att spara en säkerhetskopia: "
+                                              : "The file could not be read to keep a backup copy of it: "))
+            << reason.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(favoFile("FavoDirs.dat.bak")));
+        ASSERT_TRUE(QDir().rmdir(favoFile()));
+    }
+}
+
 TEST_F(FavoLoad, SymlinkedDataFileStaysALink)
 {
     const QString target =

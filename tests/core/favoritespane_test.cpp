@@ -5,6 +5,7 @@
 #include "favoedit/renamedirform.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -134,6 +135,56 @@ TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
     EXPECT_EQ(app.host.messages[0].prompt,
               "Foldern \"/no/such/folder\" existerar inte.\n\nVälj <Ja> om du vill ta "
               "bort den från Favoritlistan\neller <Nej> för att redigera Favorit.");
+}
+
+TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<QString(Favorites&)> make; // the favorite's new path
+    };
+    const Row rows[] = {
+        {"link loop",
+         [](Favorites& app) {
+             const QString loop = app.tmp.path("home/fav/loop");
+             EXPECT_TRUE(QFile::link(loop, loop));
+             return loop;
+         }},
+        {"name longer than the system takes",
+         [](Favorites& app) { return app.tmp.path("home/fav/") + QString(300, u'n'); }},
+        {"path longer than the system takes",
+         [](Favorites& app) { return app.tmp.path("home") + QString("/abcdefgh").repeated(500); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Favorites app;
+        const QString path = row.make(app);
+        app.form.FavoDirPath.RemoveItem(3);
+        app.form.FavoDirPath.AddItem(path, 3);
+        app.host.answer("Cancel");
+        app.form.FavoDirList.setListIndex(3);
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        // A path wider than the screen is shown wrapped and elided.
+        EXPECT_EQ(app.host.messages[0].title, "Path Error");
+        EXPECT_TRUE(app.host.messages[0].prompt.startsWith("The Folder"));
+        EXPECT_TRUE(app.host.messages[0].prompt.endsWith("or <No> to Edit the Favorite."));
+        EXPECT_TRUE(app.form.SkipFavoMouseUp);
+    }
+}
+
+TEST(FavoritesPane, RelativePathOpensTheSameFolderBelowHomeAtEveryClick)
+{
+    Favorites app;
+    app.addEntry({"Rel", "fav/c/", ""});
+    for (const QString& from : {app.folders[0], app.folders[2] + "/sub", app.folders[3]}) {
+        SCOPED_TRACE(from.toStdString());
+        app.form.DirList.setPath(from);
+        app.form.FavoDirList.setListIndex(6);
+        EXPECT_EQ(app.form.DirList.Path(), app.folders[2]);
+        EXPECT_EQ(app.form.FavoDirList.ListIndex(), 6);
+    }
+    EXPECT_TRUE(app.host.messages.empty());
 }
 
 TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)

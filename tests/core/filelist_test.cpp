@@ -2,13 +2,16 @@
 // and when the disk is read.
 
 #include "platform/filelist.h"
+#include "platform/folderstamp.h"
 #include "platform/form.h"
 #include "platform/runtimeerror.h"
 #include "tempfolder.h"
 #include "testhost.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -93,7 +96,7 @@ TEST_F(FileListTest, PatternFiltersTheSortedList)
     }
 }
 
-TEST_F(FileListTest, PatternChangeFiltersWithoutReadingTheDiskAgain)
+TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
 {
     const QString f = temp.makeFolder(QStringLiteral("f"));
     touch("old.txt");
@@ -102,15 +105,59 @@ TEST_F(FileListTest, PatternChangeFiltersWithoutReadingTheDiskAgain)
     QFile::remove(temp.path(QStringLiteral("f/old.txt")));
 
     fileList.setPattern(QStringLiteral("*.txt"));
-    EXPECT_EQ(shown(), QStringList({"old.txt"}));
-
-    fileList.Refresh();
     EXPECT_EQ(shown(), QStringList({"new.txt"}));
+
+    // A folder gone since: the last list, filtered.
+    touch("other.doc");
+    fileList.setPattern(QStringLiteral("*.*"));
+    QDir(f).removeRecursively();
+    fileList.setPattern(QStringLiteral("*.doc"));
+    EXPECT_EQ(shown(), QStringList({"other.doc"}));
+    temp.makeFolder(QStringLiteral("f"));
+    touch("new.txt");
+    fileList.setPattern(QStringLiteral("*.txt"));
 
     // Setting the same path reads the folder again as well.
     touch("newer.txt");
     fileList.setPath(f);
     EXPECT_EQ(shown(), QStringList({"new.txt", "newer.txt"}));
+}
+
+TEST_F(FileListTest, FolderStampSettlesAndThenSeesEveryChangeOfTheEntries)
+{
+    // One folder per change, each with a file a.txt.
+    const char* const names[] = {"added", "removed", "renamed", "gone", "untouched"};
+    QStringList folders;
+    for (const char* name : names) {
+        folders << temp.makeFolder(QString::fromLatin1(name));
+        temp.writeFile(QString::fromLatin1(name) + QStringLiteral("/a.txt"), {});
+    }
+    EXPECT_TRUE(FolderStamp().Changed(folders[0]));
+    // Right after a change the file system's clock may hide the next one: a stamp says
+    // changed until the folder has been quiet for a while.
+    EXPECT_TRUE(FolderStamp::Take(folders[0]).Changed(folders[0]));
+    const auto settled = [&] {
+        for (const QString& f : folders) {
+            if (FolderStamp::Take(f).Changed(f))
+                return false;
+        }
+        return true;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (!settled() && clock.elapsed() < 5000)
+        QThread::msleep(50);
+    ASSERT_TRUE(settled()) << "not settled in 5 s";
+
+    std::vector<FolderStamp> stamps;
+    for (const QString& f : folders)
+        stamps.push_back(FolderStamp::Take(f));
+    temp.writeFile(QStringLiteral("added/b.txt"), {});
+    QFile::remove(folders[1] + QStringLiteral("/a.txt"));
+    QFile::rename(folders[2] + QStringLiteral("/a.txt"), folders[2] + QStringLiteral("/c.txt"));
+    QDir(folders[3]).removeRecursively();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(stamps[i].Changed(folders[i]), i < 4) << names[i];
 }
 
 TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)

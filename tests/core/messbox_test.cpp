@@ -187,6 +187,49 @@ TEST_F(MessBoxTest, LaysItselfOutAroundThePrompt)
     }
 }
 
+TEST_F(MessBoxTest, NeverGrowsBeyondTheScreenWrapsThenElides)
+{
+    // The scripted screen is 28800 x 16200 twips, a character 90 wide, a line 195 high.
+    const QString prose = QString("word ").repeated(400).trimmed();
+    struct Row
+    {
+        const char* name;
+        QString prompt;
+        bool elided;
+    };
+    const Row rows[] = {
+        {"60,000-digit version", "A newer version  ( " + QString(60000, u'9') + " )  is available.", true},
+        {"1 MB path", "The Startup folder /" + QString(1 << 20, u'p') + "  can't be found.", true},
+        {"prose wraps at blanks", prose, false},
+        {"more lines than the screen holds", QString("line\n").repeated(500), true},
+        {"a megabyte of words", QString("ab ").repeated(350000), true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QString shown;
+        host.onModal("MessBox", [&](Form& form) {
+            auto& box = static_cast<MessBox&>(form);
+            shown = box.Label_Msg.Caption();
+            EXPECT_LE(box.Width(), 28800);
+            EXPECT_LE(box.Height(), 16200);
+            EXPECT_LE(box.Label_Msg.Width() + 310, 28800);
+            for (int16_t i = 0; i < 3; ++i) {
+                EXPECT_GE(box.Button(i).Left(), 0);
+                EXPECT_LE(box.Button(i).Top() + box.Button(i).Height(), 16200);
+            }
+            box.Button_Click(0);
+        });
+        module.ShowMessBox(row.prompt, MsgStyle::YesNoCancel, "Title");
+        EXPECT_EQ(shown.contains(QChar(0x2026)), row.elided);
+        if (!row.elided) {
+            EXPECT_GT(shown.count(u'\n'), 0);
+            EXPECT_EQ(QString(shown).replace(u'\n', u' '), row.prompt);
+        }
+    }
+    // A prompt that fits is shown as it is.
+    EXPECT_EQ(module.messBox().FitToScreen("a\n\nb  c"), "a\n\nb  c");
+}
+
 TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
 {
     struct Row

@@ -180,6 +180,58 @@ TEST(Panes, OpeningAFileHandsItToTheDesktopAndAMissingOneOffersARefresh)
     EXPECT_EQ(app.host.shellOpened.size(), 1u);
 }
 
+TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<void(Panes&)> refresh;
+    };
+    const Row rows[] = {
+        {"folder refresh button", [](Panes& app) { app.form.Command_RefreshFolderList_Click(); }},
+        {"file refresh button", [](Panes& app) { app.form.Command_RefreshFileList_Click(); }},
+        {"folder refresh menu", [](Panes& app) { app.form.Menu_RefreshFolderList_Click(); }},
+        {"file refresh menu", [](Panes& app) { app.form.Menu_RefreshFilesList_Click(); }},
+        {"yes to refresh after opening a listed file",
+         [](Panes& app) {
+             app.selectFile("report.txt");
+             app.form.FileList_DblClick();
+         }},
+    };
+    for (const bool swedish : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (swedish ? " (Swedish)" : ""));
+            Panes app;
+            app.tmp.makeFolder("home/work/Letters/2024/May");
+            app.start();
+            app.module.SwedishLanguage = swedish;
+            app.form.DirList.setPath(app.work + "/Letters/2024/May");
+            app.tmp.writeFile("home/work/Letters/2024/May/report.txt", "x");
+            app.form.FileList.Refresh();
+            QDir(app.work + "/Letters/2024").removeRecursively();
+            app.host.messages.clear();
+            if (std::string(row.name).starts_with("yes"))
+                app.host.answer(swedish ? "Ja" : "Yes");
+            app.host.answer("OK");
+            row.refresh(app);
+            EXPECT_EQ(app.form.DirList.Path(), app.work + "/Letters");
+            EXPECT_EQ(app.form.FileList.Path(), app.work + "/Letters");
+            EXPECT_EQ(app.files(), QStringList());
+            const TestHost::Message& told = app.host.messages.back();
+            EXPECT_EQ(told.title, swedish ? "Folder saknas" : "Folder Missing");
+            EXPECT_EQ(told.prompt,
+                      swedish ? "Foldern " + app.work + "/Letters/2024/May finns inte längre.\nVisar " +
+                                    app.work + "/Letters i stället."
+                              : "The folder " + app.work + "/Letters/2024/May no longer exists.\nShowing " +
+                                    app.work + "/Letters instead.");
+            EXPECT_TRUE(app.host.scriptsDone());
+            const size_t shown = app.host.messages.size();
+            app.form.Command_RefreshFileList_Click(); // once only
+            EXPECT_EQ(app.host.messages.size(), shown);
+        }
+    }
+}
+
 TEST(Panes, RightClicksOpenTheirDialogsOnlyWithASelection)
 {
     Panes app;

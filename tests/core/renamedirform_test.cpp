@@ -139,8 +139,6 @@ TEST(RenameDirForm, EnterNeverStoresWhatSaveRefusesAndEscChangesNothing)
 {
     Rename app;
     app.onDialog([](RenameDirForm& d) {
-        d.Text_NewFavoName.RaiseKeyPress(13); // nothing changed yet
-        EXPECT_TRUE(d.IsLoaded());
         d.Text_NewFavoPath.RaiseDblClick();
         EXPECT_EQ(d.Text_NewFavoPath.Text(), "");
         d.Text_NewFavoPath.RaiseKeyPress(13);
@@ -158,6 +156,29 @@ TEST(RenameDirForm, EnterNeverStoresWhatSaveRefusesAndEscChangesNothing)
     app.form.Menu_RenameFolder_Click();
     EXPECT_EQ(app.entry(0), (FavoritesEntry{"A", app.a, ""}));
     EXPECT_FALSE(app.module.FavoListChanged);
+}
+
+TEST(RenameDirForm, EnterWithTheValuesUnchangedRewritesThemAndMarksTheListChanged)
+{
+    for (const char* box : {"name", "path", "filter"}) {
+        SCOPED_TRACE(box);
+        Rename app;
+        app.form.FavoDirList.setListIndex(1);
+        app.onDialog([box](RenameDirForm& d) {
+            EXPECT_FALSE(d.Command_Save.Enabled());
+            TextBox& target = box == std::string("name")   ? d.Text_NewFavoName
+                              : box == std::string("path") ? d.Text_NewFavoPath
+                                                           : d.Text_NewFileFilter;
+            target.RaiseKeyPress(13);
+            EXPECT_FALSE(d.IsLoaded());
+        });
+        app.form.Menu_RenameFolder_Click();
+        EXPECT_EQ(app.entry(1), (FavoritesEntry{"B", app.b, "txt"}));
+        EXPECT_EQ(app.form.FavoDirList.ListCount(), 3);
+        EXPECT_TRUE(app.module.FavoListChanged);
+        EXPECT_TRUE(app.form.Menu_UndoChanges.Enabled());
+        EXPECT_TRUE(app.form.Menu_SaveFavoFile.Enabled());
+    }
 }
 
 TEST(RenameDirForm, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndLoad)

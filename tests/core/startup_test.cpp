@@ -4,6 +4,7 @@
 #include "appfixture.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -19,6 +20,11 @@ QStringList written(const TestHost& host)
 int centredLeft(const AppFixture& app)
 {
     return 28800 / 2 - app.form.Width() / 2;
+}
+
+int centredTop(const AppFixture& app)
+{
+    return int(std::lround(16200 / 2.0f - app.form.Height() / 2.0f));
 }
 
 } // namespace
@@ -79,22 +85,60 @@ TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
     }
 }
 
-TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnTheScreen)
+TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
 {
-    const std::tuple<const char*, const char*, bool> rows[] = {
-        {"1500", "900", true}, {"0", "0", true},        {"-40000", "900", false}, {"1500", "99999", false},
-        {"abc", "900", false}, {"28500", "900", false}, {"1500", "-300", false},  {"1500.4", "899.6", true},
+    // A second screen to the right of the first, lower down.
+    const std::vector<QRect> twoScreens{QRect(0, 0, 28800, 16200), QRect(28800, 3000, 19200, 14400)};
+    struct Row
+    {
+        const char* ini; // after "UseSavedStartPosition=True"
+        std::vector<QRect> screens;
+        std::optional<QPoint> at; // nothing: centred
     };
-    for (const auto& [x, y, used] : rows) {
-        SCOPED_TRACE(std::string(x) + "," + y);
+    const std::vector<QRect> one{QRect(0, 0, 28800, 16200)};
+    const Row rows[] = {
+        {"StartPosX=1500\nStartPosY=900", one, QPoint(1500, 900)},
+        {"StartPosX=0\nStartPosY=0", one, QPoint(0, 0)},
+        {"StartPosX=1500.4\nStartPosY=899.6", one, QPoint(1500, 900)},
+        {"StartPosX=-40000\nStartPosY=900", one, std::nullopt},
+        {"StartPosX=1500\nStartPosY=99999", one, std::nullopt},
+        {"StartPosX=28500\nStartPosY=900", one, std::nullopt},
+        {"StartPosX=1500\nStartPosY=-300", one, std::nullopt},
+        // A missing edge, or one without a number, reads as 0.
+        {"StartPosY=900", one, QPoint(0, 900)},
+        {"StartPosX=1500", one, QPoint(1500, 0)},
+        {"StartPosX=abc\nStartPosY=900", one, QPoint(0, 900)},
+        // On the second screen; below the first screen's bottom but on the second; off both.
+        {"StartPosX=30000\nStartPosY=4000", twoScreens, QPoint(30000, 4000)},
+        {"StartPosX=30000\nStartPosY=16000", twoScreens, QPoint(30000, 16000)},
+        {"StartPosX=30000\nStartPosY=1000", twoScreens, std::nullopt},
+        {"StartPosX=30000\nStartPosY=4000", one, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.ini) + (row.screens.size() > 1 ? " (two screens)" : ""));
         AppFixture app;
-        app.writeSettings(QByteArray("UseSavedStartPosition=True\nStartPosX=") + x + "\nStartPosY=" + y +
-                          "\n");
+        app.host.screens = row.screens;
+        app.writeSettings(QByteArray("UseSavedStartPosition=True\n") + row.ini + "\n");
         app.start();
-        EXPECT_EQ(app.form.Left(), used ? int(std::lround(QByteArray(x).toDouble())) : centredLeft(app));
-        if (used) {
-            EXPECT_EQ(app.form.Top(), int(std::lround(QByteArray(y).toDouble())));
+        const QPoint at = row.at.value_or(QPoint(centredLeft(app), centredTop(app)));
+        EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), at);
+    }
+}
+
+TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
+{
+    TempFolder tmp;
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        AppRun app;
+        if (run == 0)
+            app.host.SaveSetting(QStringLiteral("UseSavedStartPosition"), QStringLiteral("True"));
+        app.start();
+        if (run == 1) {
+            EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), QPoint(0, 2400));
         }
+        app.form.Move(0, 2400, app.form.Width(), app.form.Height());
+        app.exit();
     }
 }
 
@@ -261,6 +305,37 @@ TEST(Startup, MissingStartupFolderIsReportedAndTheHomeFolderOpens)
         app.exit(); // neither the folder nor the mode is changed by the failure
         EXPECT_EQ(written(app.host), QStringList());
     }
+}
+
+TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
+{
+    // The first favorite has a filter; leaving its folder for the home folder warns once.
+    for (const char* reply : {"Yes", "No"}) {
+        SCOPED_TRACE(reply);
+        AppFixture app;
+        const QString docs = app.tmp.makeFolder("home/docs");
+        app.writeFavoFile("Enter below: x\r\nDocs*" + docs.toUtf8() + "**txt");
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=/gone/away\n");
+        app.host.answer("OK");
+        app.host.answer(reply);
+        app.start();
+        ASSERT_EQ(app.host.messages.size(), 2u);
+        EXPECT_EQ(app.host.messages[1].title, "Filter WARNING");
+        EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
+        EXPECT_EQ(app.form.FileFind.Text(), reply == std::string("Yes") ? "txt" : "");
+        EXPECT_FALSE(app.form.FilterWarningPending);
+    }
+}
+
+TEST(Startup, MissingStartupFolderIsNamedWithoutControlOrBidiCharacters)
+{
+    AppFixture app;
+    app.writeSettings(QString::fromUtf16(u"UseDefaultPath=1\nDefaultPath=/gone/\u202Eyawa\t\n").toUtf8());
+    app.host.answer("OK");
+    app.start();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].prompt.section(u'\n', 0, 0),
+              "The Startup folder /gone/yawa  can't be found.");
 }
 
 TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)

@@ -90,8 +90,10 @@ int TestHost::Download(const QString& url, const QString& localPath)
         return 1;
     if (found->second) {
         QFile file(localPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(*found->second) != found->second->size())
-            return 1;
+        if (!file.open(QIODevice::WriteOnly) || file.write(*found->second) != found->second->size()) {
+            m_downloadWriteError = file.errorString();
+            return DownloadNotWritten;
+        }
     }
     return 0;
 }

@@ -65,11 +65,15 @@ public:
     bool StartProcess(const QString& program, const QStringList& arguments) override;
     bool ShellOpen(const QString& target) override;
     int Download(const QString& url, const QString& localPath) override;
+    QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override { return 1920 * 15; }
     int ScreenHeight() override { return 1080 * 15; }
+    /// The screens' usable areas; one full-HD screen unless a test sets others.
+    std::vector<QRect> screens{QRect(0, 0, 1920 * 15, 1080 * 15)};
+    std::vector<QRect> ScreenAreas() override { return screens; }
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override {}
@@ -78,4 +82,5 @@ private:
     SettingsFile m_settings;
     std::deque<std::pair<QString, Script>> m_scripts;
     Form* m_modalForm = nullptr;
+    QString m_downloadWriteError;
 };

@@ -9,8 +9,11 @@
 #include "platform/qt/qthost.h"
 #include "ui/messbox.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -236,6 +239,83 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
         row.serve(server);
         EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), row.result);
         EXPECT_EQ(readFile(target), row.file);
+    }
+}
+
+namespace {
+
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+int socketCount()
+{
+    int sockets = 0;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        sockets += fd.symLinkTarget().contains(QLatin1String("socket:")) ? 1 : 0;
+    return sockets;
+}
+
+// Lets events run until the condition holds or the time is up; true when it holds.
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < limit.count())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+} // namespace
+
+TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning)
+{
+    using R = Downloader::Result;
+    // Whatever the first download starts for good (TLS and the like) is part of the baseline.
+    {
+        LocalWebServer server;
+        server.serveFile("/f", "Wayfolder:3");
+        ASSERT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), R::Ok);
+    }
+    QByteArray manyLines = "HTTP/1.1 200 OK\r\n";
+    for (int i = 0; i < 10000; ++i)
+        manyLines += "X-Line: " + QByteArray::number(i) + "\r\n";
+    manyLines += "Content-Length: 3\r\n\r\nabc";
+    struct Row
+    {
+        const char* name;
+        std::function<void(LocalWebServer&)> serve;
+        R result;
+    };
+    const Row rows[] = {
+        {"endless header", [](LocalWebServer& s) { s.endlessHeader("/f"); }, R::TooLarge},
+        {"header trickled one byte a second",
+         [](LocalWebServer& s) {
+             s.trickle("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms);
+         },
+         R::TimedOut},
+        {"10,000 header lines", [&](LocalWebServer& s) { s.serveRaw("/f", manyLines); }, R::TooLarge},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int threads = threadCount();
+        const int sockets = socketCount();
+        QElapsedTimer clock;
+        {
+            LocalWebServer server;
+            row.serve(server);
+            clock.start();
+            EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), row.result);
+            EXPECT_LT(clock.elapsed(), downloader.timeLimit().count() + 300);
+            EXPECT_EQ(server.requests, QList<QByteArray>{"/f"});
+        }
+        EXPECT_EQ(readFile(target), "Wayfolder:3");
+        // Nothing keeps reading: no thread and no socket is left once the server is gone.
+        EXPECT_TRUE(waitFor([&] { return threadCount() <= threads && socketCount() <= sockets; }, 2000ms))
+            << threadCount() << " threads (" << threads << " before), " << socketCount() << " sockets ("
+            << sockets << " before)";
     }
 }
 

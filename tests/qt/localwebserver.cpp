@@ -6,6 +6,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -77,6 +78,17 @@ void LocalWebServer::neverAnswer(const QByteArray& path)
     m_silent.insert(path);
 }
 
+void LocalWebServer::endlessHeader(const QByteArray& path)
+{
+    m_endless.insert(path);
+}
+
+void LocalWebServer::trickle(const QByteArray& path, const QByteArray& response,
+                             std::chrono::milliseconds interval)
+{
+    m_trickles[path] = {response, interval};
+}
+
 void LocalWebServer::accept()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
@@ -95,6 +107,29 @@ void LocalWebServer::accept()
             requests.append(path);
             if (m_silent.count(path))
                 return;
+            if (m_endless.count(path)) {
+                socket->write("HTTP/1.1 200 OK\r\n");
+                const auto more = [socket] {
+                    static const QByteArray lines = QByteArray("X-Filler: more and more\r\n").repeated(512);
+                    while (socket->bytesToWrite() < 4 * lines.size())
+                        socket->write(lines);
+                };
+                connect(socket, &QTcpSocket::bytesWritten, socket, more);
+                more();
+                return;
+            }
+            if (const auto trickled = m_trickles.find(path); trickled != m_trickles.end()) {
+                auto* timer = new QTimer(socket);
+                const QByteArray bytes = trickled->second.first;
+                connect(timer, &QTimer::timeout, socket,
+                        [socket, timer, bytes, sent = qsizetype(0)]() mutable {
+                            socket->write(bytes.mid(sent++, 1));
+                            if (sent >= bytes.size())
+                                timer->stop();
+                        });
+                timer->start(trickled->second.second);
+                return;
+            }
             const auto found = m_answers.find(path);
             socket->write(
                 found != m_answers.end()

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QSslCertificate>
 #include <QString>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <set>
@@ -41,6 +42,10 @@ public:
     void serveRaw(const QByteArray& path, const QByteArray& response);
     /// Reads the request and never answers.
     void neverAnswer(const QByteArray& path);
+    /// A status line, then header lines without end, as fast as the client takes them.
+    void endlessHeader(const QByteArray& path);
+    /// These bytes one at a time, one per interval.
+    void trickle(const QByteArray& path, const QByteArray& response, std::chrono::milliseconds interval);
 
     /// The paths requested, in order.
     QList<QByteArray> requests;
@@ -52,4 +57,6 @@ private:
     Kind m_kind;
     std::map<QByteArray, QByteArray> m_answers;
     std::set<QByteArray> m_silent;
+    std::set<QByteArray> m_endless;
+    std::map<QByteArray, std::pair<QByteArray, std::chrono::milliseconds>> m_trickles;
 };
