@@ -3,7 +3,7 @@
 # Run as root on Debian 12; as another user it only says what is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libssl3 libgtest-dev libgmock-dev libbenchmark-dev xdg-utils)
+packages=(cmake g++ make qt6-base-dev libgl-dev libssl3 libgtest-dev libgmock-dev libbenchmark-dev xdg-utils shared-mime-info)
 [ "${1:-}" = "--with-x" ] && packages+=(xvfb x11-apps imagemagick)
 
 missing=()
