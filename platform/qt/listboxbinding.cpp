@@ -1,6 +1,7 @@
 #include "platform/qt/listboxbinding.h"
 
 #include "platform/listbox.h"
+#include "platform/qt/controllistmodel.h"
 
 #include <QFont>
 #include <QListView>
