@@ -70,8 +70,9 @@ TEST_F(FollowingWindow, NewFilesAppearWithOneRereadPerBurstAndTheViewStaysPut)
     const qint64 burstTook = burst.elapsed();
     ASSERT_TRUE(waitFor([&] { return listed(QStringLiteral("new99.txt")); }));
     // The burst took well under an interval here, so it may take two re-reads at most.
-    if (burstTook < PaneWatch::IntervalMilliseconds / 2)
+    if (burstTook < PaneWatch::IntervalMilliseconds / 2) {
         EXPECT_LE(form.paneWatch().rereads(), 2);
+    }
     EXPECT_EQ(form.FileList.List(form.FileList.ListIndex()), QStringLiteral("file150.txt"));
     EXPECT_EQ(bar.value(), scrolled);
     EXPECT_EQ(widget<QLabel>(form.Label_FileStatus).text(), QStringLiteral("300 files"));
