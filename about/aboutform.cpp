@@ -6,6 +6,7 @@
 #include "about/versionfile.h"
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "browse/openwithform.h"
 #include "platform/host.h"
 #include "ui/mainformtexts.h"
 #include "ui/plaintext.h"
@@ -197,6 +198,9 @@ void AboutForm::offerHomePage(const QString& message, const QString& title, cons
 {
     const QString prompt =
         message + QStringLiteral("\n\n") + AboutFormText::GotoHomePage.text(m_module.SwedishLanguage);
-    if (m_module.ShowMessBox(prompt, MsgStyle::YesNo, title) != MsgAnswer::No)
-        host().ShellOpen(homePage);
+    if (m_module.ShowMessBox(prompt, MsgStyle::YesNo, title) != MsgAnswer::No) {
+        // Without a browser the opener fails after this box may have closed: the offer is the module's.
+        Module1& module = m_module;
+        host().ShellOpenChecked(homePage, [&module, homePage] { OpenWithForm::OfferFor(module, homePage); });
+    }
 }

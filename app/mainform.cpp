@@ -5,6 +5,8 @@
 
 #include "app/module1.h"
 #include "app/startsettings.h"
+#include "browse/panewatch.h"
+#include "favoedit/favoritecheck.h"
 #include "platform/host.h"
 #include "platform/numbertext.h"
 #include "platform/runtimeerror.h"
@@ -76,6 +78,7 @@ MainForm::MainForm(Module1& module)
     placeControls();
     buildMenus();
     connectEvents();
+    connectFollowers();
 }
 
 MainForm::~MainForm() = default;

@@ -15,8 +15,11 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class FavoriteCheck;
 class Module1;
+class PaneWatch;
 
 class MainForm : public Form
 {
@@ -47,6 +50,8 @@ public:
     Label Label1;
     Label Label2;
     Label Label3;
+    /// The file list's counts and filter, under the filter box.
+    Label Label_FileStatus{*this, QStringLiteral("Label_FileStatus")};
 
     CommandButton Command_GotoSavedPath;
     CommandButton Command_UpOneLevel;
@@ -202,6 +207,12 @@ public:
     void OpenSelectedFile();
     void RemoveSelectedFavorite();
 
+    // Following the disk (browse/, favoedit/).
+    /// Shows the file list's counts in the status line.
+    void UpdateFileStatus();
+    PaneWatch& paneWatch() const { return *m_paneWatch; }
+    FavoriteCheck& favoriteCheck() const { return *m_favoriteCheck; }
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -236,8 +247,13 @@ private:
     /// The message for a folder or file that vanished; true when the user wants the pane re-read.
     bool askRefresh(const QString& title, const QString& prompt);
 
+    /// Connects the status line, the folder watch and the favorites check to the controls.
+    void connectFollowers();
+
     Module1& m_module;
     std::vector<MenuItem*> m_menuBar;
     SettingsFileProblem m_settingsReadProblem;
     SettingsFileProblem m_settingsSaveProblem;
+    std::unique_ptr<PaneWatch> m_paneWatch;
+    std::unique_ptr<FavoriteCheck> m_favoriteCheck;
 };

@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "browse/changedriveform.h"
+#include "browse/openwithform.h"
 #include "platform/host.h"
 #include "ui/mainformtexts.h"
 
@@ -22,7 +23,8 @@ void MainForm::Command_OpenExplorer_Click()
 {
     const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
     if (QFileInfo(folder).isDir()) {
-        host().ShellOpen(folder);
+        Module1& module = m_module;
+        host().ShellOpenChecked(folder, [&module, folder] { OpenWithForm::OfferFor(module, folder); });
     } else {
         const bool sv = m_module.SwedishLanguage;
         if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
@@ -50,7 +52,9 @@ void MainForm::OpenSelectedFile()
 
     const QFileInfo file(path);
     if (file.isFile() && !isHidden(path)) {
-        host().ShellOpen(path);
+        // The opener's verdict comes later; the offer needs nothing of this window but the module.
+        Module1& module = m_module;
+        host().ShellOpenChecked(path, [&module, path] { OpenWithForm::OfferFor(module, path); });
         return;
     }
     const bool sv = m_module.SwedishLanguage;

@@ -91,9 +91,20 @@ QByteArray EncodeFavoLines(const QStringList& lines)
     return lines.join(QLatin1String("\r\n")).toUtf8();
 }
 
-QByteArray DefaultFavoFileBytes(const QString& homeFolder)
+QByteArray DefaultFavoFileBytes(const QString& homeFolder, bool swedish)
 {
-    return EncodeFavoLines({FavoHeaderDefault, ComposeFavoLine(QStringLiteral("Home"), homeFolder, {})});
+    return EncodeFavoLines({swedish ? FavoHeaderSwedish : FavoHeaderDefault,
+                            ComposeFavoLine(QStringLiteral("Home"), homeFolder, {})});
+}
+
+bool LocaleIsSwedish(const std::function<QString(const QString&)>& environment)
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = environment(QString::fromLatin1(name));
+        if (!value.isEmpty())
+            return value.startsWith(QLatin1String("sv"));
+    }
+    return false;
 }
 
 ParsedFavoLine ParseFavoLine(const QString& line)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 /// One favorite: the triple held at one index of the three favorites lists.
 struct FavoritesEntry
@@ -51,8 +52,13 @@ QStringList SplitFavoLines(const QString& text);
 /// Joins lines with CR LF, the last one without a line end, as UTF-8.
 QByteArray EncodeFavoLines(const QStringList& lines);
 
-/// The default file: its header, then one favorite "Home" for the user's home folder.
-QByteArray DefaultFavoFileBytes(const QString& homeFolder);
+/// The default file: its header, then one favorite "Home" for the user's home folder. A Swedish
+/// default file carries the saver's Swedish header, so that it loads in Swedish.
+QByteArray DefaultFavoFileBytes(const QString& homeFolder, bool swedish = false);
+
+/// Whether the user's locale asks for Swedish: the first of LC_ALL, LC_MESSAGES and LANG that is
+/// set (not empty) starts with "sv", as the C library picks the language of messages.
+bool LocaleIsSwedish(const std::function<QString(const QString&)>& environment);
 
 /// How one line after the header reads. Empty lines are skipped by the reader before this.
 struct ParsedFavoLine

@@ -67,7 +67,8 @@ public:
         if (error == ErrNo::FileNotFound && QFileInfo(legacy).isFile()) {
             if (!QFile::rename(legacy, m_path))
                 return false;
-        } else if (!WriteFavoFileBytes(m_path, DefaultFavoFileBytes(m_host.HomeFolder())).ok) {
+        } else if (!WriteFavoFileBytes(m_path, DefaultFavoFileBytes(m_host.HomeFolder(), swedishLocale()))
+                        .ok) {
             return false;
         }
         if (open() != Open::Ok)
@@ -80,6 +81,11 @@ public:
     }
 
 private:
+    bool swedishLocale() const
+    {
+        return LocaleIsSwedish([this](const QString& name) { return m_host.Environment(name); });
+    }
+
     Host& m_host;
     QString m_path;
     QStringList m_lines;

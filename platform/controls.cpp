@@ -12,8 +12,12 @@ void ListBox::AddItem(const QString& item, int16_t index)
 {
     if (index < 0 || index >= ListCount()) {
         m_items.append(item);
+        if (!m_notes.isEmpty())
+            m_notes.append(QString());
     } else {
         m_items.insert(index, item);
+        if (!m_notes.isEmpty())
+            m_notes.insert(index, QString());
         // The selection stays on the entry it was on.
         if (m_listIndex >= index)
             ++m_listIndex;
@@ -26,6 +30,8 @@ void ListBox::RemoveItem(int16_t index)
     if (index < 0 || index >= ListCount())
         return;
     m_items.removeAt(index);
+    if (!m_notes.isEmpty())
+        m_notes.removeAt(index);
     if (m_listIndex == index)
         m_listIndex = -1;
     else if (m_listIndex > index)
@@ -36,6 +42,7 @@ void ListBox::RemoveItem(int16_t index)
 void ListBox::Clear()
 {
     m_items.clear();
+    m_notes.clear();
     m_listIndex = -1;
     emit itemsChanged();
 }
@@ -45,6 +52,21 @@ QString ListBox::List(int16_t index) const
     if (index < 0 || index >= ListCount())
         return {};
     return m_items.at(index);
+}
+
+void ListBox::setItemNote(int16_t index, const QString& note)
+{
+    if (index < 0 || index >= ListCount() || ItemNote(index) == note)
+        return;
+    if (m_notes.isEmpty())
+        m_notes.resize(m_items.size());
+    m_notes[index] = note;
+    emit itemNotesChanged();
+}
+
+QString ListBox::ItemNote(int16_t index) const
+{
+    return index >= 0 && index < m_notes.size() ? m_notes.at(index) : QString();
 }
 
 void ListBox::setListIndex(int16_t index)

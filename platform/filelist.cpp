@@ -78,6 +78,27 @@ int FileList::ListCount() const
     return m_listing ? m_listing->shownCount() : 0;
 }
 
+int FileList::TotalCount() const
+{
+    return m_listing ? m_listing->count() : 0;
+}
+
+int FileList::IndexOf(const QString& name) const
+{
+    if (!m_listing || name.isEmpty())
+        return -1;
+    // Compared as bytes, so that finding one name never decodes the whole list.
+    const QByteArray bytes = name.toUtf8();
+    const std::string_view wanted(bytes.constData(), size_t(bytes.size()));
+    for (int row = 0; row < m_listing->shownCount(); ++row)
+        if (m_listing->shownName(row) == wanted)
+            return row;
+    for (int row = 0; row < m_listing->shownCount(); ++row)
+        if (m_listing->shownText(row) == name) // a name that is not UTF-8 on disk
+            return row;
+    return -1;
+}
+
 void FileList::setListIndex(int index)
 {
     m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;

@@ -33,6 +33,11 @@ public:
     /// File name (no folder) of entry `index`; empty outside the list.
     QString List(int index) const;
     int ListCount() const;
+    /// Files the last read found, before the pattern; false from Listed before any read.
+    int TotalCount() const;
+    bool Listed() const { return m_listing != nullptr; }
+    /// Index of the shown file of this name, -1 when it is not shown.
+    int IndexOf(const QString& name) const;
 
     int ListIndex() const { return m_listIndex; }
     void setListIndex(int index);

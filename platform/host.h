@@ -5,10 +5,12 @@
 
 #include "platform/settingsfile.h"
 
+#include <QFileInfo>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class Form;
@@ -65,4 +67,57 @@ public:
     virtual void SendEnter() = 0;
     /// Lets pending window events run.
     virtual void DoEvents() = 0;
+
+    // Services that the Linux build adds. Each has a plain default so that a host which does
+    // not need one (a benchmark, a command-line run) stays small.
+
+    /// A variable of the program's environment; empty when it is not set.
+    virtual QString Environment(const QString& name)
+    {
+        return qEnvironmentVariable(name.toLocal8Bit().constData());
+    }
+
+    /// Watches these folders (replacing the folders watched before; none stops watching) for
+    /// entries that appear, vanish or are renamed, and for the folder itself going away.
+    /// `changed` runs on the window's thread with the folder concerned, once per event.
+    virtual void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed)
+    {
+        (void)folders;
+        (void)changed;
+    }
+
+    /// Runs `callback` once on the window's thread after `milliseconds`, from the event loop.
+    virtual void StartTimer(int milliseconds, std::function<void()> callback)
+    {
+        (void)milliseconds;
+        callback();
+    }
+
+    /// Like ShellOpen, and also waits (without blocking) for the opener's verdict: `failed` runs
+    /// on the window's thread when it could not start or reported that it could not open the
+    /// target. It never runs when the opener succeeded.
+    virtual void ShellOpenChecked(const QString& target, std::function<void()> failed)
+    {
+        if (!ShellOpen(target))
+            failed();
+    }
+
+    /// What a check found at a folder.
+    enum class FolderState
+    {
+        Present,
+        Missing,  ///< nothing, or not a folder
+        NoAnswer, ///< the file system did not answer in time (a hung network mount)
+    };
+    /// Checks folders off the window's thread; `done` runs on the window's thread with one state
+    /// per folder, in order, at the latest `timeoutMilliseconds` after the call.
+    virtual void CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                              std::function<void(const std::vector<FolderState>&)> done)
+    {
+        (void)timeoutMilliseconds;
+        std::vector<FolderState> states;
+        for (const QString& folder : folders)
+            states.push_back(QFileInfo(folder).isDir() ? FolderState::Present : FolderState::Missing);
+        done(states);
+    }
 };

@@ -27,6 +27,11 @@ public:
 
     const QStringList& Items() const { return m_items; }
 
+    /// A note on one entry: an entry with a note is shown dimmed, with the note as its tooltip
+    /// (a favorite whose folder is missing). Notes move with their entries; empty clears it.
+    void setItemNote(int16_t index, const QString& note);
+    QString ItemNote(int16_t index) const;
+
     std::function<void()> Click;
     std::function<void()> DblClick;
 
@@ -35,8 +40,10 @@ public:
 signals:
     void itemsChanged();
     void listIndexChanged();
+    void itemNotesChanged();
 
 private:
     QStringList m_items;
+    QStringList m_notes; // empty, or as long as m_items
     int16_t m_listIndex = -1;
 };

@@ -3,16 +3,14 @@
 // desktop's mimeapps.list, else a known graphical editor on PATH. Terminal-only editors are
 // passed over: started without a terminal they would show nothing.
 
+#include "platform/desktopentries.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace TextEditor {
 
-struct Command
-{
-    QString program; // empty when no editor was found
-    QStringList arguments;
-};
+using Command = DesktopEntries::Command;
 
 /// The editor command that opens `filePath`.
 Command Find(const QString& filePath);

@@ -7,7 +7,7 @@
 #   deps.sh --with-x   also Xvfb, xdotool and ImageMagick for tools/screenshot.sh
 set -euo pipefail
 
-program=(cmake g++ make qt6-base-dev libgl-dev libssl3 xdg-utils)
+program=(cmake g++ make qt6-base-dev libgl-dev libssl3 xdg-utils shared-mime-info)
 install=(librsvg2-bin dpkg-dev file)
 checks=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream clang-format clang-tidy)
 screenshots=(xvfb x11-apps x11-utils xdotool imagemagick)

@@ -2,6 +2,7 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "favoedit/favoritecheck.h"
 #include "ui/mainformtexts.h"
 
 void MainForm::SetCaptions()
@@ -49,6 +50,9 @@ void MainForm::SetCaptions()
     Command_OpenExplorer.setCaption(T::OpenExplorerButton.text(sv));
     Command_RefreshFolderList.setCaption(T::RefreshFolderButton.text(sv));
     Command_RefreshFileList.setCaption(T::RefreshFileButton.text(sv));
+    UpdateFileStatus();
+    if (m_favoriteCheck)
+        m_favoriteCheck->showNotes();
 }
 
 void MainForm::Menu_Language_Click()

@@ -23,3 +23,10 @@ void ControlListModel::reset()
     beginResetModel();
     endResetModel();
 }
+
+void ControlListModel::refreshRows()
+{
+    const int rows = m_count();
+    if (rows > 0)
+        emit dataChanged(index(0), index(rows - 1));
+}

@@ -21,6 +21,8 @@ public:
 
     /// The control's items changed: every row is read anew.
     void reset();
+    /// Only how the rows look changed: the views draw them again, keeping selection and scroll.
+    void refreshRows();
 
 private:
     CountFunction m_count;

@@ -45,3 +45,8 @@ QVariant FileListBinding::rowData(int row, int role) const
         return {};
     }
 }
+
+QString FileListBinding::contentKey() const
+{
+    return m_list.Path() + QLatin1Char('\n') + m_list.Pattern();
+}

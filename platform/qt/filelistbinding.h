@@ -22,6 +22,7 @@ protected:
     void doubleClicked(int row) override;
     int rowCount() const override;
     QVariant rowData(int row, int role) const override;
+    QString contentKey() const override;
 
 private:
     FileList& m_list;

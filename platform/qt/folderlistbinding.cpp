@@ -69,3 +69,8 @@ QVariant FolderListBinding::rowData(int row, int role) const
         return {};
     }
 }
+
+QString FolderListBinding::contentKey() const
+{
+    return m_list.Path();
+}

@@ -29,6 +29,7 @@ protected:
     void doubleClicked(int row) override;
     int rowCount() const override;
     QVariant rowData(int row, int role) const override;
+    QString contentKey() const override;
 
 private:
     int16_t listIndex(int row) const;

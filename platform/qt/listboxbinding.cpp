@@ -1,14 +1,18 @@
 #include "platform/qt/listboxbinding.h"
 
 #include "platform/listbox.h"
+#include "platform/qt/controllistmodel.h"
 
+#include <QFont>
 #include <QListView>
+#include <QPalette>
 
 ListBoxBinding::ListBoxBinding(ListBox& list, QListView& view, const TwipsScale& scale)
     : ListViewBinding(list, view, scale), m_list(list)
 {
     connect(&list, &ListBox::itemsChanged, this, &ListBoxBinding::itemsChanged);
     connect(&list, &ListBox::listIndexChanged, this, &ListBoxBinding::showCurrentRow);
+    connect(&list, &ListBox::itemNotesChanged, this, [this] { model().refreshRows(); });
     attachModel();
     refresh();
 }
@@ -37,5 +41,22 @@ QVariant ListBoxBinding::rowData(int row, int role) const
 {
     if (role == Qt::DisplayRole)
         return m_list.List(int16_t(row));
-    return {};
+    // An entry with a note (a favorite whose folder is gone) is dimmed, in italics so that it
+    // reads as different without colour too, and tells why when the pointer rests on it.
+    const QString note = m_list.ItemNote(int16_t(row));
+    if (note.isEmpty())
+        return {};
+    switch (role) {
+    case Qt::ToolTipRole:
+        return note;
+    case Qt::ForegroundRole:
+        return view().palette().brush(QPalette::Disabled, QPalette::Text);
+    case Qt::FontRole: {
+        QFont font = view().font();
+        font.setItalic(true);
+        return font;
+    }
+    default:
+        return {};
+    }
 }

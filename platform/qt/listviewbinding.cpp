@@ -6,6 +6,7 @@
 
 #include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 ListViewBinding::ListViewBinding(Control& control, QListView& view, const TwipsScale& scale)
     : ControlBinding(control, view, scale), m_view(view),
@@ -25,6 +26,7 @@ ListViewBinding::ListViewBinding(Control& control, QListView& view, const TwipsS
 
 void ListViewBinding::attachModel()
 {
+    m_contentKey = contentKey();
     m_view.setModel(m_model);
     connect(m_view.selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -37,9 +39,15 @@ void ListViewBinding::attachModel()
 
 void ListViewBinding::itemsChanged()
 {
+    const QString key = contentKey();
+    const bool sameContent = key == m_contentKey;
+    m_contentKey = key;
+    const int scrolled = m_view.verticalScrollBar()->value();
     m_showing = true;
     m_model->reset();
     m_showing = false;
+    if (sameContent)
+        m_view.verticalScrollBar()->setValue(scrolled);
     showCurrentRow();
 }
 

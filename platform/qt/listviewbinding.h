@@ -7,6 +7,8 @@
 
 #include "platform/qt/controlbinding.h"
 
+#include <QString>
+
 class ControlListModel;
 class QListView;
 
@@ -28,6 +30,9 @@ protected:
     virtual void doubleClicked(int row) = 0;
     virtual int rowCount() const = 0;
     virtual QVariant rowData(int row, int role) const = 0;
+    /// What the rows were read from (a folder, a folder and pattern); while it stays the same a
+    /// re-read keeps the scroll position, as a change on disk must not move the view.
+    virtual QString contentKey() const { return {}; }
 
     /// Puts the model into the view; the leaf's constructor calls it once it can answer rows.
     void attachModel();
@@ -45,5 +50,6 @@ private:
     QListView& m_view;
     ControlListModel* m_model;
     bool m_showing = false;
+    QString m_contentKey;
     bool m_leftHeld = false;
 };

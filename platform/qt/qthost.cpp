@@ -31,7 +31,9 @@
 #include <QStandardPaths>
 #include <memory>
 
-QtHost::QtHost() : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile())
+QtHost::QtHost()
+    : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile()),
+      m_follower(std::make_unique<DesktopFollower>())
 {
     // The pictures live in this static library; nothing else would pull them into the program.
     Q_INIT_RESOURCE(resources);
@@ -198,4 +200,25 @@ void QtHost::SendEnter()
 void QtHost::DoEvents()
 {
     QCoreApplication::processEvents();
+}
+
+void QtHost::WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed)
+{
+    m_follower->watchFolders(folders, std::move(changed));
+}
+
+void QtHost::StartTimer(int milliseconds, std::function<void()> callback)
+{
+    m_follower->startTimer(milliseconds, std::move(callback));
+}
+
+void QtHost::ShellOpenChecked(const QString& target, std::function<void()> failed)
+{
+    m_follower->startChecked(QStringLiteral("xdg-open"), {target}, std::move(failed));
+}
+
+void QtHost::CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                          std::function<void(const std::vector<FolderState>&)> done)
+{
+    m_follower->checkFolders(folders, timeoutMilliseconds, std::move(done));
 }

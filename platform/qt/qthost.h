@@ -3,6 +3,7 @@
 // shell, the system clipboard, modal forms as Qt dialogs, pop-up menus, screen and font metrics.
 
 #include "platform/host.h"
+#include "platform/qt/desktopfollower.h"
 #include "platform/qt/downloader.h"
 #include "platform/qt/twips.h"
 #include "platform/settingsfile.h"
@@ -10,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 
 class FormDialog;
 class QWidget;
@@ -53,6 +55,14 @@ public:
     void SendEnter() override;
     void DoEvents() override;
 
+    void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed) override;
+    void StartTimer(int milliseconds, std::function<void()> callback) override;
+    void ShellOpenChecked(const QString& target, std::function<void()> failed) override;
+    void CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                      std::function<void(const std::vector<FolderState>&)> done) override;
+    /// The watcher, timers, opener and folder checks behind the four calls above.
+    DesktopFollower& follower() { return *m_follower; }
+
 private:
     TwipsScale m_scale;
     SettingsFile m_settings;
@@ -60,4 +70,5 @@ private:
     Downloader m_downloader;
     std::function<bool()> m_swedish;
     QString m_downloadWriteError;
+    std::unique_ptr<DesktopFollower> m_follower;
 };

@@ -7,6 +7,7 @@
 #include "ui/messbox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -156,4 +157,70 @@ void TestHost::SendEnter()
             messages.back().answer = button->Caption();
         button->RaiseClick();
     }
+}
+
+QString TestHost::Environment(const QString& name)
+{
+    const auto found = environment.find(name);
+    return found == environment.end() ? QString() : found->second;
+}
+
+void TestHost::WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed)
+{
+    watched = folders;
+    m_watchChanged = std::move(changed);
+}
+
+void TestHost::folderChanged(const QString& folder)
+{
+    ASSERT_TRUE(watched.contains(folder)) << "no watch on " << folder.toStdString();
+    m_watchChanged(folder);
+}
+
+void TestHost::StartTimer(int milliseconds, std::function<void()> callback)
+{
+    timers.push_back({milliseconds, std::move(callback)});
+}
+
+int TestHost::runTimers()
+{
+    std::vector<Timer> due;
+    due.swap(timers);
+    for (Timer& timer : due)
+        timer.callback();
+    return int(due.size());
+}
+
+void TestHost::ShellOpenChecked(const QString& target, std::function<void()> failed)
+{
+    shellOpened.push_back(target);
+    pendingOpenFailures.push_back(std::move(failed));
+}
+
+void TestHost::finishOpen(bool ok)
+{
+    ASSERT_FALSE(pendingOpenFailures.empty()) << "no open is waiting for its verdict";
+    std::function<void()> failed = std::move(pendingOpenFailures.front());
+    pendingOpenFailures.erase(pendingOpenFailures.begin());
+    if (!ok)
+        failed();
+}
+
+void TestHost::CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                            std::function<void(const std::vector<FolderState>&)> done)
+{
+    folderChecks.push_back({folders, timeoutMilliseconds, std::move(done)});
+}
+
+void TestHost::answerCheck(size_t index, const QStringList& noAnswer)
+{
+    ASSERT_LT(index, folderChecks.size());
+    std::vector<FolderState> states;
+    for (const QString& folder : folderChecks[index].folders) {
+        if (noAnswer.contains(folder))
+            states.push_back(FolderState::NoAnswer);
+        else
+            states.push_back(QFileInfo(folder).isDir() ? FolderState::Present : FolderState::Missing);
+    }
+    folderChecks[index].done(states);
 }

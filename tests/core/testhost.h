@@ -78,9 +78,50 @@ public:
     void SendEnter() override;
     void DoEvents() override {}
 
+    /// The scripted environment; a name missing here is not set.
+    std::map<QString, QString> environment;
+    QString Environment(const QString& name) override;
+
+    /// The folders watched now, and a change the watcher would report for one of them.
+    QStringList watched;
+    void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed) override;
+    void folderChanged(const QString& folder);
+
+    /// Timers wait for the test: runTimers runs every one due by then, as the event loop would.
+    struct Timer
+    {
+        int milliseconds = 0;
+        std::function<void()> callback;
+    };
+    std::vector<Timer> timers;
+    void StartTimer(int milliseconds, std::function<void()> callback) override;
+    /// Runs the timers started so far (and none they start); returns how many ran.
+    int runTimers();
+
+    /// Opens whose verdict the test gives with finishOpen (ShellOpenChecked); opens also land
+    /// in shellOpened.
+    std::vector<std::function<void()>> pendingOpenFailures;
+    void ShellOpenChecked(const QString& target, std::function<void()> failed) override;
+    /// The oldest pending open fails (or succeeds) now.
+    void finishOpen(bool ok);
+
+    /// Folder checks wait for the test, which answers them with answerChecks.
+    struct FolderCheck
+    {
+        QStringList folders;
+        int timeout = 0;
+        std::function<void(const std::vector<FolderState>&)> done;
+    };
+    std::vector<FolderCheck> folderChecks;
+    void CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                      std::function<void(const std::vector<FolderState>&)> done) override;
+    /// Answers check `index` from the real disk, except the folders named in `noAnswer`.
+    void answerCheck(size_t index, const QStringList& noAnswer = {});
+
 private:
     SettingsFile m_settings;
     std::deque<std::pair<QString, Script>> m_scripts;
     Form* m_modalForm = nullptr;
     QString m_downloadWriteError;
+    std::function<void(const QString&)> m_watchChanged;
 };

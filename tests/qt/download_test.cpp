@@ -73,6 +73,7 @@ public:
         shellOpened.append(target);
         return true;
     }
+    void ShellOpenChecked(const QString& target, std::function<void()>) override { ShellOpen(target); }
 };
 
 const QString Question = QStringLiteral("\n\nGoto the Program Homepage for info ?");

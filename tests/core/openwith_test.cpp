@@ -1,0 +1,240 @@
+// When the desktop's opener fails, the user is told and offered the programs whose desktop
+// entries declare the file's type, or a command of their own; each starts with an argument list.
+
+#include "about/aboutform.h"
+#include "appfixture.h"
+#include "browse/openwithform.h"
+#include "platform/desktopentries.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// Sets an environment variable for one test and puts the old value back.
+class EnvValue
+{
+public:
+    EnvValue(const char* name, const QByteArray& value) : m_name(name), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~EnvValue()
+    {
+        if (m_old.isNull())
+            qunsetenv(m_name);
+        else
+            qputenv(m_name, m_old);
+    }
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+};
+
+struct OpenWithApp : AppFixture
+{
+    QString work = tmp.makeFolder("home/work");
+    // Only the test's own entries: no system folder takes part.
+    EnvValue dataDirs{"XDG_DATA_DIRS", tmp.path("system/share").toUtf8()};
+    EnvValue configDirs{"XDG_CONFIG_DIRS", tmp.path("system/xdg").toUtf8()};
+
+    OpenWithApp()
+    {
+        // The desktop's MIME database, found through the same folders; no applications come with it.
+        QDir().mkpath(tmp.path("system/share"));
+        QFile::link("/usr/share/mime", tmp.path("system/share/mime"));
+        tmp.writeFile("home/work/notes.txt", "hello\n");
+        writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
+        app("home/.local/share/applications/zed.desktop", "Zed Editor", "/bin/true --new %F", "text/plain;");
+        app("home/.local/share/applications/kinds/alpha.desktop", "Alpha", "/bin/echo %u", "text/plain;");
+        app("system/share/applications/viewer.desktop", "Viewer", "true %f", "");
+        app("system/share/applications/term.desktop", "Term Edit", "/bin/true %f", "text/plain;",
+            "Terminal=true\n");
+        app("system/share/applications/gone.desktop", "Gone", "no-such-program-here %f", "text/plain;");
+        app("system/share/applications/removed.desktop", "Removed", "/bin/true %f", "text/plain;");
+        app("system/share/applications/hidden.desktop", "Hidden", "/bin/true %f", "text/plain;",
+            "Hidden=true\n");
+        app("system/share/applications/html.desktop", "Browser", "/bin/true %u", "text/html;");
+        tmp.writeFile("system/share/applications/mimeinfo.cache",
+                      "[MIME Cache]\ntext/plain=viewer.desktop;gone.desktop;\n");
+        tmp.writeFile("home/.config/mimeapps.list", "[Default Applications]\ntext/plain=kinds-alpha.desktop\n"
+                                                    "[Removed Associations]\ntext/plain=removed.desktop;\n");
+    }
+    void app(const char* file, const char* name, const char* exec, const char* mime, const char* extra = "")
+    {
+        tmp.writeFile(file, QByteArray("[Desktop Entry]\nType=Application\nName=") + name + "\nName[sv]=" +
+                                name + " (sv)\nExec=" + exec + "\nMimeType=" + mime + "\n" + extra);
+    }
+    void openNotes()
+    {
+        for (int i = 0; i < form.FileList.ListCount(); ++i)
+            if (form.FileList.List(i) == "notes.txt")
+                form.FileList.setListIndex(i);
+        form.FileList_DblClick();
+    }
+};
+
+TEST(OpenWith, ProgramsForATypeInTheirOrder)
+{
+    OpenWithApp app;
+    std::vector<QString> names;
+    for (const DesktopEntries::Entry& entry : DesktopEntries::ApplicationsFor({"text/plain"}))
+        names.push_back(entry.name + " = " + entry.id);
+    // The default first, then the declared ones by name; terminal, hidden, removed and
+    // uninstalled programs are left out.
+    EXPECT_EQ(names, std::vector<QString>({"Alpha = kinds-alpha.desktop", "Viewer = viewer.desktop",
+                                           "Zed Editor = zed.desktop"}));
+    const auto swedish = DesktopEntries::ApplicationsFor({"text/html"}, true);
+    ASSERT_EQ(swedish.size(), 1u);
+    EXPECT_EQ(swedish[0].name, "Browser (sv)");
+}
+
+TEST(OpenWith, ExecLinesFillTheirFieldCodes)
+{
+    const QString file = "/data/my file.txt";
+    struct Row
+    {
+        const char* exec;
+        QString target;
+        QStringList arguments; // empty program expected when the list is empty
+    };
+    const Row rows[] = {
+        {"/bin/true %f", file, {file}},
+        {"/bin/true --new %F", file, {"--new", file}},
+        {"/bin/true %u", file, {"file:///data/my%20file.txt"}},
+        {"/bin/true %U %i %c %k", file, {"file:///data/my%20file.txt"}},
+        {"/bin/true --open=%f", file, {"--open=" + file}},
+        {"/bin/true 100%%", file, {"100%", file}},
+        {"/bin/true", file, {file}},
+        {"\"/bin/true\" \"a b\" %u", "https://example.org/x?a=1", {"a b", "https://example.org/x?a=1"}},
+        {"/bin/true %f", "https://example.org/", {"https://example.org/"}},
+        {"true %f", file, {file}},
+        {"\"/bin/true %f", file, {}}, // unclosed quote
+        {"no-such-program-here %f", file, {}},
+        {"", file, {}},
+    };
+    for (const Row& row : rows) {
+        const DesktopEntries::Command command = DesktopEntries::FromExecLine(row.exec, row.target);
+        EXPECT_EQ(command.arguments, row.arguments) << row.exec;
+        EXPECT_EQ(command.program.isEmpty(), row.arguments.isEmpty()) << row.exec;
+    }
+}
+
+TEST(OpenWith, MimeTypesOfFilesAndAddresses)
+{
+    OpenWithApp app;
+    const QStringList text = OpenWithForm::MimeTypesOf(app.work + "/notes.txt");
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_EQ(text.first(), "text/plain");
+    EXPECT_TRUE(text.contains("application/octet-stream"));
+    EXPECT_EQ(OpenWithForm::MimeTypesOf("https://example.org/a.htm"),
+              QStringList({"x-scheme-handler/https", "text/html"}));
+    EXPECT_EQ(OpenWithForm::MimeTypesOf("mailto:a@b.example"), QStringList({"x-scheme-handler/mailto"}));
+}
+
+TEST(OpenWith, FailedOpenOffersTheListAndStartsTheChoice)
+{
+    OpenWithApp app;
+    app.start();
+    app.openNotes();
+    const QString path = app.work + "/notes.txt";
+    ASSERT_EQ(app.host.shellOpened, std::vector<QString>{path});
+    EXPECT_TRUE(app.host.messages.empty()); // nothing said before the opener's verdict
+
+    app.host.answer("Yes");
+    app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
+        EXPECT_EQ(f.Caption(), "Open With…");
+        EXPECT_EQ(f.List_Programs.Items(), QStringList({"Alpha", "Viewer", "Zed Editor"}));
+        EXPECT_FALSE(f.Command_Open.Enabled());
+        f.List_Programs.setListIndex(2);
+        EXPECT_EQ(f.Text_Command.Text(), "/bin/true --new %F");
+        EXPECT_TRUE(f.Command_Open.Enabled());
+        f.Command_Open_Click();
+    });
+    app.host.finishOpen(false);
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Cannot Open");
+    EXPECT_EQ(app.host.messages[0].prompt,
+              "The desktop could not open\nnotes.txt\nThere may be no program for this kind of file, or it "
+              "could not start.\n\nChoose a program to open it with ?");
+    EXPECT_EQ(app.host.messages[0].style, 4);
+    ASSERT_EQ(app.host.startedProcesses.size(), 1u);
+    EXPECT_EQ(app.host.startedProcesses[0].first, "/bin/true");
+    EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({"--new", path}));
+    EXPECT_TRUE(app.host.scriptsDone());
+}
+
+TEST(OpenWith, SuccessSaysNothingAndNoDeclinesTheOffer)
+{
+    OpenWithApp app;
+    app.start();
+    app.openNotes();
+    app.host.finishOpen(true);
+    EXPECT_TRUE(app.host.messages.empty());
+
+    app.module.SwedishLanguage = true;
+    app.openNotes();
+    app.host.answer("Nej");
+    app.host.finishOpen(false);
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Kan inte öppna");
+    EXPECT_TRUE(app.host.startedProcesses.empty());
+}
+
+TEST(OpenWith, TypedCommandIsSplitNeverShelledAndReportedWhenItFails)
+{
+    OpenWithApp app;
+    app.start();
+    const QString path = app.work + "/notes.txt";
+    app.host.processesStart = true;
+    app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
+        app.host.answer("OK");
+        f.Text_Command.setText("no-such-program-here --x");
+        f.Command_Open_Click();
+        EXPECT_TRUE(f.IsLoaded());
+        app.host.answer("OK");
+        app.host.processesStart = false;
+        f.Text_Command.setText("/bin/true 'a b' ; rm -rf x");
+        f.Command_Open_Click();
+        EXPECT_TRUE(f.IsLoaded());
+        app.host.processesStart = true;
+        int16_t enter = KeyCode::Enter;
+        f.Text_Command_KeyPress(enter);
+    });
+    OpenWithForm form(app.module, path);
+    form.ShowModal();
+    ASSERT_EQ(app.host.messages.size(), 2u);
+    EXPECT_EQ(app.host.messages[0].prompt, "The program \"no-such-program-here\" cannot be found.");
+    EXPECT_EQ(app.host.messages[1].prompt, "The program \"/bin/true\" could not be started.");
+    ASSERT_EQ(app.host.startedProcesses.size(), 2u);
+    EXPECT_EQ(app.host.startedProcesses[1].second, QStringList({"'a", "b'", ";", "rm", "-rf", "x", path}));
+    EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST(OpenWith, HomePageWithoutABrowserIsOfferedToo)
+{
+    OpenWithApp app;
+    app.start();
+    AboutForm& about = app.module.aboutForm();
+    about.WebServer = "https://updates.test";
+    const QString homePage = "https://updates.test/dl/Wayfolder.htm";
+    app.host.answer("Yes"); // the failed download's offer of the home page
+    about.CheckUpdate_Click();
+    ASSERT_EQ(app.host.shellOpened, std::vector<QString>{homePage});
+
+    app.host.answer("Yes");
+    app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
+        EXPECT_EQ(f.List_Programs.Items(), QStringList({"Browser"}));
+        f.List_Programs.setListIndex(0);
+        f.List_Programs_DblClick();
+    });
+    app.host.finishOpen(false);
+    ASSERT_EQ(app.host.messages.size(), 2u);
+    EXPECT_EQ(app.host.messages[1].prompt.section('\n', 1, 1), homePage);
+    ASSERT_EQ(app.host.startedProcesses.size(), 1u);
+    EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({homePage}));
+}
+
+} // namespace
