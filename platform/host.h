@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Form;
 class MenuItem;
@@ -51,4 +52,13 @@ public:
     virtual void SendEnter() = 0;
     /// Lets pending window events run.
     virtual void DoEvents() = 0;
+
+    /// Calls `changed` from the event loop after the file at `path` was written, replaced,
+    /// created or removed: once for changes that come close together, and never while a modal
+    /// form is showing. An empty `changed` stops watching `path`. Without a watcher, never calls.
+    virtual void WatchFile(const QString& path, std::function<void()> changed)
+    {
+        (void)path;
+        (void)changed;
+    }
 };

@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <memory>
+#include <utility>
 
 QtHost::QtHost() : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile())
 {
@@ -178,4 +179,9 @@ void QtHost::SendEnter()
 void QtHost::DoEvents()
 {
     QCoreApplication::processEvents();
+}
+
+void QtHost::WatchFile(const QString& path, std::function<void()> changed)
+{
+    m_fileWatcher.watch(path, std::move(changed));
 }

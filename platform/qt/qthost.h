@@ -4,6 +4,7 @@
 
 #include "platform/host.h"
 #include "platform/qt/downloader.h"
+#include "platform/qt/filewatcher.h"
 #include "platform/qt/twips.h"
 #include "platform/settingsfile.h"
 
@@ -47,10 +48,12 @@ public:
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override;
+    void WatchFile(const QString& path, std::function<void()> changed) override;
 
 private:
     TwipsScale m_scale;
     SettingsFile m_settings;
     std::map<QString, ViewFactory> m_views;
     Downloader m_downloader;
+    FileWatcher m_fileWatcher;
 };
