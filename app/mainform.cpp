@@ -25,6 +25,8 @@ const QString CaptionSuffix = QStringLiteral(" - Feb 2025 / ZQ");
 constexpr int FrameSide = 45;
 constexpr int FrameTop = 330;
 constexpr int MenuBarHeight = 300;
+static_assert(MainForm::FrameWidth == 2 * FrameSide &&
+              MainForm::FrameHeight == FrameTop + MenuBarHeight + FrameSide);
 
 // A saved position must leave this much of the title bar on the screen to be used.
 constexpr int VisibleStrip = 600;
@@ -253,6 +255,8 @@ void MainForm::Form_Load()
     CurFavoFile = StartFavoFile;
     Menu_FavoFile(CurFavoFile).setChecked(true);
     Menu_FF(CurFavoFile).setEnabled(false);
+    // Told once the favorites have set the language.
+    m_settingsReadProblem = host().SettingsProblem();
 }
 
 void MainForm::buildAppVersion()
@@ -266,6 +270,16 @@ void MainForm::buildAppVersion()
 
 void MainForm::placeWindow()
 {
+    if (UseSavedStartPosition) {
+        const std::optional<int> width = StartSettings::ReadSize(host(), StartSettings::StartWidth);
+        const std::optional<int> height = StartSettings::ReadSize(host(), StartSettings::StartHeight);
+        if (width && height) {
+            setWidth(*width);
+            setHeight(*height);
+        }
+    }
+    StartWidth = Width();
+    StartHeight = Height();
     if (UseSavedStartPosition) {
         const std::optional<int16_t> x = StartSettings::ReadPosition(host(), StartSettings::StartPosX);
         const std::optional<int16_t> y = StartSettings::ReadPosition(host(), StartSettings::StartPosY);
@@ -294,6 +308,7 @@ void MainForm::Form_Activate()
     FirstActivationDone = true;
 
     LoadFavoFile();
+    reportSettingsProblem(m_settingsReadProblem, false);
 
     if (StartFolderMode > 0) {
         if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
@@ -334,19 +349,24 @@ void MainForm::Form_Unload()
 void MainForm::writeSettingsAtExit()
 {
     namespace Key = StartSettings;
+    m_settingsSaveProblem = {};
 
     if (Menu_StartPosition.Checked() != UseSavedStartPosition)
-        host().SaveSetting(Key::UseSavedStartPosition, Key::FlagText(Menu_StartPosition.Checked()));
+        saveSetting(Key::UseSavedStartPosition, Key::FlagText(Menu_StartPosition.Checked()));
     // A minimised window reports a position that means nothing; keep the stored one.
     if (Menu_StartPosition.Checked() && !Minimized()) {
         if (Left() != StartPosX && NumberText::ToInt16(Left()))
-            host().SaveSetting(Key::StartPosX, Key::IntText(Left()));
+            saveSetting(Key::StartPosX, Key::IntText(Left()));
         if (Top() != StartPosY && NumberText::ToInt16(Top()))
-            host().SaveSetting(Key::StartPosY, Key::IntText(Top()));
+            saveSetting(Key::StartPosY, Key::IntText(Top()));
+        if (Width() != StartWidth)
+            saveSetting(Key::StartWidth, Key::IntText(Width()));
+        if (Height() != StartHeight)
+            saveSetting(Key::StartHeight, Key::IntText(Height()));
     }
 
     if (CurFavoFile != StartFavoFile)
-        host().SaveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));
+        saveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));
 
     if (StartFolderMode >= 1) {
         QString modeText = QStringLiteral("1");
@@ -356,14 +376,16 @@ void MainForm::writeSettingsAtExit()
             modeText = QStringLiteral("2");
         }
         if (DefaultPath != LoadedDefaultPath)
-            host().SaveSetting(Key::DefaultPath, DefaultPath);
+            saveSetting(Key::DefaultPath, DefaultPath);
         if (DefaultFilter != LoadedDefaultFilter)
-            host().SaveSetting(Key::DefaultFilter, DefaultFilter);
+            saveSetting(Key::DefaultFilter, DefaultFilter);
         if (StartFolderModeChanged)
-            host().SaveSetting(Key::UseDefaultPath, modeText);
+            saveSetting(Key::UseDefaultPath, modeText);
     } else if (StartFolderModeChanged) {
-        host().SaveSetting(Key::UseDefaultPath, QStringLiteral("0"));
+        saveSetting(Key::UseDefaultPath, QStringLiteral("0"));
     }
+    // A setting that could not be written is said, not lost silently.
+    reportSettingsProblem(m_settingsSaveProblem, true);
 }
 
 void MainForm::Command_Exit_Click()

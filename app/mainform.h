@@ -12,6 +12,7 @@
 #include "platform/label.h"
 #include "platform/listbox.h"
 #include "platform/menuitem.h"
+#include "platform/settingsfile.h"
 #include "platform/textbox.h"
 
 #include <array>
@@ -29,9 +30,12 @@ public:
 
     Module1& module() const { return m_module; }
 
-    /// Client area as designed, in twips; the window is not resizable.
+    /// Client area as designed, in twips: the window's default size.
     static constexpr int ClientWidth = 12810;
     static constexpr int ClientHeight = 5670;
+    /// What the borders, title bar and menu bar add to the client area in Width and Height.
+    static constexpr int FrameWidth = 90;
+    static constexpr int FrameHeight = 675;
 
     // The favorites: three parallel lists, only the names visible.
     ListBox FavoDirList;
@@ -102,6 +106,8 @@ public:
     void Menu_Exit_Click();
     /// Closing through the window system.
     void QueryClose();
+    /// The desktop session ends, or a signal asks the program to end: the same saving as Exit.
+    void SessionEnd();
 
     // Captions and language (ui/).
     void Menu_Language_Click();
@@ -172,6 +178,9 @@ public:
     bool UseSavedStartPosition = false;
     int16_t StartPosX = 0;
     int16_t StartPosY = 0;
+    /// The outer size read at load (the default when none was stored); written back when it changed.
+    int StartWidth = 0;
+    int StartHeight = 0;
     int16_t StartFolderMode = 0;
     bool StartFolderModeChanged = false;
     QString DefaultPath;
@@ -211,6 +220,10 @@ private:
     /// Opens a start-up folder in the tree; false when it cannot be shown.
     bool openStartFolder(const QString& path);
     void writeSettingsAtExit();
+    /// Writes one setting at exit; the first failure is kept to be told once.
+    void saveSetting(const QString& key, const QString& value);
+    /// Tells why the settings file was not read (at the start) or not written (at exit).
+    void reportSettingsProblem(const SettingsFileProblem& problem, bool saving);
     /// Every edit of the favorites ends here: the list differs from its file.
     void markFavoritesChanged();
     enum class FavoSaveOutcome
@@ -235,4 +248,6 @@ private:
 
     Module1& m_module;
     std::vector<MenuItem*> m_menuBar;
+    SettingsFileProblem m_settingsReadProblem;
+    SettingsFileProblem m_settingsSaveProblem;
 };

@@ -32,6 +32,18 @@ std::optional<int16_t> ReadPosition(Host& host, const QString& key)
     return readInt16(host, key);
 }
 
+std::optional<int> ReadSize(Host& host, const QString& key)
+{
+    // A million twips is some 66,000 pixels: beyond that the text was never a size we wrote.
+    constexpr int Largest = 1'000'000;
+    const QString text = host.GetSetting(key, QString()).trimmed();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value <= 0 || value > Largest)
+        return std::nullopt;
+    return value;
+}
+
 int16_t ReadStartFolderMode(Host& host)
 {
     const std::optional<int16_t> mode = readInt16(host, UseDefaultPath);

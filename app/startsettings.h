@@ -17,11 +17,16 @@ inline const QString UseDefaultPath = QStringLiteral("UseDefaultPath");
 inline const QString DefaultPath = QStringLiteral("DefaultPath");
 inline const QString DefaultFilter = QStringLiteral("DefaultFilter");
 inline const QString DefaultFavoFile = QStringLiteral("DefaultFavoFile");
+inline const QString StartWidth = QStringLiteral("StartWidth");
+inline const QString StartHeight = QStringLiteral("StartHeight");
 
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
 bool ReadUseSavedStartPosition(Host& host);
 /// A window edge in twips; nothing when missing or not a 16-bit number.
 std::optional<int16_t> ReadPosition(Host& host, const QString& key);
+/// A window's outer width or height in twips; nothing when missing, not a positive whole number,
+/// or larger than any screen could hold.
+std::optional<int> ReadSize(Host& host, const QString& key);
 /// 0, 1 or 2; anything else is 0.
 int16_t ReadStartFolderMode(Host& host);
 QString ReadText(Host& host, const QString& key);

@@ -2,6 +2,7 @@
 
 #include "about/aboutform.h"
 #include "platform/control.h"
+#include "platform/qt/contrast.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/formview.h"
 #include "platform/qt/linewidget.h"
@@ -52,7 +53,13 @@ AboutDialog::AboutDialog(AboutForm& about, const TwipsScale& scale, QWidget* par
         font.setUnderline(true);
         m_email->setFont(font);
         QPalette link = m_email->palette();
-        link.setColor(QPalette::WindowText, palette().color(QPalette::Link));
+        // A theme's link colour that would not read on its window colour gives way to its text
+        // colour; the underline still marks the link.
+        const QColor linkColour = palette().color(QPalette::Link);
+        const QColor back = palette().color(QPalette::Window);
+        link.setColor(QPalette::WindowText, Contrast::Ratio(linkColour, back) >= Contrast::ReadableRatio
+                                                ? linkColour
+                                                : palette().color(QPalette::WindowText));
         m_email->setPalette(link);
         m_email->installEventFilter(this);
     }

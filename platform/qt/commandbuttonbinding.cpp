@@ -22,15 +22,25 @@ QString CommandButtonBinding::picturePath(const QString& picture)
     return QStringLiteral(":/wayfolder/") + picture + QStringLiteral(".png");
 }
 
+QString CommandButtonBinding::themeIconName(const QString& picture)
+{
+    if (picture == QLatin1String("uponelevel"))
+        return QStringLiteral("go-up");
+    return {};
+}
+
 void CommandButtonBinding::update()
 {
     if (m_button.Picture().isEmpty()) {
         m_widget.setIcon({});
         m_widget.setText(m_button.Caption());
     } else {
-        const QIcon icon(picturePath(m_button.Picture()));
-        m_widget.setIcon(icon);
-        m_widget.setIconSize(icon.availableSizes().value(0, QSize(16, 16)));
+        const QIcon bundled(picturePath(m_button.Picture()));
+        const QString themeName = themeIconName(m_button.Picture());
+        // The theme draws its icon sharp at any scale; the bundled picture blurs when scaled.
+        const bool themed = !themeName.isEmpty() && QIcon::hasThemeIcon(themeName);
+        m_widget.setIcon(themed ? QIcon::fromTheme(themeName) : bundled);
+        m_widget.setIconSize(bundled.availableSizes().value(0, QSize(16, 16)));
         m_widget.setText({});
     }
     m_widget.setDefault(m_button.Default());

@@ -17,6 +17,8 @@ public:
 
     /// The resource path of a button picture by its name.
     static QString picturePath(const QString& picture);
+    /// The freedesktop icon that stands for a button picture; empty when none does.
+    static QString themeIconName(const QString& picture);
 
 protected:
     void update() override;

@@ -2,6 +2,7 @@
 
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/qt/controlplacement.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/twips.h"
 
@@ -24,9 +25,17 @@ void ControlBinding::update()
     m_widget.setVisible(m_control.Visible());
 }
 
+void ControlBinding::place()
+{
+    m_widget.setGeometry(pixelGeometry());
+}
+
 QRect ControlBinding::pixelGeometry() const
 {
-    return m_scale.geometry(m_control);
+    if (!m_placement)
+        return m_scale.geometry(m_control);
+    const QRect twips = m_placement->place(m_control);
+    return m_scale.toPixels(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 bool ControlBinding::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class Control;
+class ControlPlacement;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -27,6 +28,10 @@ public:
 
     /// Reads every property the widget shows from the model again.
     void refresh() { update(); }
+    /// Lets a resizable window decide where the control goes; nullptr shows the design.
+    void setPlacement(const ControlPlacement* placement) { m_placement = placement; }
+    /// Puts the widget where the control belongs now, after the window's size changed.
+    void place();
 
     /// The key code of KeyDown for a Qt key: the virtual-key numbering, 0 for keys it lacks.
     static int16_t keyCode(int qtKey);
@@ -54,4 +59,5 @@ private:
     Control& m_control;
     QWidget& m_widget;
     const TwipsScale& m_scale;
+    const ControlPlacement* m_placement = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "platform/qt/controllistview.h"
 
 #include <QFocusEvent>
+#include <QPainter>
+#include <algorithm>
 
 void ControlListView::focusInEvent(QFocusEvent* event)
 {
@@ -8,4 +10,28 @@ void ControlListView::focusInEvent(QFocusEvent* event)
     // for the favorites that would open the first favorite just because Space or Tab arrived.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    update();
+}
+
+void ControlListView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    update();
+}
+
+bool ControlListView::event(QEvent* event)
+{
+    const bool handled = QListView::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        // Over the frame the style drew; the rows inside stay as they are.
+        QPainter painter(this);
+        const int width = std::max(1, frameWidth());
+        QPen pen(palette().color(QPalette::Active, QPalette::Highlight), width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = width / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+    return handled;
 }

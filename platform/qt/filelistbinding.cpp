@@ -6,8 +6,7 @@
 #include <QStyle>
 
 FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsScale& scale)
-    : ListViewBinding(list, view, scale), m_list(list),
-      m_fileIcon(view.style()->standardIcon(QStyle::SP_FileIcon))
+    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
 {
     connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
     connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
@@ -41,7 +40,7 @@ QVariant FileListBinding::rowData(int row, int role) const
     case Qt::DisplayRole:
         return m_list.List(row);
     case Qt::DecorationRole:
-        return m_fileIcon;
+        return m_icons.forFile(m_list.List(row));
     default:
         return {};
     }

@@ -1,11 +1,11 @@
 #pragma once
 // A FileList shown as a QListView: a click or the arrow keys set ListIndex; a double click
 // raises DblClick. The rows are read from the control as they are drawn, so a folder of a
-// hundred thousand files costs no widget item per file.
+// hundred thousand files costs no widget item per file; each row's icon follows its name's type.
 
 #include "platform/qt/listviewbinding.h"
 
-#include <QIcon>
+#include "platform/qt/fileicons.h"
 
 class FileList;
 
@@ -25,5 +25,6 @@ protected:
 
 private:
     FileList& m_list;
-    QIcon m_fileIcon;
+    // Looked up while rows are drawn, which is const work for the view.
+    mutable FileIcons m_icons;
 };

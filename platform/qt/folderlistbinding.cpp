@@ -1,50 +1,17 @@
 #include "platform/qt/folderlistbinding.h"
 
 #include "platform/folderlist.h"
+#include "platform/qt/rowdelegate.h"
 #include "platform/runtimeerror.h"
 
 #include <QListView>
-#include <QStyle>
-#include <QStyledItemDelegate>
-
-namespace {
-
-// Shifts each row right by its depth, so that the flat list reads as a tree.
-class IndentDelegate : public QStyledItemDelegate
-{
-public:
-    IndentDelegate(int step, QObject* parent) : QStyledItemDelegate(parent), m_step(step) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem shifted = option;
-        shifted.rect.setLeft(option.rect.left() + indent(index));
-        QStyledItemDelegate::paint(painter, shifted, index);
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
-    }
-
-private:
-    int indent(const QModelIndex& index) const
-    {
-        return index.data(FolderListBinding::DepthRole).toInt() * m_step;
-    }
-
-    int m_step;
-};
-
-} // namespace
 
 FolderListBinding::FolderListBinding(FolderList& list, QListView& view, const TwipsScale& scale)
-    : ListViewBinding(list, view, scale), m_list(list),
-      m_openIcon(view.style()->standardIcon(QStyle::SP_DirOpenIcon)),
-      m_closedIcon(view.style()->standardIcon(QStyle::SP_DirClosedIcon))
+    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
 {
-    // Rows differ in width by their indent; heights stay uniform.
-    view.setItemDelegate(new IndentDelegate(view.fontMetrics().height(), &view));
+    // Rows are indented by their depth, so that the flat list reads as a tree.
+    delete view.itemDelegate();
+    view.setItemDelegate(new RowDelegate(&view, view.fontMetrics().height(), DepthRole));
     connect(&list, &FolderList::itemsChanged, this, &FolderListBinding::itemsChanged);
     connect(&list, &FolderList::listIndexChanged, this, &FolderListBinding::showCurrentRow);
     attachModel();
@@ -95,7 +62,7 @@ QVariant FolderListBinding::rowData(int row, int role) const
     case Qt::DisplayRole:
         return displayName(m_list.List(index));
     case Qt::DecorationRole:
-        return index < 0 ? m_openIcon : m_closedIcon;
+        return index < 0 ? m_icons.openFolder() : m_icons.folder();
     case DepthRole:
         return index < 0 ? row : int(m_list.AncestorCount());
     default:

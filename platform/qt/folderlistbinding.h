@@ -6,7 +6,7 @@
 
 #include "platform/qt/listviewbinding.h"
 
-#include <QIcon>
+#include "platform/qt/fileicons.h"
 
 class FolderList;
 
@@ -34,6 +34,5 @@ private:
     int16_t listIndex(int row) const;
 
     FolderList& m_list;
-    QIcon m_openIcon;
-    QIcon m_closedIcon;
+    FileIcons m_icons;
 };

@@ -4,6 +4,7 @@
 #include "platform/form.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/formview.h"
+#include "platform/qt/screenfit.h"
 #include "platform/qt/twips.h"
 
 #include <QApplication>
@@ -61,9 +62,7 @@ void FormDialog::centreOver(const QWidget* over)
     const QRect area = over ? over->frameGeometry() : available;
     QRect frame = frameGeometry();
     frame.moveCenter(area.center());
-    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
-    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
-    move(frame.topLeft());
+    move(ScreenFit::movedInside(frame, available).topLeft());
 }
 
 void FormDialog::activate()
@@ -71,14 +70,28 @@ void FormDialog::activate()
     EventGuard::run("Form_Activate", [this] { m_form.Activate(); });
 }
 
+void FormDialog::keepOnScreen()
+{
+    // The window system's frame is known only once the dialog is shown.
+    if (const QScreen* shown = screen()) {
+        const QRect frame = frameGeometry();
+        const QRect inside = ScreenFit::movedInside(frame, shown->availableGeometry());
+        if (inside != frame)
+            move(inside.topLeft());
+    }
+}
+
 void FormDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    keepOnScreen();
     m_leftForOwnWindow = false;
     // Queued, so that a form unloading itself at once ends exec() rather than a hidden dialog.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible())
+        if (isVisible()) {
+            keepOnScreen();
             activate();
+        }
     });
 }
 

@@ -51,6 +51,7 @@ protected:
 
 private:
     void activate();
+    void keepOnScreen();
 
     Form& m_form;
     const TwipsScale& m_scale;

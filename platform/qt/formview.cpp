@@ -10,6 +10,7 @@
 #include "platform/line.h"
 #include "platform/listbox.h"
 #include "platform/qt/commandbuttonbinding.h"
+#include "platform/qt/controlbinding.h"
 #include "platform/qt/controllistview.h"
 #include "platform/qt/drivelistbinding.h"
 #include "platform/qt/filelistbinding.h"
@@ -46,6 +47,11 @@ QWidget* bindAs(Control& control, QWidget& parent, const TwipsScale& scale)
     return widget;
 }
 
+ControlBinding* bindingOf(QWidget* widget)
+{
+    return widget->findChild<ControlBinding*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 FormView::FormView(Form& form, const TwipsScale& scale, QObject* parent)
@@ -68,8 +74,14 @@ QWidget* FormView::add(Control& control, QWidget& parent)
         if (widget)
             break;
     }
-    if (widget)
+    if (widget) {
         m_widgets[&control] = widget;
+        ControlBinding* binding = bindingOf(widget);
+        if (m_placement && binding) {
+            binding->setPlacement(m_placement);
+            binding->place();
+        }
+    }
     return widget;
 }
 
@@ -85,6 +97,40 @@ QWidget* FormView::widgetFor(const Control* control) const
 {
     const auto found = m_widgets.find(control);
     return found == m_widgets.end() ? nullptr : found->second;
+}
+
+void FormView::setPlacement(const ControlPlacement* placement)
+{
+    m_placement = placement;
+    for (const auto& [control, widget] : m_widgets) {
+        if (ControlBinding* binding = bindingOf(widget)) {
+            binding->setPlacement(placement);
+            binding->place();
+        }
+    }
+}
+
+void FormView::relayout()
+{
+    for (const auto& [control, widget] : m_widgets) {
+        if (ControlBinding* binding = bindingOf(widget))
+            binding->place();
+    }
+}
+
+void FormView::applyReadingTabOrder()
+{
+    std::vector<QWidget*> order;
+    for (const auto& [control, widget] : m_widgets) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order.push_back(widget);
+    }
+    // Rows are told apart by their tops in the design; a wider window keeps the same order.
+    std::stable_sort(order.begin(), order.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void FormView::applyTabOrder()

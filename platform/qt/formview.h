@@ -7,6 +7,7 @@
 #include <map>
 
 class Control;
+class ControlPlacement;
 class Form;
 class QWidget;
 class TwipsScale;
@@ -29,8 +30,16 @@ public:
 
     QWidget* widgetFor(const Control* control) const;
 
+    /// Places the controls added from now on, and those already there, by `placement`.
+    void setPlacement(const ControlPlacement* placement);
+    /// Puts every widget where its control belongs now.
+    void relayout();
+
     /// Orders Tab through the widgets by the controls' TabIndex.
     void applyTabOrder();
+    /// Orders Tab through the widgets as they are read: by rows from the top, each row from the
+    /// left. For a window whose designed TabIndex order jumps about.
+    void applyReadingTabOrder();
     /// Gives the keyboard focus to the widget of the form's active control.
     void focusActiveControl();
 
@@ -38,4 +47,5 @@ private:
     Form& m_form;
     const TwipsScale& m_scale;
     std::map<const Control*, QWidget*> m_widgets;
+    const ControlPlacement* m_placement = nullptr;
 };

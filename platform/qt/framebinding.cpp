@@ -1,6 +1,7 @@
 #include "platform/qt/framebinding.h"
 
 #include "platform/frame.h"
+#include "platform/qt/contrast.h"
 
 #include <QFrame>
 #include <QPalette>
@@ -16,7 +17,12 @@ FrameBinding::FrameBinding(Frame& frame, QFrame& widget, const TwipsScale& scale
 void FrameBinding::update()
 {
     QPalette palette = m_widget.palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(m_frame.BackColor()));
+    const QColor back = QColor::fromRgb(m_frame.BackColor());
+    palette.setColor(QPalette::Window, back);
+    // A panel of a fixed colour gets a text colour to match, whatever the theme's text colour;
+    // the labels and lines inside inherit it.
+    palette.setColor(QPalette::WindowText, Contrast::TextOn(back));
+    palette.setColor(QPalette::Text, Contrast::TextOn(back));
     m_widget.setPalette(palette);
     m_widget.setFrameStyle(m_frame.BorderStyle() == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     ControlBinding::update();

@@ -1,6 +1,7 @@
 #pragma once
-// A Frame shown as a plain panel in its background colour, with a single-line border when its
-// BorderStyle asks for one. The controls it holds are created as children of its widget.
+// A Frame shown as a plain panel in its background colour, its text in black or white to match, with a
+// single-line border when its BorderStyle asks for one. The controls it holds are created as children of its
+// widget.
 
 #include "platform/qt/controlbinding.h"
 

@@ -21,6 +21,6 @@ void LineWidget::setLine(QLine line)
 void LineWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.setPen(QPen(palette().color(foregroundRole()), 0));
     painter.drawLine(m_line.translated(-pos()));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Draws a straight one-pixel line between two points of its parent, in the window-text colour.
+// Draws a straight one-pixel line between two points of its parent, in the colour of its
+// foreground role (the window text unless set otherwise).
 
 #include <QLine>
 #include <QWidget>

@@ -2,6 +2,7 @@
 
 #include "platform/qt/controllistmodel.h"
 #include "platform/qt/eventguard.h"
+#include "platform/qt/rowdelegate.h"
 
 #include <QListView>
 #include <QMouseEvent>
@@ -14,6 +15,8 @@ ListViewBinding::ListViewBinding(Control& control, QListView& view, const TwipsS
     view.setSelectionMode(QAbstractItemView::SingleSelection);
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setUniformItemSizes(true);
+    view.setTextElideMode(Qt::ElideMiddle);
+    view.setItemDelegate(new RowDelegate(&view));
     // Icons as tall as a line of text keep the rows as dense as the design's.
     const int icon = view.fontMetrics().height();
     view.setIconSize(QSize(icon, icon));

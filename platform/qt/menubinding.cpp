@@ -40,11 +40,18 @@ MenuItem* MenuBinding::itemFor(const QAction* action)
     return binding ? &binding->item() : nullptr;
 }
 
+void MenuBinding::setKeys(const QKeySequence& keys)
+{
+    m_keys = keys.toString(QKeySequence::NativeText);
+    update();
+}
+
 void MenuBinding::update()
 {
     m_action->setSeparator(m_item.IsSeparator());
     if (!m_item.IsSeparator())
-        m_action->setText(m_item.Caption());
+        m_action->setText(m_keys.isEmpty() ? m_item.Caption()
+                                           : m_item.Caption() + QLatin1Char('\t') + m_keys);
     // Only a checked item reserves room for a check mark, as the classic menus show it.
     m_action->setCheckable(m_item.Checked());
     m_action->setChecked(m_item.Checked());

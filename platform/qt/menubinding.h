@@ -3,6 +3,7 @@
 // opening raises the menu's Click; a command raises its Click when chosen; "-" is a separator.
 // Check marks appear only on checked items, and the model's check state is the one shown.
 
+#include <QKeySequence>
 #include <QObject>
 
 class MenuItem;
@@ -28,6 +29,9 @@ public:
 
     QAction& action() const { return *m_action; }
     MenuItem& item() const { return m_item; }
+    /// Shows the keys that choose the command in the menu's shortcut column; the window handles
+    /// the keys themselves, so that they can open the menus first.
+    void setKeys(const QKeySequence& keys);
 
     /// The item an action of a bound menu stands for; nullptr for any other action.
     static MenuItem* itemFor(const QAction* action);
@@ -37,4 +41,5 @@ private:
 
     MenuItem& m_item;
     QAction* m_action;
+    QString m_keys;
 };

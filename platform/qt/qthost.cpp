@@ -1,6 +1,7 @@
 #include "platform/qt/qthost.h"
 
 #include "about/aboutform.h"
+#include "browse/changedriveform.h"
 #include "favoedit/adddirform.h"
 #include "favoedit/addfilterform.h"
 #include "favoedit/renamedirform.h"
@@ -10,10 +11,12 @@
 #include "platform/qt/aboutdialog.h"
 #include "platform/qt/adddirdialog.h"
 #include "platform/qt/addfilterdialog.h"
+#include "platform/qt/changedrivedialog.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/menubinding.h"
 #include "platform/qt/messboxdialog.h"
 #include "platform/qt/renamedirdialog.h"
+#include "platform/qt/tooltiptexts.h"
 #include "ui/messbox.h"
 
 #include <QApplication>
@@ -44,6 +47,9 @@ QtHost::QtHost() : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFol
     });
     registerView(QStringLiteral("RenameDirForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
         return new RenameDirDialog(static_cast<RenameDirForm&>(form), scale, parent);
+    });
+    registerView(QStringLiteral("ChangeDriveForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
+        return new ChangeDriveDialog(static_cast<ChangeDriveForm&>(form), scale, parent);
     });
     registerView(QStringLiteral("AddFilterForm"), [](Form& form, const TwipsScale& scale, QWidget* parent) {
         return new AddFilterDialog(static_cast<AddFilterForm&>(form), scale, parent);
@@ -121,6 +127,7 @@ void QtHost::ShowModal(Form& form)
     const auto view = m_views.find(form.Name());
     std::unique_ptr<FormDialog> dialog(view != m_views.end() ? view->second(form, m_scale, owner)
                                                              : FormDialog::generic(form, m_scale, owner));
+    ToolTipTexts::Apply(dialog->view(), m_swedish && m_swedish());
     dialog->centreOver(owner);
     // The form may have unloaded while its view was built.
     if (form.IsLoaded())

@@ -29,11 +29,14 @@ public:
     void registerView(const QString& formName, ViewFactory factory);
 
     const TwipsScale& scale() const { return m_scale; }
+    /// Where the dialogs learn the program's language for their tooltips; English without one.
+    void setSwedishLanguage(std::function<bool()> swedish) { m_swedish = std::move(swedish); }
     /// The download client behind Download: its time limit and size cap.
     Downloader& downloader() { return m_downloader; }
 
     QString GetSetting(const QString& key, const QString& defaultValue) override;
     void SaveSetting(const QString& key, const QString& value) override;
+    SettingsFileProblem SettingsProblem() override { return m_settings.Problem(); }
     QString DataFolder() override;
     QString CacheFolder() override;
     QString HomeFolder() override;
@@ -55,5 +58,6 @@ private:
     SettingsFile m_settings;
     std::map<QString, ViewFactory> m_views;
     Downloader m_downloader;
+    std::function<bool()> m_swedish;
     FileWatcher m_fileWatcher;
 };

@@ -148,6 +148,75 @@ TEST(Startup, PositionIsWrittenOnlyWithTheCheckMarkAndWhenItMoved)
     }
 }
 
+TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusable)
+{
+    const int designWidth = MainForm::ClientWidth + MainForm::FrameWidth;
+    const int designHeight = MainForm::ClientHeight + MainForm::FrameHeight;
+    struct Row
+    {
+        const char* ini;
+        int width, height;
+    };
+    const Row rows[] = {
+        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=9000\n", 20000, 9000},
+        {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", designWidth, designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=20000\n", designWidth, designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=abc\nStartHeight=9000\n", designWidth, designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=-5\nStartHeight=9000\n", designWidth, designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth,
+         designHeight},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.ini);
+        AppFixture app;
+        app.writeSettings(row.ini);
+        app.start();
+        EXPECT_EQ(app.form.Width(), row.width);
+        EXPECT_EQ(app.form.Height(), row.height);
+    }
+}
+
+TEST(Startup, SizeIsWrittenWithThePositionOnlyWhenItChanged)
+{
+    struct Row
+    {
+        const char* name;
+        QByteArray ini;
+        bool checked;
+        int width, height; // 0: as loaded
+        QStringList written;
+    };
+    const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
+    const Row rows[] = {
+        {"resized without the check mark", {}, false, 20000, 9000, {}},
+        {"resized with the check mark", saved, true, 20000, 9000, {"StartWidth=20000", "StartHeight=9000"}},
+        {"only the height changed",
+         saved + "StartWidth=20000\nStartHeight=9000\n",
+         true,
+         20000,
+         8000,
+         {"StartHeight=8000"}},
+        {"check mark set, default size kept",
+         {},
+         true,
+         0,
+         0,
+         {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AppFixture app;
+        if (!row.ini.isEmpty())
+            app.writeSettings(row.ini);
+        app.start();
+        app.form.Menu_StartPosition.setChecked(row.checked);
+        app.form.Move(1500, 900, row.width ? row.width : app.form.Width(),
+                      row.height ? row.height : app.form.Height());
+        app.exit();
+        EXPECT_EQ(written(app.host), row.written);
+    }
+}
+
 TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyChanged)
 {
     for (const bool change : {true, false}) {

@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, MenusRaiseClickOnOpeningAndOnChoosingAndShowTheModelsChec
     EXPECT_FALSE(ff2.isEnabled());
 }
 
-TEST_F(MainWindowTest, FocusFollowsTheActiveControlBothWaysAndTabRunsByTabIndex)
+TEST_F(MainWindowTest, FocusFollowsTheActiveControlBothWaysAndTabReadsLeftToRightTopToBottom)
 {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -300,9 +300,10 @@ TEST_F(MainWindowTest, FocusFollowsTheActiveControlBothWaysAndTabRunsByTabIndex)
     EXPECT_EQ(QApplication::focusWidget(), &widget<QListView>(form.FileList));
 
     form.FavoDirList.SetFocus();
-    for (Control* next :
-         std::vector<Control*>{&form.DirList, &form.FileFind, &form.FileList, &form.Command_OpenExplorer,
-                               &form.Command_UpOneLevel, &form.Command_GotoSavedPath}) {
+    for (Control* next : std::vector<Control*>{
+             &form.DirList, &form.FileList, &form.FileFind, &form.Command_GotoSavedPath,
+             &form.Command_UpOneLevel, &form.Command_RefreshFolderList, &form.Command_OpenExplorer,
+             &form.Command_RefreshFileList, &form.Command_Exit, &form.FavoDirList}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(form.ActiveControl(), next) << "expected " << next->Name().toStdString();
     }

@@ -1,0 +1,34 @@
+#pragma once
+// The icons of files and folders from the desktop's icon theme, with the style's own pictures
+// where the theme has none. A file's icon comes from the MIME type its name suggests: nothing is
+// opened or examined on disk, and the type is looked up once per name suffix, so that drawing a
+// list costs no more than it did with one icon for every file.
+
+#include <QHash>
+#include <QIcon>
+#include <QMimeDatabase>
+
+class QStyle;
+
+class FileIcons
+{
+public:
+    explicit FileIcons(const QStyle& style);
+
+    QIcon forFile(const QString& name);
+    const QIcon& folder() const { return m_folder; }
+    const QIcon& openFolder() const { return m_openFolder; }
+
+    /// The theme's icon by freedesktop name, else `fallback`.
+    static QIcon themed(const QString& name, const QIcon& fallback);
+
+private:
+    QIcon forMimeType(const QMimeType& type);
+
+    QMimeDatabase m_types;
+    QHash<QString, QIcon> m_bySuffix;
+    QHash<QString, QIcon> m_byType;
+    QIcon m_file;
+    QIcon m_folder;
+    QIcon m_openFolder;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The desktop's usual keys for the main window. Each one does what an existing command does:
+// a menu command's key opens its menus' Click as a mouse would (so that they can enable or
+// disable it) and then chooses the command if it is still available; it is shown next to the
+// command in its menu. The button and filter keys press the button or focus the box.
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+
+class Control;
+class MainForm;
+class MenuItem;
+class QMenuBar;
+class QWidget;
+
+class MainShortcuts : public QObject
+{
+    Q_OBJECT
+
+public:
+    MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar);
+
+private:
+    void addForMenu(MenuItem& item, const QList<QKeySequence>& keys);
+    void addForControl(Control& control, const QList<QKeySequence>& keys,
+                       void (MainShortcuts::*run)(Control&));
+    void chooseMenu(MenuItem& item);
+    void pressButton(Control& button);
+    void focusControl(Control& control);
+
+    MainForm& m_form;
+    QWidget& m_window;
+    QMenuBar& m_menuBar;
+};
