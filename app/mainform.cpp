@@ -79,6 +79,7 @@ MainForm::MainForm(Module1& module)
     buildMenus();
     connectEvents();
     connectFollowers();
+    FavoData.watch([this] { FavoData_Changed(); });
 }
 
 MainForm::~MainForm() = default;
@@ -359,8 +360,9 @@ bool MainForm::openStartFolder(const QString& path)
 void MainForm::Form_Unload()
 {
     writeSettingsAtExit();
-    if (m_module.FavoListChanged)
+    if (m_module.FavoListChanged && !m_favoritesSavedForExit)
         SaveFavoFile();
+    m_favoritesSavedForExit = false;
 }
 
 void MainForm::writeSettingsAtExit()
@@ -407,15 +409,18 @@ void MainForm::writeSettingsAtExit()
 
 void MainForm::Command_Exit_Click()
 {
-    Unload();
+    if (saveFavoritesBeforeExit())
+        Unload();
 }
 
 void MainForm::Menu_Exit_Click()
 {
-    Unload();
+    if (saveFavoritesBeforeExit())
+        Unload();
 }
 
 void MainForm::QueryClose()
 {
-    Unload();
+    if (saveFavoritesBeforeExit())
+        Unload();
 }

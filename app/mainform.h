@@ -3,6 +3,8 @@
 // bar, and the state that ties them together. Its handlers are spread over the folders of the
 // subsystems they belong to; this header is the one place that lists them all.
 
+#include "favorites/favodatafile.h"
+#include "favorites/favoritelist.h"
 #include "platform/commandbutton.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
@@ -42,6 +44,10 @@ public:
     ListBox FavoDirList;
     ListBox FavoDirPath;
     ListBox FavoFileFilter;
+    /// Every edit of the three lists above goes through this.
+    FavoritesList Favorites{FavoDirList, FavoDirPath, FavoFileFilter};
+    /// The active data file on disk.
+    FavoDataFile FavoData{host()};
 
     FolderList DirList;
     ::FileList FileList;
@@ -196,9 +202,6 @@ public:
     /// startup folder for this run only; a file is selected in its folder.
     QString CommandLinePath;
 
-    /// The favorites file whose last load stopped at a faulty line; a save over it keeps a copy.
-    QString FaultyFavoFilePath;
-
     // Private routines of the main window; public so that tests can drive them.
     void LoadFavoFile();
     void SaveFavoFile();
@@ -206,6 +209,10 @@ public:
     void SetCaptions();
     void OpenSelectedFile();
     void RemoveSelectedFavorite();
+    /// Tells that the favorites list is full; true when it is and no entry may be added.
+    bool refuseWhenFavoritesFull();
+    /// The active data file changed on disk: reloaded quietly while the list has no unsaved edits.
+    void FavoData_Changed();
 
     // Following the disk (browse/, favoedit/).
     /// Shows the file list's counts in the status line.
@@ -238,6 +245,17 @@ private:
     void reportSettingsProblem(const SettingsFileProblem& problem, bool saving);
     /// Every edit of the favorites ends here: the list differs from its file.
     void markFavoritesChanged();
+    enum class FavoSaveOutcome
+    {
+        Saved,
+        Failed,    ///< reported; the list stays changed
+        Cancelled, ///< the user kept both the file and the list as they are
+        Reloaded,  ///< the user took the file's version, dropping the edits
+    };
+    FavoSaveOutcome saveFavorites();
+    /// The favorites' part of closing the window; false when the user cancelled the save.
+    bool saveFavoritesBeforeExit();
+    bool m_favoritesSavedForExit = false;
     /// Shows the one-time filter warning; No clears the filter.
     void showFilterWarning();
     /// Tells why a favorite's folder cannot be opened and offers to remove or edit it.

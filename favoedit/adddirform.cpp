@@ -137,9 +137,11 @@ void AddDirForm::Command_Save_Click()
                              AddDirFormText::KeepFilterTitle.text(swedish)) == MsgAnswer::No)
         Text_FileFilter.setText(QString());
 
-    main.FavoDirList.AddItem(Text_FavoName.Text());
-    main.FavoDirPath.AddItem(Label_Path.Caption());
-    main.FavoFileFilter.AddItem(Text_FileFilter.Text());
+    if (main.refuseWhenFavoritesFull()) {
+        Unload();
+        return;
+    }
+    main.Favorites.append({Text_FavoName.Text(), Label_Path.Caption(), Text_FileFilter.Text()});
     if (Text_FileFilter.Text() != main.FileFind.Text())
         main.FileFind.setText(Text_FileFilter.Text());
     main.FavoDirList.setListIndex(static_cast<int16_t>(main.FavoDirList.ListCount() - 1));

@@ -119,14 +119,13 @@ void MainForm::FavoDirList_MouseUp(int16_t, int16_t, float, float)
     const int16_t to = FavoDirList.ListIndex();
     if (to == from || to == -1)
         return;
+    // A press below the last entry, with nothing selected, picked up no entry to move.
+    if (from < 0 || from >= Favorites.count())
+        return;
+    if (refuseWhenFavoritesFull())
+        return;
 
-    const bool movingUp = to < from;
-    const int16_t insertAt = movingUp ? to : int16_t(to + 1);
-    const int16_t removeAt = movingUp ? int16_t(from + 1) : from;
-    for (ListBox* list : {&FavoDirList, &FavoDirPath, &FavoFileFilter})
-        list->AddItem(list->List(from), insertAt);
-    for (ListBox* list : {&FavoDirList, &FavoDirPath, &FavoFileFilter})
-        list->RemoveItem(removeAt);
+    Favorites.move(from, to);
     FavoDirList.setListIndex(to);
     markFavoritesChanged();
 }
@@ -146,9 +145,7 @@ void MainForm::RemoveSelectedFavorite()
     if (m_module.ShowMessBox(T::RemoveItem1.text(sv) + name + T::RemoveItem2.text(sv), MsgStyle::OKCancel,
                              T::RemoveItemTitle.text(sv)) == MsgAnswer::Cancel)
         return;
-    FavoDirList.RemoveItem(i);
-    FavoDirPath.RemoveItem(i);
-    FavoFileFilter.RemoveItem(i);
+    Favorites.remove(i);
     if (i > FavoDirList.ListCount() - 1)
         i = int16_t(FavoDirList.ListCount() - 1);
     FavoDirList.setListIndex(i);
@@ -162,13 +159,13 @@ void MainForm::Menu_AddSeparator_Click()
     const int16_t i = FavoDirList.ListIndex();
     if (i == -1)
         return;
+    if (refuseWhenFavoritesFull())
+        return;
     const QString name = FavoDirList.List(i);
     if (m_module.ShowMessBox(T::InsertSeparator1.text(sv) + name + T::InsertSeparator2.text(sv),
                              MsgStyle::OKCancel, T::InsertSeparatorTitle.text(sv)) == MsgAnswer::Cancel)
         return;
-    FavoDirList.AddItem(SeparatorPath, int16_t(i + 1));
-    FavoDirPath.AddItem(SeparatorPath, int16_t(i + 1));
-    FavoFileFilter.AddItem(QString(), int16_t(i + 1));
+    Favorites.insert(int16_t(i + 1), {SeparatorPath, SeparatorPath, QString()});
     markFavoritesChanged();
 }
 
@@ -189,6 +186,8 @@ void MainForm::Menu_FavoDirs_Click()
 
 void MainForm::Menu_AddDir_Click()
 {
+    if (refuseWhenFavoritesFull())
+        return;
     m_module.addDirForm().ShowModal();
 }
 

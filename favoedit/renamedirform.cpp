@@ -167,12 +167,7 @@ void RenameDirForm::Command_Save_Click()
 
     MainForm& main = mainForm();
     const int16_t i = FavoIndex;
-    main.FavoDirList.RemoveItem(i);
-    main.FavoDirList.AddItem(entry.name, i);
-    main.FavoDirPath.RemoveItem(i);
-    main.FavoDirPath.AddItem(entry.path, i);
-    main.FavoFileFilter.RemoveItem(i);
-    main.FavoFileFilter.AddItem(entry.filter, i);
+    main.Favorites.replace(i, entry);
     m_module.FavoListChanged = true;
     main.Menu_UndoChanges.setEnabled(true);
     main.Menu_SaveFavoFile.setEnabled(true);

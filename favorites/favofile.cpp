@@ -2,10 +2,10 @@
 
 #include "favorites/favofile.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/atomicfile.h"
+
 #include <QStringDecoder>
-#include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -26,16 +26,6 @@ QString decodeCp1252(const QByteArray& bytes)
         *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
-}
-
-// Follows a chain of symbolic links to the file that is really written; a dangling link gives
-// the path it points to, so the link survives the first save as well.
-QString resolveLinks(const QString& path)
-{
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
 }
 
 } // namespace
@@ -142,26 +132,59 @@ ParsedFavoLine ParseFavoLine(const QString& line)
 QString ComposeFavoLine(const QString& name, const QString& path, const QString& filter)
 {
     QString line = name + u'*' + path;
-    if (!filter.isEmpty())
+    // Without a "**" of its own, a "**" inside the path (or one formed by the separator and a
+    // leading "*" of the path) would be read as the filter's mark.
+    if (!filter.isEmpty() || path.contains(QLatin1String("**")) || path.startsWith(u'*'))
         line += QLatin1String("**") + filter;
     return line;
 }
 
 FavoWriteResult WriteFavoFileBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(resolveLinks(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    // commit() can report success after a short write, so every step is checked here.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        // The file device loses the system's reason for a failed buffered write.
-        const int err = errno;
-        const QString error = err != 0 ? qt_error_string(err) : file.errorString();
-        file.cancelWriting();
-        return {false, error};
+    const AtomicWriteResult written = WriteFileAtomically(path, bytes);
+    return {written.ok, written.error};
+}
+
+ParsedFavoEntries ParseFavoEntries(const QStringList& lines, qsizetype first)
+{
+    ParsedFavoEntries parsed;
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        if (line.isEmpty())
+            continue;
+        if (parsed.entries.size() >= MaxFavorites) {
+            parsed.stop = ParsedFavoEntries::TooMany;
+            return parsed;
+        }
+        ParsedFavoLine entry = ParseFavoLine(line);
+        if (entry.outcome != ParsedFavoLine::Entry) {
+            parsed.stop = entry.outcome == ParsedFavoLine::TooLong ? ParsedFavoEntries::TooLong
+                                                                   : ParsedFavoEntries::DataError;
+            return parsed;
+        }
+        parsed.entries.append(std::move(entry.entry));
     }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    return parsed;
+}
+
+ParsedFavoFile ParseFavoFile(const QByteArray& bytes)
+{
+    ParsedFavoFile file;
+    const QStringList lines = SplitFavoLines(DecodeFavoText(bytes));
+    if (lines.isEmpty()) {
+        file.stop = ParsedFavoEntries::DataError;
+        return file;
+    }
+    file.swedish = IsSwedishHeader(lines.first());
+    static_cast<ParsedFavoEntries&>(file) = ParseFavoEntries(lines, 1);
+    return file;
+}
+
+QByteArray ComposeFavoFile(bool swedish, const QList<FavoritesEntry>& entries)
+{
+    QStringList lines{swedish ? FavoHeaderSwedish : FavoHeaderEnglish};
+    lines.reserve(entries.size() + 1);
+    for (const FavoritesEntry& entry : entries)
+        lines.append(ComposeFavoLine(entry));
+    return EncodeFavoLines(lines);
 }

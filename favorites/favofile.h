@@ -3,6 +3,7 @@
 // both ways, and an atomic writer. MainForm's loader and saver are built on top of this.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -33,6 +34,13 @@ inline const QString FavoHeaderDefault = QStringLiteral(
 /// Character positions in a line are 16-bit, as in every release of the file format; a line
 /// that needs a larger one is refused rather than read differently.
 constexpr qsizetype MaxFavoLinePosition = 32767;
+
+/// The list's count is 16-bit: the most favorites one file can hold.
+constexpr qsizetype MaxFavorites = 32767;
+
+/// The largest data file that is read: 32,767 favorites of 2 KiB each, far beyond any list a
+/// person keeps, and still small enough to hold in memory without trouble.
+constexpr qint64 MaxFavoFileBytes = qint64(MaxFavorites) * 2048;
 
 /// "FavoDirs.dat" for file 1, "FavoDirs2.dat" .. "FavoDirs5.dat" for the others.
 QString FavoFileName(int16_t n);
@@ -78,12 +86,41 @@ struct ParsedFavoLine
 /// first "*" of the rest separates name and path. Nothing is trimmed.
 ParsedFavoLine ParseFavoLine(const QString& line);
 
-/// Name "*" path, then "**" filter when there is a filter.
+/// Name "*" path, then "**" filter when there is a filter, or when the path holds "**" or starts
+/// with "*" (the "**" with an empty filter then keeps the path whole): every entry the reader
+/// gives reads back the same from the line written for it.
 QString ComposeFavoLine(const QString& name, const QString& path, const QString& filter);
 inline QString ComposeFavoLine(const FavoritesEntry& entry)
 {
     return ComposeFavoLine(entry.name, entry.path, entry.filter);
 }
+
+/// The entries of the lines from `first` on, as the loader reads them: empty lines skipped, the
+/// reading stopped at the first line that is not an entry or at the list's limit.
+struct ParsedFavoEntries
+{
+    enum Stop
+    {
+        None,      ///< every line was read
+        DataError, ///< a line without "*" (or, for a whole file, no header line at all)
+        TooLong,   ///< a line whose separators lie beyond MaxFavoLinePosition
+        TooMany,   ///< more entries than MaxFavorites
+    };
+    QList<FavoritesEntry> entries;
+    Stop stop = None;
+};
+ParsedFavoEntries ParseFavoEntries(const QStringList& lines, qsizetype first);
+
+/// A whole data file read without recovery: its language and entries.
+struct ParsedFavoFile : ParsedFavoEntries
+{
+    bool swedish = false;
+};
+ParsedFavoFile ParseFavoFile(const QByteArray& bytes);
+
+/// The data file the saver writes: the header of the language, then one line per entry. An
+/// empty list is the header alone.
+QByteArray ComposeFavoFile(bool swedish, const QList<FavoritesEntry>& entries);
 
 struct FavoWriteResult
 {

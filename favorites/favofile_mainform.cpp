@@ -1,7 +1,9 @@
-// The main window's favorites loader and saver, and the check marks of the favorites-file menus.
+// The main window's favorites loader and saver, the quiet reload after a change by somebody
+// else, and the check marks of the favorites-file menus.
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "favorites/favodatafiletexts.h"
 #include "favorites/favofile.h"
 #include "platform/host.h"
 #include "platform/runtimeerror.h"
@@ -10,101 +12,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <utility>
+#include <optional>
 
 namespace {
 
-/// The data file as the loader reads it: whole, then line by line. A read past the last line
-/// is the cue for the recovery.
-class FavoReader
+QString megabytes(qint64 bytes)
 {
-public:
-    enum class Open
-    {
-        Ok,
-        Missing,
-        Failed
-    };
-
-    explicit FavoReader(Host& host, QString path) : m_host(host), m_path(std::move(path)) {}
-
-    Open open()
-    {
-        m_lines.clear();
-        m_next = 0;
-        if (!QFileInfo::exists(m_path))
-            return Open::Missing;
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            return Open::Failed;
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return Open::Failed;
-        m_lines = SplitFavoLines(DecodeFavoText(bytes));
-        return Open::Ok;
-    }
-
-    bool readLine(QString& line)
-    {
-        if (atEnd())
-            return false;
-        line = m_lines.at(m_next++);
-        return true;
-    }
-
-    bool atEnd() const { return m_next >= m_lines.size(); }
-
-    /// Repairs a missing file (FileNotFound) or a read past the end (InputPastEnd) so that the
-    /// failed step can be tried again; false when the repair itself failed.
-    bool recover(int16_t error)
-    {
-        // Two default files after a legacy rename are the most a sound file system needs.
-        if (++m_recoveries > 3)
-            return false;
-        const QString legacy = LegacyFavoFilePath(m_path);
-        // A legacy file is only taken while the data file is missing: an existing data file
-        // without entries is replaced by the default file and the legacy file stays untouched.
-        if (error == ErrNo::FileNotFound && QFileInfo(legacy).isFile()) {
-            if (!QFile::rename(legacy, m_path))
-                return false;
-        } else if (!WriteFavoFileBytes(m_path, DefaultFavoFileBytes(m_host.HomeFolder(), swedishLocale()))
-                        .ok) {
-            return false;
-        }
-        if (open() != Open::Ok)
-            return false;
-        if (error == ErrNo::InputPastEnd) {
-            QString header;
-            return readLine(header);
-        }
-        return true;
-    }
-
-private:
-    bool swedishLocale() const
-    {
-        return LocaleIsSwedish([this](const QString& name) { return m_host.Environment(name); });
-    }
-
-    Host& m_host;
-    QString m_path;
-    QStringList m_lines;
-    qsizetype m_next = 0;
-    int m_recoveries = 0;
-};
+    return QString::number(bytes / (1024 * 1024));
+}
 
 } // namespace
 
 void MainForm::LoadFavoFile()
 {
+    namespace T = MainFormText;
+    namespace D = FavoDataFileText;
     Module1& mod = module();
     bool fileReached = false;
     const auto stopUnknown = [this, &mod, &fileReached] {
         // A later save keeps a copy of a file that could not be read in full.
         if (fileReached)
-            FaultyFavoFilePath = FavoFilePath;
-        mod.ShowMessBox(MainFormText::UnknownError.text(mod.SwedishLanguage), MsgStyle::OKOnly,
-                        MainFormText::ErrorTitle.text(mod.SwedishLanguage));
+            FavoData.setPartial(true);
+        mod.ShowMessBox(T::UnknownError.text(mod.SwedishLanguage), MsgStyle::OKOnly,
+                        T::ErrorTitle.text(mod.SwedishLanguage));
+    };
+    // Not read, and (through the .bak rule, which cannot copy it) never written over.
+    const auto stopNotAFile = [this, &mod](const QString& prompt) {
+        FavoData.setPartial(true);
+        mod.ShowMessBox(prompt, MsgStyle::OKOnly, T::DataErrorTitle.text(mod.SwedishLanguage));
     };
 
     try {
@@ -113,59 +48,62 @@ void MainForm::LoadFavoFile()
         if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
             return stopUnknown();
         FavoFilePath = folder + u'/' + fileName;
+        FavoData.setPath(FavoFilePath);
         fileReached = true;
 
-        FavoReader reader(host(), FavoFilePath);
-        switch (reader.open()) {
-        case FavoReader::Open::Ok:
+        switch (FavoData.open()) {
+        case FavoDataFile::Open::Ok:
             break;
-        case FavoReader::Open::Missing:
-            if (!reader.recover(ErrNo::FileNotFound))
+        case FavoDataFile::Open::Missing:
+            if (!FavoData.recover(ErrNo::FileNotFound))
                 return stopUnknown();
             break;
-        case FavoReader::Open::Failed:
+        case FavoDataFile::Open::NotRegular:
+            return stopNotAFile(D::NotAFile.text(mod.SwedishLanguage).arg(FavoFilePath));
+        case FavoDataFile::Open::TooLarge:
+            return stopNotAFile(
+                D::FileTooLarge.text(mod.SwedishLanguage).arg(FavoFilePath, megabytes(MaxFavoFileBytes)));
+        case FavoDataFile::Open::Failed:
             return stopUnknown();
         }
 
         QString header;
-        while (!reader.readLine(header)) {
-            if (!reader.recover(ErrNo::InputPastEnd))
+        while (!FavoData.readLine(header)) {
+            if (!FavoData.recover(ErrNo::InputPastEnd))
                 return stopUnknown();
         }
         mod.SwedishLanguage = IsSwedishHeader(header);
         SetCaptions();
 
-        FavoDirList.Clear();
-        FavoDirPath.Clear();
-        FavoFileFilter.Clear();
+        Favorites.clear();
         // At least one line is read after the header: a file of the header alone is repaired.
-        do {
-            QString line;
-            while (!reader.readLine(line)) {
-                if (!reader.recover(ErrNo::InputPastEnd))
-                    return stopUnknown();
-            }
-            if (line.isEmpty())
-                continue;
-            const ParsedFavoLine parsed = ParseFavoLine(line);
-            if (parsed.outcome == ParsedFavoLine::TooLong)
-                return stopUnknown();
-            if (parsed.outcome == ParsedFavoLine::DataError) {
-                FaultyFavoFilePath = FavoFilePath;
-                mod.ShowMessBox(MainFormText::DataError.text(mod.SwedishLanguage), MsgStyle::OKOnly,
-                                MainFormText::DataErrorTitle.text(mod.SwedishLanguage));
-                return;
-            }
-            FavoFileFilter.AddItem(parsed.entry.filter);
-            FavoDirList.AddItem(parsed.entry.name);
-            FavoDirPath.AddItem(parsed.entry.path);
-        } while (!reader.atEnd());
+        if (FavoData.atEnd() && !FavoData.recover(ErrNo::InputPastEnd))
+            return stopUnknown();
+        const ParsedFavoEntries read = ParseFavoEntries(FavoData.takeRemainingLines(), 0);
+        Favorites.assign(read.entries);
+        const bool sv = mod.SwedishLanguage;
+        switch (read.stop) {
+        case ParsedFavoEntries::None:
+            break;
+        case ParsedFavoEntries::TooLong:
+            return stopUnknown();
+        case ParsedFavoEntries::DataError:
+            FavoData.setPartial(true);
+            mod.ShowMessBox(T::DataError.text(sv), MsgStyle::OKOnly, T::DataErrorTitle.text(sv));
+            return;
+        case ParsedFavoEntries::TooMany:
+            // The list is whole up to its limit and works as loaded; the file keeps the rest,
+            // and a save first copies it to the .bak file.
+            FavoData.setPartial(true);
+            mod.ShowMessBox(D::TooMany.text(sv).arg(FavoFilePath, QString::number(Favorites.count())),
+                            MsgStyle::OKOnly, D::TooManyTitle.text(sv));
+            break;
+        }
 
         // Only blank lines after the header: there is no first entry to select.
-        if (FavoDirList.ListCount() == 0)
+        if (Favorites.count() == 0)
             return stopUnknown();
 
-        FaultyFavoFilePath.clear();
         FavoDirList.setListIndex(0);
         mod.FavoListChanged = false;
         Menu_UndoChanges.setEnabled(false);
@@ -177,41 +115,98 @@ void MainForm::LoadFavoFile()
 
 void MainForm::SaveFavoFile()
 {
+    saveFavorites();
+}
+
+MainForm::FavoSaveOutcome MainForm::saveFavorites()
+{
+    namespace T = MainFormText;
+    namespace D = FavoDataFileText;
     Module1& mod = module();
     const bool sv = mod.SwedishLanguage;
     const auto fail = [&](const QString& reason) {
-        mod.ShowMessBox(MainFormText::SaveError1.text(sv) + FavoFilePath + MainFormText::SaveError2.text(sv) +
-                            u'\n' + reason,
-                        MsgStyle::OKOnly, MainFormText::FavoFileErrorTitle.text(sv));
+        mod.ShowMessBox(T::SaveError1.text(sv) + FavoFilePath + T::SaveError2.text(sv) + u'\n' + reason,
+                        MsgStyle::OKOnly, T::FavoFileErrorTitle.text(sv));
+        return FavoSaveOutcome::Failed;
     };
 
-    // The file that a load could read only in part is kept beside the new one.
-    if (!FaultyFavoFilePath.isEmpty() && FaultyFavoFilePath == FavoFilePath &&
-        QFileInfo::exists(FavoFilePath)) {
-        QFile faulty(FavoFilePath);
-        if (!faulty.open(QIODevice::ReadOnly))
-            return fail(MainFormText::BackupReadError.text(sv) + faulty.errorString());
-        const QByteArray bytes = faulty.readAll();
-        faulty.close();
-        const FavoWriteResult backup = WriteFavoFileBytes(FavoFilePath + QStringLiteral(".bak"), bytes);
-        if (!backup.ok)
-            return fail(MainFormText::BackupError.text(sv) + backup.error);
-        FaultyFavoFilePath.clear();
+    if (FavoData.path() != FavoFilePath)
+        FavoData.setPath(FavoFilePath);
+    // Another window or an editor wrote the file since this run read or wrote it.
+    if (FavoData.changedOnDisk()) {
+        const int16_t answer = mod.ShowMessBox(D::Changed.text(sv).arg(FavoFilePath), MsgStyle::YesNoCancel,
+                                               D::ChangedTitle.text(sv));
+        if (answer == MsgAnswer::Cancel)
+            return FavoSaveOutcome::Cancelled;
+        if (answer == MsgAnswer::No) {
+            LoadFavoFile();
+            return FavoSaveOutcome::Reloaded;
+        }
     }
 
-    QStringList lines{sv ? FavoHeaderSwedish : FavoHeaderEnglish};
     // An empty list is written as the header alone rather than as a nameless entry with no
     // path; the next load then offers the default favorite.
-    for (int16_t i = 0; i < FavoDirList.ListCount(); ++i)
-        lines.append(ComposeFavoLine(FavoDirList.List(i), FavoDirPath.List(i), FavoFileFilter.List(i)));
-    const FavoWriteResult written = WriteFavoFileBytes(FavoFilePath, EncodeFavoLines(lines));
-    if (!written.ok)
-        return fail(written.error);
+    const FavoDataFile::SaveResult saved = FavoData.save(ComposeFavoFile(sv, Favorites.entries()));
+    const QString limit = megabytes(MaxFavoFileBytes);
+    switch (saved.status) {
+    case FavoDataFile::SaveResult::Ok:
+        break;
+    case FavoDataFile::SaveResult::BackupFailed:
+        return fail(T::BackupError.text(sv) + saved.error);
+    case FavoDataFile::SaveResult::BackupUnreadable:
+        return fail(T::BackupReadError.text(sv) + saved.error);
+    case FavoDataFile::SaveResult::NotRegular:
+        return fail(D::NotAFile.text(sv).arg(FavoFilePath));
+    case FavoDataFile::SaveResult::TooLarge:
+        return fail(D::FileTooLarge.text(sv).arg(FavoFilePath, limit));
+    case FavoDataFile::SaveResult::ListTooLarge:
+        return fail(D::ListTooLarge.text(sv).arg(limit));
+    case FavoDataFile::SaveResult::WriteFailed:
+        return fail(saved.error);
+    }
 
     host().DoEvents();
     mod.FavoListChanged = false;
     Menu_UndoChanges.setEnabled(false);
     Menu_SaveFavoFile.setEnabled(false);
+    return FavoSaveOutcome::Saved;
+}
+
+bool MainForm::saveFavoritesBeforeExit()
+{
+    if (!m_module.FavoListChanged)
+        return true;
+    if (saveFavorites() == FavoSaveOutcome::Cancelled)
+        return false;
+    // A failed save has said so; the unload does not say it twice.
+    m_favoritesSavedForExit = true;
+    return true;
+}
+
+void MainForm::FavoData_Changed()
+{
+    // Unsaved edits are never dropped behind the user's back; the next save asks instead.
+    if (m_module.FavoListChanged || !IsLoaded())
+        return;
+    const std::optional<ParsedFavoFile> file = FavoData.readChangedWhole();
+    if (!file)
+        return;
+    if (file->swedish != m_module.SwedishLanguage) {
+        m_module.SwedishLanguage = file->swedish;
+        SetCaptions();
+    }
+    // The folder on show stays; no favorite is selected, so none is opened.
+    Favorites.assign(file->entries);
+}
+
+bool MainForm::refuseWhenFavoritesFull()
+{
+    if (!Favorites.isFull())
+        return false;
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(FavoDataFileText::ListFull.text(sv).arg(MaxFavorites), MsgStyle::OKOnly,
+                         FavoDataFileText::TooManyTitle.text(sv));
+    return true;
 }
 
 void MainForm::MarkFavoFileMenus()

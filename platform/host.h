@@ -120,4 +120,13 @@ public:
             states.push_back(QFileInfo(folder).isDir() ? FolderState::Present : FolderState::Missing);
         done(states);
     }
+
+    /// Calls `changed` from the event loop after the file at `path` was written, replaced,
+    /// created or removed: once for changes that come close together, and never while a modal
+    /// form is showing. An empty `changed` stops watching `path`. Without a watcher, never calls.
+    virtual void WatchFile(const QString& path, std::function<void()> changed)
+    {
+        (void)path;
+        (void)changed;
+    }
 };

@@ -201,7 +201,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_form.IsLoaded())
         EventGuard::run("QueryClose", [this] { m_form.QueryClose(); });
-    event->accept();
+    // The form may stay loaded (the user cancelled the save at exit): then the window stays.
+    if (m_form.IsLoaded())
+        event->ignore();
+    else
+        event->accept();
 }
 
 void MainWindow::formUnloaded()

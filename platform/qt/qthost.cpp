@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <memory>
+#include <utility>
 
 QtHost::QtHost()
     : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile()),
@@ -221,4 +222,9 @@ void QtHost::CheckFolders(const QStringList& folders, int timeoutMilliseconds,
                           std::function<void(const std::vector<FolderState>&)> done)
 {
     m_follower->checkFolders(folders, timeoutMilliseconds, std::move(done));
+}
+
+void QtHost::WatchFile(const QString& path, std::function<void()> changed)
+{
+    m_fileWatcher.watch(path, std::move(changed));
 }

@@ -5,6 +5,7 @@
 #include "platform/host.h"
 #include "platform/qt/desktopfollower.h"
 #include "platform/qt/downloader.h"
+#include "platform/qt/filewatcher.h"
 #include "platform/qt/twips.h"
 #include "platform/settingsfile.h"
 
@@ -54,6 +55,7 @@ public:
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override;
+    void WatchFile(const QString& path, std::function<void()> changed) override;
 
     void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed) override;
     void StartTimer(int milliseconds, std::function<void()> callback) override;
@@ -71,4 +73,5 @@ private:
     std::function<bool()> m_swedish;
     QString m_downloadWriteError;
     std::unique_ptr<DesktopFollower> m_follower;
+    FileWatcher m_fileWatcher;
 };

@@ -143,7 +143,7 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
         {"star in name", "a*b", {}, {}, false},
         {"line break in name", "a\nb", {}, {}, false},
         {"double star inside the filter", "n", {}, "x**y", false},
-        {"double star in the folder", "n", "p**q", {}, false},
+        {"double star in the folder: written with an empty filter", "n", "p**q", {}, true},
         {"folder ending in a star, with filter", "n", "p*", "txt", false},
         {"filter starting with a star", "n", {}, "*.txt", true},
         {"filter starting with two stars", "n", {}, "**x", true},

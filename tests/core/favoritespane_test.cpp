@@ -217,6 +217,20 @@ TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
     }
 }
 
+TEST(FavoritesPane, DragThatStartsOnNoEntryMovesNothing)
+{
+    Favorites app;
+    // A press below the last entry with nothing selected, then the pointer over entry 2.
+    app.form.FavoDirList.setListIndex(-1);
+    app.form.FavoDirList_MouseDown(1, 0, 0, 0);
+    app.form.FavoDirList.setListIndex(2);
+    app.form.FavoDirList_MouseUp(1, 0, 0, 0);
+
+    EXPECT_EQ(app.names(), (QStringList{"A", "B", "C", "D", "E", "F"}));
+    EXPECT_EQ(app.form.FavoDirPath.ListCount(), 6);
+    EXPECT_FALSE(app.module.FavoListChanged);
+}
+
 TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheList)
 {
     Favorites app;

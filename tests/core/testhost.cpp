@@ -224,3 +224,20 @@ void TestHost::answerCheck(size_t index, const QStringList& noAnswer)
     }
     folderChecks[index].done(states);
 }
+
+void TestHost::WatchFile(const QString& path, std::function<void()> changed)
+{
+    if (changed)
+        watches[path] = std::move(changed);
+    else
+        watches.erase(path);
+}
+
+void TestHost::fileChanged(const QString& path)
+{
+    const auto it = watches.find(path);
+    if (it == watches.end())
+        return;
+    const std::function<void()> changed = it->second;
+    changed();
+}

@@ -77,6 +77,12 @@ public:
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override {}
+    void WatchFile(const QString& path, std::function<void()> changed) override;
+
+    /// The watched files and what a change of each calls.
+    std::map<QString, std::function<void()>> watches;
+    /// Tells the program, as the real watcher would, that the file at `path` changed.
+    void fileChanged(const QString& path);
 
     /// The scripted environment; a name missing here is not set.
     std::map<QString, QString> environment;
