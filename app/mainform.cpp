@@ -73,6 +73,7 @@ MainForm::MainForm(Module1& module)
     placeControls();
     buildMenus();
     connectEvents();
+    buildFavoritesExtras();
 }
 
 MainForm::~MainForm() = default;

@@ -121,7 +121,7 @@ int add(const QString& file, const FavoritesFileContent& content, const QCommand
     FavoritesEntry entry;
     entry.path = QDir::cleanPath(folderInfo.absoluteFilePath());
     entry.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
-                                                     : AddDirForm::ProposedName(entry.path);
+                                                      : AddDirForm::ProposedName(entry.path);
     entry.filter = parser.value(QStringLiteral("filter"));
     if (entry.name.isEmpty()) {
         err << T::EmptyName.text(sv) << u'\n';
@@ -214,7 +214,8 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
         err << parser.errorText() << u'\n';
         return 2;
     }
-    const int commands = int(parser.isSet(ListOption)) + int(parser.isSet(PathOption)) + int(parser.isSet(AddOption));
+    const int commands =
+        int(parser.isSet(ListOption)) + int(parser.isSet(PathOption)) + int(parser.isSet(AddOption));
     if (commands != 1 || parser.values(PathOption).size() > 1 || parser.values(AddOption).size() > 1) {
         err << T::OneCommand.text(sv) << u'\n';
         return 2;
@@ -247,7 +248,8 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
         return 1;
     }
     const QList<FavoritesEntry> entries = content.shownEntries(host.HomeFolder());
-    int code = parser.isSet(ListOption) ? list(entries, out) : path(entries, parser.value(PathOption), out, err, sv);
+    int code =
+        parser.isSet(ListOption) ? list(entries, out) : path(entries, parser.value(PathOption), out, err, sv);
     if (content.status == FavoritesFileContent::Faulty) {
         err << faultyText(file, content, sv) << T::FaultyList.text(sv) << u'\n';
         // A list without the lines after the fault is not the whole list.

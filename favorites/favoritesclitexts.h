@@ -22,8 +22,10 @@ inline constexpr Bilingual OneCommand{u"Give only one of --list, --path and --ad
                                       u"Ange bara en av --list, --path och --add."};
 inline constexpr Bilingual BadSet{u"--set takes a favorites file number from 1 to 5.",
                                   u"--set tar ett favoritfilsnummer från 1 till 5."};
-inline constexpr Bilingual AddOnly{u"--name and --filter belong to --add.", u"--name och --filter hör till --add."};
-inline constexpr Bilingual Unreadable{u"The favorites file cannot be read: ", u"Favoritfilen kan inte läsas: "};
+inline constexpr Bilingual AddOnly{u"--name and --filter belong to --add.",
+                                   u"--name och --filter hör till --add."};
+inline constexpr Bilingual Unreadable{u"The favorites file cannot be read: ",
+                                      u"Favoritfilen kan inte läsas: "};
 inline constexpr Bilingual Faulty1{u"The favorites file ", u"Favoritfilen "};
 inline constexpr Bilingual Faulty2{u" has a faulty line ", u" har en felaktig rad "};
 inline constexpr Bilingual FaultyList{u"; only the favorites before it are listed.",

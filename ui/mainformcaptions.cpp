@@ -49,6 +49,7 @@ void MainForm::SetCaptions()
     Command_OpenExplorer.setCaption(T::OpenExplorerButton.text(sv));
     Command_RefreshFolderList.setCaption(T::RefreshFolderButton.text(sv));
     Command_RefreshFileList.setCaption(T::RefreshFileButton.text(sv));
+    setFavoritesExtrasCaptions();
 }
 
 void MainForm::Menu_Language_Click()

@@ -9,3 +9,9 @@ void ControlListView::focusInEvent(QFocusEvent* event)
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
 }
+
+void ControlListView::keyboardSearch(const QString& search)
+{
+    if (m_keyboardSearch)
+        QListView::keyboardSearch(search);
+}

@@ -1,12 +1,14 @@
 #include "platform/qt/mainwindow.h"
 
 #include "app/mainform.h"
+#include "platform/qt/controllistview.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/formview.h"
 #include "platform/qt/linewidget.h"
 #include "platform/qt/menubinding.h"
 #include "platform/qt/twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -56,6 +58,12 @@ MainWindow::MainWindow(MainForm& form, const TwipsScale& scale)
 
     m_view->addRemaining(*m_client);
     m_view->applyTabOrder();
+    // The favorites list has its own type-ahead, which highlights without opening.
+    if (auto* favorites = qobject_cast<ControlListView*>(m_view->widgetFor(&form.FavoDirList)))
+        favorites->setKeyboardSearch(false);
+    // The search across the favorites files; the menu shows its shortcut.
+    if (auto* find = m_menuBar->findChild<QAction*>(form.Menu_FindFavorite.Name()))
+        find->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 
     connect(&form, &Form::changed, this, &MainWindow::update);
     connect(&form, &Form::unloaded, this, &MainWindow::formUnloaded);

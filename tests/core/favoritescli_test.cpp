@@ -9,9 +9,9 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QTextStream>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <csignal>
 
 namespace {
 
@@ -116,10 +116,11 @@ TEST(FavoritesCli, PathMatchesExactlyThenIgnoringCaseThenByAUniquePrefix)
     };
     const Row rows[] = {
         {"Work", 0, "/srv/work\n", ""},
-        {"WORK", 0, "/srv/work\n", ""},             // equal ignoring case beats the longer prefix match
-        {"works", 0, "/srv/shop\n", ""},            // unique prefix
-        {"Mus B", 0, "/home/u/mb\n", ""},           // spaces
-        {"mus", 1, "", "Several favorites start with \"mus\":\n\tMusic\t/home/u/Music\n\tMus B\t/home/u/mb\n"},
+        {"WORK", 0, "/srv/work\n", ""},   // equal ignoring case beats the longer prefix match
+        {"works", 0, "/srv/shop\n", ""},  // unique prefix
+        {"Mus B", 0, "/home/u/mb\n", ""}, // spaces
+        {"mus", 1, "",
+         "Several favorites start with \"mus\":\n\tMusic\t/home/u/Music\n\tMus B\t/home/u/mb\n"},
         {"-", 1, "", "No favorite is named \"-\"\n"}, // separators never match
         {"Nope", 1, "", "No favorite is named \"Nope\"\n"},
     };
@@ -136,9 +137,10 @@ TEST(FavoritesCli, WrongArgumentsExitWithTwoAndTouchNothing)
     Cli cli;
     cli.write(kFile);
     const QStringList before = cli.snapshot();
-    for (const QStringList& args : {QStringList{"--list", "--path", "Work"}, QStringList{"--list", "--set", "6"},
-                                    QStringList{"--list", "--set", "x"}, QStringList{"--list", "--name", "n"},
-                                    QStringList{"--path"}, QStringList{"--list", "--bogus"}}) {
+    for (const QStringList& args :
+         {QStringList{"--list", "--path", "Work"}, QStringList{"--list", "--set", "6"},
+          QStringList{"--list", "--set", "x"}, QStringList{"--list", "--name", "n"}, QStringList{"--path"},
+          QStringList{"--list", "--bogus"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         EXPECT_EQ(cli.run(args), 2);
         EXPECT_TRUE(cli.out.isEmpty());
@@ -153,8 +155,8 @@ TEST(FavoritesCli, AddAppendsWithTheDialogsChecksAndWritesOnlyTheFavoritesFile)
     cli.write("Fyll i nedan: x\r\nWork*/srv/work");
     const QString folder = cli.tmp.makeFolder("home/my docs");
     EXPECT_EQ(cli.run({"--add", folder + "/", "--filter", "*.odt"}), 0);
-    EXPECT_EQ(cli.read(), FavoHeaderSwedish.toUtf8() + "\r\nWork*/srv/work\r\nmy docs*" + folder.toUtf8() +
-                              "***.odt");
+    EXPECT_EQ(cli.read(),
+              FavoHeaderSwedish.toUtf8() + "\r\nWork*/srv/work\r\nmy docs*" + folder.toUtf8() + "***.odt");
     EXPECT_TRUE(cli.out.startsWith("Lade till \"my docs\""));
     EXPECT_EQ(cli.run({"--path", "my"}), 0);
     EXPECT_EQ(cli.out, folder + "\n");
