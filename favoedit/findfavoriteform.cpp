@@ -40,6 +40,8 @@ FindFavoriteForm::FindFavoriteForm(Module1& module)
     Command_Open.setTabIndex(2);
     Command_Cancel.Move(5400, 3840, 1455, 315);
     Command_Cancel.setTabIndex(3);
+    // Escape cancels; Enter opens the chosen hit from the search box or the list.
+    Command_Cancel.setCancel(true);
 
     Text_Search.Change = [this] { Text_Search_Change(); };
     Text_Search.KeyDown = [this](int16_t& code, int16_t shift) { Text_Search_KeyDown(code, shift); };
@@ -117,10 +119,9 @@ void FindFavoriteForm::Text_Search_KeyDown(int16_t& KeyCode, int16_t)
 
 void FindFavoriteForm::Text_Search_KeyPress(int16_t& KeyAscii)
 {
+    // Escape reaches the Cancel button through the dialog.
     if (KeyAscii == KeyCode::Enter)
         Command_Open_Click();
-    else if (KeyAscii == KeyCode::Escape)
-        Command_Cancel_Click();
 }
 
 void FindFavoriteForm::List_Hits_Click()

@@ -80,6 +80,8 @@ ImportBookmarksForm::ImportBookmarksForm(Module1& module)
     Command_Import.setTabIndex(1);
     Command_Cancel.Move(5400, 3840, 1455, 315);
     Command_Cancel.setTabIndex(2);
+    Command_Import.setDefault(true);
+    Command_Cancel.setCancel(true);
 
     List_Folders.ItemCheck = [this](int index) { List_Folders_ItemCheck(index); };
     Command_Import.Click = [this] { Command_Import_Click(); };
