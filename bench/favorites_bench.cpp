@@ -127,10 +127,10 @@ BENCHMARK(BM_List)->Unit(benchmark::kMillisecond);
 
 void BM_Path(benchmark::State& state)
 {
-    // A unique prefix near the end of the file: the whole file is read and searched.
+    // A name near the end of the file, in another case: the whole file is read and searched.
     for (auto _ : state) {
-        if (runCommand({QStringLiteral("wayfolder"), QStringLiteral("--path"), QStringLiteral("music 5-0999"),
-                        QStringLiteral("--set"), QStringLiteral("5")}) != 0)
+        if (runCommand({QStringLiteral("wayfolder"), QStringLiteral("--path"),
+                        QStringLiteral("music 5-09998"), QStringLiteral("--set"), QStringLiteral("5")}) != 0)
             state.SkipWithError("--path found nothing");
     }
 }
@@ -161,10 +161,16 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
+                times[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
         }
     }
-    std::map<std::string, double> times; // milliseconds per iteration
+    // Milliseconds per iteration. On a machine shared with other work the CPU time is the steadier.
+    struct Times
+    {
+        double real;
+        double cpu;
+    };
+    std::map<std::string, Times> times;
 };
 
 } // namespace
@@ -181,7 +187,7 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     const auto base = reporter.times.find("BM_ReadFiveFiles");
-    if (base == reporter.times.end() || base->second <= 0)
+    if (base == reporter.times.end() || base->second.real <= 0 || base->second.cpu <= 0)
         return 0;
     std::printf("\n");
     bool within = true;
@@ -191,9 +197,11 @@ int main(int argc, char** argv)
         const auto t = reporter.times.find(name);
         if (t == reporter.times.end())
             continue;
-        std::printf("%-36s = %.2fx  (%.2f ms)\n", label, t->second / base->second, t->second);
-        within = within && t->second <= 50.0;
+        std::printf("%-36s = %.2fx  (%.2f ms; CPU time %.2fx, %.2f ms)\n", label,
+                    t->second.real / base->second.real, t->second.real, t->second.cpu / base->second.cpu,
+                    t->second.cpu);
+        within = within && t->second.real <= 50.0;
     }
-    std::printf("%s\n", within ? "each within 50 ms" : "NOT each within 50 ms");
+    std::printf("%s\n", within ? "each within 50 ms" : "NOT each within 50 ms (real time)");
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "ui/bilingual.h"
 
 namespace FindFavoriteText {
-inline constexpr Bilingual Menu{u"Fi&nd Favorite…", u"&Sök Favorit…"};
+inline constexpr Bilingual Menu{u"Fi&nd Favorite…", u"Sö&k Favorit…"};
 inline constexpr Bilingual Caption{u"Find Favorite", u"Sök Favorit"};
 inline constexpr Bilingual Search{u"Find:", u"Sök:"};
 inline constexpr Bilingual Open{u"&Open", u"&Öppna"};

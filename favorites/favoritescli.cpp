@@ -198,17 +198,19 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
     int16_t set = StartSettings::ReadFavoFile(host);
     // Messages speak the language of the favorites file, as the window does; until the file is
     // known, that of the file the program starts with.
-    bool sv = FavoritesIo::Read(FavoritesIo::FilePath(host.DataFolder(), set)).swedish;
+    const auto startLanguage = [&host, set] {
+        return FavoritesIo::Read(FavoritesIo::FilePath(host.DataFolder(), set)).swedish;
+    };
 
+    // The descriptions serve a help text; the options are the same in both languages.
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({
-        {ListOption, T::ListHelp.text(sv)},
-        {PathOption, T::PathHelp.text(sv), QStringLiteral("NAME")},
-        {AddOption, T::AddHelp.text(sv), QStringLiteral("FOLDER")},
-        {QStringLiteral("name"), T::NameHelp.text(sv), QStringLiteral("N")},
-        {QStringLiteral("filter"), T::FilterHelp.text(sv), QStringLiteral("F")},
-        {QStringLiteral("set"), T::SetHelp.text(sv), QStringLiteral("N")},
+        {ListOption, T::ListHelp.english.toString()},
+        {PathOption, T::PathHelp.english.toString(), QStringLiteral("NAME")},
+        {AddOption, T::AddHelp.english.toString(), QStringLiteral("FOLDER")},
+        {QStringLiteral("name"), T::NameHelp.english.toString(), QStringLiteral("N")},
+        {QStringLiteral("filter"), T::FilterHelp.english.toString(), QStringLiteral("F")},
+        {QStringLiteral("set"), T::SetHelp.english.toString(), QStringLiteral("N")},
     });
     if (!parser.parse(arguments)) {
         err << parser.errorText() << u'\n';
@@ -217,19 +219,19 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
     const int commands =
         int(parser.isSet(ListOption)) + int(parser.isSet(PathOption)) + int(parser.isSet(AddOption));
     if (commands != 1 || parser.values(PathOption).size() > 1 || parser.values(AddOption).size() > 1) {
-        err << T::OneCommand.text(sv) << u'\n';
+        err << T::OneCommand.text(startLanguage()) << u'\n';
         return 2;
     }
     if (!parser.isSet(AddOption) &&
         (parser.isSet(QStringLiteral("name")) || parser.isSet(QStringLiteral("filter")))) {
-        err << T::AddOnly.text(sv) << u'\n';
+        err << T::AddOnly.text(startLanguage()) << u'\n';
         return 2;
     }
     if (parser.isSet(QStringLiteral("set"))) {
         bool ok = false;
         const int n = parser.value(QStringLiteral("set")).toInt(&ok);
         if (!ok || n < 1 || n > 5) {
-            err << T::BadSet.text(sv) << u'\n';
+            err << T::BadSet.text(startLanguage()) << u'\n';
             return 2;
         }
         set = int16_t(n);
@@ -237,8 +239,7 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
 
     const QString file = FavoritesIo::FilePath(host.DataFolder(), set);
     const FavoritesFileContent content = FavoritesIo::Read(file);
-    if (content.status != FavoritesFileContent::Missing)
-        sv = content.swedish;
+    const bool sv = content.swedish;
 
     if (parser.isSet(AddOption))
         return add(file, content, parser, out, err, sv);
