@@ -6,6 +6,7 @@
 #include "platform/qt/eventguard.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
+#include "platform/qt/sessionend.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -37,6 +38,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
     Module1 module(host);
     MainForm& form = module.mainForm();
+    // Logging out, shutting down or kill save as Exit does.
+    SessionEnd sessionEnd([&form] { EventGuard::run("SessionEnd", [&form] { form.SessionEnd(); }); });
     EventGuard::run("Form_Load", [&] { form.Load(); });
     if (!form.IsLoaded())
         return 0;

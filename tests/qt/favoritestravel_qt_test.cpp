@@ -32,7 +32,7 @@ TEST(FavoritesCommandLine, TheBinaryListsFindsAndAddsWithoutADisplay)
         env.remove("QT_QPA_PLATFORM");
         env.insert("HOME", tmp.home());
         process.setProcessEnvironment(env);
-        process.start(QStringLiteral(WAYFOLDER_BINARY), args);
+        process.start(QStringLiteral(WAYFOLDER_PROGRAM), args);
         EXPECT_TRUE(process.waitForFinished(30000));
         if (out)
             *out = QString::fromUtf8(process.readAllStandardOutput());
