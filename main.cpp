@@ -3,18 +3,33 @@
 #include "app/commandline.h"
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "favorites/favoritescli.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/sessionend.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // The favorites commands print and end before any window or display is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (FavoritesCli::IsFavoritesCommand(arguments)) {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Wayfolder"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runFavoritesCommand(QCoreApplication::arguments(), out, err).value_or(0);
+    }
+
     // Read before any window exists: --help, --version and wrong options never need a display.
     const CommandLine command =
         CommandLine::Parse(CommandLine::Arguments(argc, argv), CommandLine::SwedishLocale());

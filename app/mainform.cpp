@@ -80,6 +80,7 @@ MainForm::MainForm(Module1& module)
     connectEvents();
     connectFollowers();
     FavoData.watch([this] { FavoData_Changed(); });
+    buildFavoritesExtras();
 }
 
 MainForm::~MainForm() = default;

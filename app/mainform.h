@@ -3,7 +3,9 @@
 // bar, and the state that ties them together. Its handlers are spread over the folders of the
 // subsystems they belong to; this header is the one place that lists them all.
 
+#include "favoedit/typeahead.h"
 #include "favorites/favodatafile.h"
+#include "favorites/favofile.h"
 #include "favorites/favoritelist.h"
 #include "platform/commandbutton.h"
 #include "platform/filelist.h"
@@ -98,6 +100,12 @@ public:
     MenuItem Menu_RefreshFilesList;
     std::array<MenuItem, 5> Menu_FFItems;
     MenuItem Menu_About;
+    // The favorites beyond one file (favoedit/): the search across all five files and the
+    // desktop's bookmarks, at the end of the favorites menu.
+    MenuItem Menu_Sep8{QStringLiteral("Menu_Sep8")};
+    MenuItem Menu_FindFavorite{QStringLiteral("Menu_FindFavorite")};
+    MenuItem Menu_ImportBookmarks{QStringLiteral("Menu_ImportBookmarks")};
+    MenuItem Menu_ExportBookmarks{QStringLiteral("Menu_ExportBookmarks")};
 
     /// The control arrays, indices 1 to 5.
     MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
@@ -172,6 +180,16 @@ public:
     void Menu_AddSeparator_Click();
     void Menu_AddDir_Click();
     void Menu_RenameFolder_Click();
+    /// Type-ahead: letters highlight the next favorite whose name starts with them; Enter opens it.
+    void FavoDirList_KeyPress(int16_t& KeyAscii);
+
+    // Finding a favorite in all five files, and the desktop's bookmarks (favoedit/).
+    void Menu_FindFavorite_Click();
+    void Menu_ImportBookmarks_Click();
+    void Menu_ExportBookmarks_Click();
+    /// Switches to favorites file `set` (asking to save first, as switching does) and opens its
+    /// favorite `entry`, looked for at `index` first; false when the user cancelled or it is gone.
+    bool OpenFavoriteInFile(int16_t set, const FavoritesEntry& entry, int16_t index);
 
     // About box (about/).
     void Menu_About_Click();
@@ -197,6 +215,8 @@ public:
     int16_t FavoDownIndex = 0;
     bool SkipFavoMouseUp = false;
     bool FirstActivationDone = false;
+    /// The favorite that type-ahead highlighted without opening it; -1 for none.
+    int16_t TypeAheadIndex = -1;
 
     /// A folder or file named on the command line, opened at the first activation in place of the
     /// startup folder for this run only; a file is selected in its folder.
@@ -227,6 +247,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildFavoritesExtras();
+    void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();
     void buildAppVersion();
@@ -274,4 +296,5 @@ private:
     SettingsFileProblem m_settingsSaveProblem;
     std::unique_ptr<PaneWatch> m_paneWatch;
     std::unique_ptr<FavoriteCheck> m_favoriteCheck;
+    TypeAhead m_typeAhead;
 };

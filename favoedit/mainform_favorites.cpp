@@ -20,6 +20,8 @@ const QString SeparatorPath = QStringLiteral("-");
 
 void MainForm::FavoDirList_Click()
 {
+    // Whatever type-ahead highlighted is now chosen or replaced.
+    TypeAheadIndex = -1;
     const int16_t i = FavoDirList.ListIndex();
     if (i == -1)
         return;
@@ -104,6 +106,9 @@ void MainForm::FavoDirList_KeyDown(int16_t& KeyCode, int16_t Shift)
 
 void MainForm::FavoDirList_MouseDown(int16_t Button, int16_t, float, float)
 {
+    // A press on the row that type-ahead highlighted chooses it, as a press on any other row does.
+    if (Button == MouseButton::Left && TypeAheadIndex >= 0 && TypeAheadIndex == FavoDirList.ListIndex())
+        FavoDirList.setListIndex(TypeAheadIndex);
     FavoDownIndex = FavoDirList.ListIndex();
     if (Button == MouseButton::Right)
         host().PopupMenu(*this, Menu_FavoDirs);

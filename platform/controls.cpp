@@ -76,6 +76,12 @@ void ListBox::setListIndex(int16_t index)
     raise(Click);
 }
 
+void ListBox::Highlight(int16_t index)
+{
+    m_listIndex = (index >= 0 && index < ListCount()) ? index : int16_t(-1);
+    emit listIndexChanged();
+}
+
 void TextBox::setText(const QString& text)
 {
     if (m_text == text)

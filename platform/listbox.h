@@ -24,6 +24,8 @@ public:
     int16_t ListIndex() const { return m_listIndex; }
     /// Selects an entry (-1 for none) and runs Click, even when it was selected already.
     void setListIndex(int16_t index);
+    /// Selects an entry without running Click: a highlight the user has not chosen yet.
+    void Highlight(int16_t index);
 
     const QStringList& Items() const { return m_items; }
 

@@ -53,6 +53,7 @@ void MainForm::SetCaptions()
     UpdateFileStatus();
     if (m_favoriteCheck)
         m_favoriteCheck->showNotes();
+    setFavoritesExtrasCaptions();
 }
 
 void MainForm::Menu_Language_Click()

@@ -35,3 +35,9 @@ bool ControlListView::event(QEvent* event)
     }
     return handled;
 }
+
+void ControlListView::keyboardSearch(const QString& search)
+{
+    if (m_keyboardSearch)
+        QListView::keyboardSearch(search);
+}

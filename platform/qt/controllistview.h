@@ -12,8 +12,15 @@ class ControlListView : public QListView
 public:
     using QListView::QListView;
 
+    /// Off: typed letters do not move the current row (the control does its own type-ahead).
+    void setKeyboardSearch(bool enabled) { m_keyboardSearch = enabled; }
+    void keyboardSearch(const QString& search) override;
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    bool m_keyboardSearch = true;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/formview.h"
 
+#include "platform/checklist.h"
 #include "platform/commandbutton.h"
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
@@ -9,6 +10,7 @@
 #include "platform/label.h"
 #include "platform/line.h"
 #include "platform/listbox.h"
+#include "platform/qt/checklistbinding.h"
 #include "platform/qt/commandbuttonbinding.h"
 #include "platform/qt/controlbinding.h"
 #include "platform/qt/controllistview.h"
@@ -28,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
@@ -69,7 +72,8 @@ QWidget* FormView::add(Control& control, QWidget& parent)
           &bindAs<FileList, ControlListView, FileListBinding>, &bindAs<TextBox, QLineEdit, TextBoxBinding>,
           &bindAs<Label, QLabel, LabelBinding>, &bindAs<CommandButton, QPushButton, CommandButtonBinding>,
           &bindAs<Frame, QFrame, FrameBinding>, &bindAs<Line, LineWidget, LineBinding>,
-          &bindAs<DriveList, QComboBox, DriveListBinding>}) {
+          &bindAs<DriveList, QComboBox, DriveListBinding>,
+          &bindAs<CheckList, QListWidget, CheckListBinding>}) {
         widget = bind(control, parent, m_scale);
         if (widget)
             break;

@@ -2,6 +2,7 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "platform/qt/controllistview.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/formview.h"
 #include "platform/qt/linewidget.h"
@@ -12,6 +13,7 @@
 #include "platform/qt/tooltiptexts.h"
 #include "platform/qt/twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -66,6 +68,12 @@ MainWindow::MainWindow(MainForm& form, const TwipsScale& scale)
     m_client->setMinimumSize(scale.toPixels(minimum.width()), scale.toPixels(minimum.height()));
     m_view->applyReadingTabOrder();
     new MainShortcuts(form, *this, *m_menuBar);
+    // The favorites list has its own type-ahead, which highlights without opening.
+    if (auto* favorites = qobject_cast<ControlListView*>(m_view->widgetFor(&form.FavoDirList)))
+        favorites->setKeyboardSearch(false);
+    // The search across the favorites files; the menu shows its shortcut.
+    if (auto* find = m_menuBar->findChild<QAction*>(form.Menu_FindFavorite.Name()))
+        find->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 
     connect(&form, &Form::changed, this, &MainWindow::update);
     connect(&form, &Form::unloaded, this, &MainWindow::formUnloaded);
