@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "browse/changedriveform.h"
+#include "platform/filename.h"
 #include "platform/host.h"
 #include "ui/mainformtexts.h"
 
@@ -21,12 +22,12 @@ bool isHidden(const QString& path)
 void MainForm::Command_OpenExplorer_Click()
 {
     const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
-    if (QFileInfo(folder).isDir()) {
-        host().ShellOpen(folder);
+    if (IsFolderAt(folder)) {
+        host().ShellOpen(FileNameForOpener(folder));
     } else {
         const bool sv = m_module.SwedishLanguage;
         if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
-                       MainFormText::FolderMissing1.text(sv) + folder +
+                       MainFormText::FolderMissing1.text(sv) + FileNameForDisplay(folder) +
                            MainFormText::FolderMissing2.text(sv)))
             DirList.Refresh();
     }
@@ -48,14 +49,14 @@ void MainForm::OpenSelectedFile()
     const QString name = FileList.List(FileList.ListIndex());
     path += name;
 
-    const QFileInfo file(path);
-    if (file.isFile() && !isHidden(path)) {
-        host().ShellOpen(path);
+    if (IsFileAt(path) && !isHidden(path)) {
+        host().ShellOpen(FileNameForOpener(path));
         return;
     }
     const bool sv = m_module.SwedishLanguage;
-    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv),
-                   MainFormText::FileMissing1.text(sv) + name + MainFormText::FileMissing2.text(sv)))
+    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv), MainFormText::FileMissing1.text(sv) +
+                                                                  FileNameForDisplay(name) +
+                                                                  MainFormText::FileMissing2.text(sv)))
         FileList.Refresh();
 }
 

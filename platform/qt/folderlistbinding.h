@@ -31,7 +31,7 @@ protected:
     QVariant rowData(int row, int role) const override;
 
 private:
-    int16_t listIndex(int row) const;
+    int listIndex(int row) const;
 
     FolderList& m_list;
     QIcon m_openIcon;
