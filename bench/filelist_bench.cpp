@@ -196,17 +196,22 @@ double threadCpuSeconds()
 }
 
 // Notes the first paint of a window.
+// Notes the first paint of a window, and when it came: later events (the first activation) may
+// run in the same round of the event loop.
 class PaintWatch : public QObject
 {
 public:
     explicit PaintWatch(QWidget& window) { window.installEventFilter(this); }
     bool painted = false;
+    double paintedAt = 0;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && !painted) {
             painted = true;
+            paintedAt = threadCpuSeconds();
+        }
         return false;
     }
 };
@@ -233,7 +238,7 @@ void BM_StartBareWindow(benchmark::State& state)
         PaintWatch watch(window);
         window.show();
         runEventsUntil([&] { return watch.painted; });
-        state.SetIterationTime(threadCpuSeconds() - start);
+        state.SetIterationTime(watch.paintedAt - start);
     }
 }
 
@@ -263,7 +268,7 @@ void startMainWindow(benchmark::State& state, const std::string& folder, const c
         PaintWatch watch(window);
         ShowThenActivate(window, form);
         runEventsUntil([&] { return watch.painted; });
-        state.SetIterationTime(threadCpuSeconds() - start);
+        state.SetIterationTime(watch.paintedAt - start);
         state.PauseTiming();
         runEventsUntil([&] { return form.FileList.Path() == q(folder); });
         state.ResumeTiming();
@@ -292,7 +297,15 @@ public:
         for (const Run& run : runs) {
             if (run.error_occurred)
                 continue;
-            const std::string name = run.run_name.function_name + "/" + run.run_name.args;
+            // The name as registered: without "/manual_time" and the aggregate's suffix.
+            std::string name = run.benchmark_name();
+            for (const std::string suffix : {"_median", "_mean", "_stddev", "_cv"}) {
+                if (name.size() > suffix.size() &&
+                    name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                    name.erase(name.size() - suffix.size());
+            }
+            if (const auto manual = name.find("/manual_time"); manual != std::string::npos)
+                name.erase(manual);
             const Times t{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
                 medians[name] = t;
