@@ -5,6 +5,7 @@
 #include "platform/qt/eventguard.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
+#include "platform/qt/sessionend.h"
 #include "platform/qt/startup.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/wayfolder/wayfolder.png")));
     Module1 module(host);
     MainForm& form = module.mainForm();
+    // Logging out, shutting down or kill save as Exit does.
+    SessionEnd sessionEnd([&form] { EventGuard::run("SessionEnd", [&form] { form.SessionEnd(); }); });
     EventGuard::run("Form_Load", [&] { form.Load(); });
     if (!form.IsLoaded())
         return 0;

@@ -254,6 +254,8 @@ void MainForm::Form_Load()
     CurFavoFile = StartFavoFile;
     Menu_FavoFile(CurFavoFile).setChecked(true);
     Menu_FF(CurFavoFile).setEnabled(false);
+    // Told once the favorites have set the language.
+    m_settingsReadProblem = host().SettingsProblem();
 }
 
 void MainForm::buildAppVersion()
@@ -295,6 +297,7 @@ void MainForm::Form_Activate()
     FirstActivationDone = true;
 
     LoadFavoFile();
+    reportSettingsProblem(m_settingsReadProblem, false);
 
     if (StartFolderMode > 0) {
         if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
@@ -334,19 +337,20 @@ void MainForm::Form_Unload()
 void MainForm::writeSettingsAtExit()
 {
     namespace Key = StartSettings;
+    m_settingsSaveProblem = {};
 
     if (Menu_StartPosition.Checked() != UseSavedStartPosition)
-        host().SaveSetting(Key::UseSavedStartPosition, Key::FlagText(Menu_StartPosition.Checked()));
+        saveSetting(Key::UseSavedStartPosition, Key::FlagText(Menu_StartPosition.Checked()));
     // A minimised window reports a position that means nothing; keep the stored one.
     if (Menu_StartPosition.Checked() && !Minimized()) {
         if (Left() != StartPosX && NumberText::ToInt16(Left()))
-            host().SaveSetting(Key::StartPosX, Key::IntText(Left()));
+            saveSetting(Key::StartPosX, Key::IntText(Left()));
         if (Top() != StartPosY && NumberText::ToInt16(Top()))
-            host().SaveSetting(Key::StartPosY, Key::IntText(Top()));
+            saveSetting(Key::StartPosY, Key::IntText(Top()));
     }
 
     if (CurFavoFile != StartFavoFile)
-        host().SaveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));
+        saveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));
 
     if (StartFolderMode >= 1) {
         QString modeText = QStringLiteral("1");
@@ -356,14 +360,16 @@ void MainForm::writeSettingsAtExit()
             modeText = QStringLiteral("2");
         }
         if (DefaultPath != LoadedDefaultPath)
-            host().SaveSetting(Key::DefaultPath, DefaultPath);
+            saveSetting(Key::DefaultPath, DefaultPath);
         if (DefaultFilter != LoadedDefaultFilter)
-            host().SaveSetting(Key::DefaultFilter, DefaultFilter);
+            saveSetting(Key::DefaultFilter, DefaultFilter);
         if (StartFolderModeChanged)
-            host().SaveSetting(Key::UseDefaultPath, modeText);
+            saveSetting(Key::UseDefaultPath, modeText);
     } else if (StartFolderModeChanged) {
-        host().SaveSetting(Key::UseDefaultPath, QStringLiteral("0"));
+        saveSetting(Key::UseDefaultPath, QStringLiteral("0"));
     }
+    // A setting that could not be written is said, not lost silently.
+    reportSettingsProblem(m_settingsSaveProblem, true);
 }
 
 void MainForm::Command_Exit_Click()

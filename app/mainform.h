@@ -10,6 +10,7 @@
 #include "platform/label.h"
 #include "platform/listbox.h"
 #include "platform/menuitem.h"
+#include "platform/settingsfile.h"
 #include "platform/textbox.h"
 
 #include <array>
@@ -96,6 +97,8 @@ public:
     void Menu_Exit_Click();
     /// Closing through the window system.
     void QueryClose();
+    /// The desktop session ends, or a signal asks the program to end: the same saving as Exit.
+    void SessionEnd();
 
     // Captions and language (ui/).
     void Menu_Language_Click();
@@ -204,6 +207,10 @@ private:
     /// Opens a start-up folder in the tree; false when it cannot be shown.
     bool openStartFolder(const QString& path);
     void writeSettingsAtExit();
+    /// Writes one setting at exit; the first failure is kept to be told once.
+    void saveSetting(const QString& key, const QString& value);
+    /// Tells why the settings file was not read (at the start) or not written (at exit).
+    void reportSettingsProblem(const SettingsFileProblem& problem, bool saving);
     /// Every edit of the favorites ends here: the list differs from its file.
     void markFavoritesChanged();
     /// Shows the one-time filter warning; No clears the filter.
@@ -217,4 +224,6 @@ private:
 
     Module1& m_module;
     std::vector<MenuItem*> m_menuBar;
+    SettingsFileProblem m_settingsReadProblem;
+    SettingsFileProblem m_settingsSaveProblem;
 };

@@ -61,9 +61,13 @@ void Form::Load()
 
 void Form::Unload()
 {
-    if (!m_loaded)
+    // A second request while Form_Unload waits on a message (the session ends during Exit's
+    // save) must not save again.
+    if (!m_loaded || m_unloading)
         return;
+    m_unloading = true;
     Form_Unload();
+    m_unloading = false;
     m_loaded = false;
     emit unloaded();
 }

@@ -41,7 +41,7 @@ public:
     bool IsLoaded() const { return m_loaded; }
     /// Runs Form_Load unless the form is loaded already.
     void Load();
-    /// Runs Form_Unload and tells the view to close; does nothing when not loaded.
+    /// Runs Form_Unload and tells the view to close; does nothing when not loaded or unloading.
     void Unload();
     /// Runs Form_Activate; the view calls it whenever the window becomes active.
     void Activate();
@@ -78,6 +78,7 @@ private:
     int m_height = 0;
     bool m_minimized = false;
     bool m_loaded = false;
+    bool m_unloading = false;
     Control* m_activeControl = nullptr;
     std::vector<Control*> m_controls;
 };

@@ -3,6 +3,8 @@
 // clipboard, modal display, pop-up menus, screen and text metrics. QtHost implements it for
 // real; tests implement it with a scripted host.
 
+#include "platform/settingsfile.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,9 @@ public:
     /// The [Settings] section of the per-user settings store.
     virtual QString GetSetting(const QString& key, const QString& defaultValue) = 0;
     virtual void SaveSetting(const QString& key, const QString& value) = 0;
+    /// What kept the last GetSetting or SaveSetting from the store; kind None when nothing did.
+    /// A store that could not be read is never written over.
+    virtual SettingsFileProblem SettingsProblem() { return {}; }
 
     /// The program's data folder ($XDG_DATA_HOME/Wayfolder); it may not exist yet.
     virtual QString DataFolder() = 0;

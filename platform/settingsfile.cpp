@@ -1,28 +1,102 @@
 #include "platform/settingsfile.h"
 
-#include <QSettings>
+#include "platform/safefileread.h"
+#include "platform/settingstext.h"
 
-SettingsFile::SettingsFile(const QString& path)
-    : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
-{}
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
 
-SettingsFile::~SettingsFile() = default;
+namespace {
+
+const QString Section = QStringLiteral("Settings");
+
+SettingsFileProblem::Kind problemOf(SafeFileRead::Status status)
+{
+    switch (status) {
+    case SafeFileRead::Status::Ok:
+    case SafeFileRead::Status::Missing:
+        return SettingsFileProblem::None;
+    case SafeFileRead::Status::NotRegularFile:
+        return SettingsFileProblem::NotRegularFile;
+    case SafeFileRead::Status::TooLarge:
+        return SettingsFileProblem::TooLarge;
+    case SafeFileRead::Status::Failed:
+        break;
+    }
+    return SettingsFileProblem::ReadFailed;
+}
+
+// The file a save really replaces: a link stays a link, its target is rewritten.
+QString resolveLinks(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Replaces the file whole or not at all. QSaveFile's commit() can report success after a short
+// write, so every step is checked.
+QString writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const int err = errno;
+        const QString error = err != 0 ? qt_error_string(err) : file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const QString& path) : m_path(path)
+{
+    m_problem.path = path;
+}
 
 QString SettingsFile::Get(const QString& key, const QString& defaultValue) const
 {
-    // Pick up edits made to the file since it was last read.
-    m_settings->sync();
-    const QVariant value = m_settings->value(QStringLiteral("Settings/") + key);
-    if (!value.isValid())
+    const SafeFileRead::Result read = SafeFileRead::ReadRegularFile(m_path, MaxBytes);
+    m_problem.kind = problemOf(read.status);
+    m_problem.reason = read.reason;
+    if (read.status != SafeFileRead::Status::Ok)
         return defaultValue;
-    // A hand-edited value with a comma reads back as a list; join it as it was written.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return SettingsText::Value(read.bytes, Section, key).value_or(defaultValue);
 }
 
-void SettingsFile::Save(const QString& key, const QString& value)
+bool SettingsFile::Save(const QString& key, const QString& value)
 {
-    m_settings->setValue(QStringLiteral("Settings/") + key, value);
-    m_settings->sync();
+    // Read afresh: lines edited by hand since the start stay as they are now.
+    const SafeFileRead::Result read = SafeFileRead::ReadRegularFile(m_path, MaxBytes);
+    m_problem.kind = problemOf(read.status);
+    m_problem.reason = read.reason;
+    if (m_problem.kind != SettingsFileProblem::None)
+        return false;
+    if (SettingsText::Value(read.bytes, Section, key) == value)
+        return true;
+
+    const QString target = resolveLinks(m_path);
+    // A link to something that is not a regular file is not replaced by one.
+    const SafeFileRead::Status there = SafeFileRead::Inspect(target);
+    if (there != SafeFileRead::Status::Ok && there != SafeFileRead::Status::Missing) {
+        m_problem.kind = SettingsFileProblem::NotRegularFile;
+        return false;
+    }
+    const QString error = writeAtomically(target, SettingsText::WithValue(read.bytes, Section, key, value));
+    if (!error.isEmpty()) {
+        m_problem.kind = SettingsFileProblem::WriteFailed;
+        m_problem.reason = error;
+        return false;
+    }
+    return true;
 }

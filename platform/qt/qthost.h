@@ -33,6 +33,7 @@ public:
 
     QString GetSetting(const QString& key, const QString& defaultValue) override;
     void SaveSetting(const QString& key, const QString& value) override;
+    SettingsFileProblem SettingsProblem() override { return m_settings.Problem(); }
     QString DataFolder() override;
     QString CacheFolder() override;
     QString HomeFolder() override;
