@@ -8,6 +8,7 @@
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/sessionend.h"
+#include "platform/qt/startup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -62,10 +63,8 @@ int main(int argc, char* argv[])
         return 0;
 
     MainWindow window(form, host.scale());
-    window.show();
-    // The first activation loads the favorites and may show messages; it runs once the event
-    // loop has put the window on the screen.
-    QTimer::singleShot(0, &window,
-                       [&form] { EventGuard::run("Form_Activate", [&form] { form.Activate(); }); });
+    // The first activation loads the favorites and opens the start folder, which may take a
+    // listing of many files; it runs once the window has painted.
+    ShowThenActivate(window, form);
     return QApplication::exec();
 }

@@ -97,6 +97,8 @@ void MainForm::placeControls()
     FileFind.setTabIndex(2);
     FileList.Move(7620, 480, 4995, 4575);
     FileList.setTabIndex(3);
+    // A folder change reads the folder once, for the tree and the file list alike.
+    DirList.feedFiles(&FileList);
 
     Label1.Move(180, 240, 645, 195);
     Label1.setTabIndex(5);

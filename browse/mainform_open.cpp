@@ -5,6 +5,7 @@
 #include "app/module1.h"
 #include "browse/changedriveform.h"
 #include "browse/openwithform.h"
+#include "platform/filename.h"
 #include "platform/host.h"
 #include "ui/mainformtexts.h"
 
@@ -22,13 +23,13 @@ bool isHidden(const QString& path)
 void MainForm::Command_OpenExplorer_Click()
 {
     const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
-    if (QFileInfo(folder).isDir()) {
+    if (IsFolderAt(folder)) {
         Module1& module = m_module;
-        host().ShellOpenChecked(folder, [&module, folder] { OpenWithForm::OfferFor(module, folder); });
+        host().ShellOpenChecked(FileNameForOpener(folder), [&module, folder] { OpenWithForm::OfferFor(module, folder); });
     } else {
         const bool sv = m_module.SwedishLanguage;
         if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
-                       MainFormText::FolderMissing1.text(sv) + folder +
+                       MainFormText::FolderMissing1.text(sv) + FileNameForDisplay(folder) +
                            MainFormText::FolderMissing2.text(sv)))
             Command_RefreshFolderList_Click();
     }
@@ -50,16 +51,16 @@ void MainForm::OpenSelectedFile()
     const QString name = FileList.List(FileList.ListIndex());
     path += name;
 
-    const QFileInfo file(path);
-    if (file.isFile() && !isHidden(path)) {
+    if (IsFileAt(path) && !isHidden(path)) {
         // The opener's verdict comes later; the offer needs nothing of this window but the module.
         Module1& module = m_module;
-        host().ShellOpenChecked(path, [&module, path] { OpenWithForm::OfferFor(module, path); });
+        host().ShellOpenChecked(FileNameForOpener(path), [&module, path] { OpenWithForm::OfferFor(module, path); });
         return;
     }
     const bool sv = m_module.SwedishLanguage;
-    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv),
-                   MainFormText::FileMissing1.text(sv) + name + MainFormText::FileMissing2.text(sv)))
+    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv), MainFormText::FileMissing1.text(sv) +
+                                                                  FileNameForDisplay(name) +
+                                                                  MainFormText::FileMissing2.text(sv)))
         Command_RefreshFileList_Click();
 }
 

@@ -3,6 +3,7 @@
 #include "favorites/favofile.h"
 
 #include "platform/atomicfile.h"
+#include "platform/filename.h"
 
 #include <QStringDecoder>
 #include <utility>
@@ -28,6 +29,8 @@ QString decodeCp1252(const QByteArray& bytes)
     return text;
 }
 
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
 } // namespace
 
 QString FavoFileName(int16_t n)
@@ -50,6 +53,11 @@ bool IsSwedishHeader(const QString& header)
 
 QString DecodeFavoText(const QByteArray& bytes)
 {
+    // The writer marks a file that holds folder names which are not UTF-8 with a byte-order
+    // mark; their bytes then come back exactly, where the rule below would read the whole file
+    // as Windows-1252.
+    if (bytes.startsWith(kUtf8Bom))
+        return FileNameFromBytes(std::string_view(bytes.constData(), size_t(bytes.size())).substr(3));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
@@ -78,7 +86,10 @@ QStringList SplitFavoLines(const QString& text)
 
 QByteArray EncodeFavoLines(const QStringList& lines)
 {
-    return lines.join(QLatin1String("\r\n")).toUtf8();
+    const QString text = lines.join(QLatin1String("\r\n"));
+    if (FileNameHasRawBytes(text))
+        return kUtf8Bom + FileNameToBytes(text);
+    return text.toUtf8();
 }
 
 QByteArray DefaultFavoFileBytes(const QString& homeFolder, bool swedish)

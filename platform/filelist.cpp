@@ -8,6 +8,9 @@
 #include "platform/folderstamp.h"
 #include "platform/runtimeerror.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 FileList::FileList(Form& form, const QString& name) : Control(form, name) {}
 
 FileList::~FileList() = default;
@@ -20,7 +23,12 @@ void FileList::setPath(const QString& path)
         throw RunTimeError(ErrNo::InvalidArgument, path);
     const QString folder = FolderList::AbsolutePath(path, m_path);
     FolderStamp stamp = FolderStamp::Take(folder);
-    auto listing = std::make_unique<FileListing>(folder, FileListing::Kind::Files);
+    std::unique_ptr<FileListing> listing;
+    if (m_offered && folder == m_offeredFolder)
+        listing = std::move(m_offered);
+    else
+        listing = std::make_unique<FileListing>(folder, FileListing::Kind::Files);
+    offerListing({}, nullptr);
     m_path = folder;
     m_stamp = stamp;
     showListing(std::move(listing));
@@ -37,6 +45,12 @@ void FileList::setPattern(const QString& pattern)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
     emit itemsChanged();
+}
+
+void FileList::offerListing(const QString& folder, std::unique_ptr<FileListing> files)
+{
+    m_offeredFolder = folder;
+    m_offered = std::move(files);
 }
 
 void FileList::Refresh()
@@ -64,6 +78,19 @@ void FileList::showListing(std::unique_ptr<FileListing> listing)
     m_listing->filter(m_filePattern);
     m_listIndex = -1;
     emit itemsChanged();
+    sortWhenIdle();
+}
+
+void FileList::sortWhenIdle()
+{
+    // A filtered listing sorted only its matches; the next keystroke would pay for sorting
+    // everything. Once the matches are on screen, sort the rest while the user reads them.
+    if (m_listing->isSorted() || QCoreApplication::instance() == nullptr)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (m_listing)
+            m_listing->sortAll();
+    });
 }
 
 QString FileList::List(int index) const

@@ -30,8 +30,10 @@ public:
     const QString& Pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
 
-    /// File name (no folder) of entry `index`; empty outside the list.
+    /// File name (no folder) of entry `index`; empty outside the list. Bytes of the name that
+    /// are not UTF-8 come back as FileNameFromBytes keeps them, so a path built from it opens.
     QString List(int index) const;
+    /// Number of files that match the pattern (the entries shown).
     int ListCount() const;
     /// Files the last read found, before the pattern; false from Listed before any read.
     int TotalCount() const;
@@ -45,6 +47,11 @@ public:
     /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
     void Refresh();
 
+    /// Hands over the files of a folder that the folder tree has just read, so that a folder
+    /// change reads the disk once: the next setPath of that folder takes them instead of
+    /// reading again. An empty folder withdraws the offer.
+    void offerListing(const QString& folder, std::unique_ptr<FileListing> files);
+
     std::function<void()> Click;
     std::function<void()> DblClick;
     void RaiseDblClick() { raise(DblClick); }
@@ -56,11 +63,14 @@ signals:
 private:
     void showListing(std::unique_ptr<FileListing> listing);
     bool reread();
+    void sortWhenIdle();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     FilePattern m_filePattern{m_pattern};
     std::unique_ptr<FileListing> m_listing;
     FolderStamp m_stamp;
+    QString m_offeredFolder;
+    std::unique_ptr<FileListing> m_offered;
     int m_listIndex = -1;
 };

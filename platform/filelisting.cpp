@@ -3,42 +3,43 @@
 
 #include "platform/filelisting.h"
 
-#include "browse/filepattern.h"
+#include "platform/filename.h"
 #include "platform/runtimeerror.h"
 
-#include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
-#include <memory>
 #include <sys/stat.h>
 
 namespace {
 
-struct DirCloser
+enum class EntryType
 {
-    void operator()(DIR* dir) const { closedir(dir); }
+    Other,
+    File,
+    Folder
 };
 
-bool wanted(int dirFd, const dirent& entry, FileListing::Kind kind)
+EntryType typeOf(int dirFd, const dirent& entry)
 {
     switch (entry.d_type) {
     case DT_REG:
-        return kind == FileListing::Kind::Files;
+        return EntryType::File;
     case DT_DIR:
-        return kind == FileListing::Kind::Folders;
+        return EntryType::Folder;
     case DT_LNK:
     case DT_UNKNOWN: {
         // Follows a link: a link counts as what it points to, a dangling one as nothing.
         struct stat st;
         if (fstatat(dirFd, entry.d_name, &st, 0) != 0)
-            return false;
-        return kind == FileListing::Kind::Files ? S_ISREG(st.st_mode) : S_ISDIR(st.st_mode);
+            return EntryType::Other;
+        if (S_ISREG(st.st_mode))
+            return EntryType::File;
+        return S_ISDIR(st.st_mode) ? EntryType::Folder : EntryType::Other;
     }
     default:
-        return false;
+        return EntryType::Other;
     }
 }
 
@@ -60,35 +61,66 @@ uint64_t keyWord(std::string_view key, size_t at)
     return word;
 }
 
+struct DirCloser
+{
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
 } // namespace
 
-FileListing::FileListing(const QString& folder, Kind kind)
+FileListing::Contents FileListing::read(const QString& folder)
 {
-    const QByteArray path = QFile::encodeName(folder);
+    Contents contents{std::unique_ptr<FileListing>(new FileListing),
+                      std::unique_ptr<FileListing>(new FileListing)};
+    const QByteArray path = FileNameToBytes(folder);
     std::unique_ptr<DIR, DirCloser> dir(opendir(path.constData()));
     if (!dir) {
         const int err = errno;
         throw RunTimeError(FolderErrorNumber(err), folder);
     }
     const int fd = dirfd(dir.get());
-    m_names.reserve(size_t{16} * 1024);
-    m_keys.reserve(size_t{16} * 1024);
+    contents.files->m_names.reserve(size_t{16} * 1024);
+    contents.files->m_keys.reserve(size_t{16} * 1024);
     dirent* entry;
     for (errno = 0; (entry = readdir(dir.get())) != nullptr; errno = 0) {
-        if (entry->d_name[0] == '.' || !wanted(fd, *entry, kind))
+        if (entry->d_name[0] == '.')
             continue;
-        const std::string_view name(entry->d_name);
-        m_names.append(name);
-        m_nameAt.push_back(static_cast<uint32_t>(m_names.size()));
-        FilePattern::appendFolded(m_keys, name);
-        m_keyAt.push_back(static_cast<uint32_t>(m_keys.size()));
+        switch (typeOf(fd, *entry)) {
+        case EntryType::File:
+            contents.files->add(entry->d_name);
+            break;
+        case EntryType::Folder:
+            contents.folders->add(entry->d_name);
+            break;
+        case EntryType::Other:
+            break;
+        }
     }
     if (const int err = errno; err != 0)
         throw RunTimeError(FolderErrorNumber(err), folder);
-    sort();
+    return contents;
 }
 
-void FileListing::sort()
+FileListing::FileListing(const QString& folder, Kind kind)
+{
+    Contents contents = read(folder);
+    *this = std::move(kind == Kind::Files ? *contents.files : *contents.folders);
+}
+
+void FileListing::add(std::string_view name)
+{
+    m_names.append(name);
+    m_nameAt.push_back(static_cast<uint32_t>(m_names.size()));
+    FilePattern::appendFolded(m_keys, name);
+    m_keyAt.push_back(static_cast<uint32_t>(m_keys.size()));
+}
+
+QString FileListing::shownText(int row) const
+{
+    return FileNameFromBytes(shownName(row));
+}
+
+void FileListing::sortEntries(std::vector<uint32_t>& entries) const
 {
     // The first sixteen key bytes sit next to the entry number, so most comparisons are two
     // integer compares without touching the name buffers.
@@ -99,11 +131,10 @@ void FileListing::sort()
         uint64_t low;
         uint32_t entry;
     };
-    const auto entries = static_cast<uint32_t>(m_nameAt.size() - 1);
-    std::vector<Item> items(entries);
-    for (uint32_t i = 0; i < entries; ++i) {
-        const std::string_view key = keyOf(i);
-        items[i] = {keyWord(key, 0), keyWord(key, 8), i};
+    std::vector<Item> items(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string_view key = keyOf(entries[i]);
+        items[i] = {keyWord(key, 0), keyWord(key, 8), entries[i]};
     }
     std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
         if (a.high != b.high)
@@ -118,31 +149,68 @@ void FileListing::sort()
             c = compareBytes(nameOf(a.entry), nameOf(b.entry));
         return c < 0;
     });
-    m_sorted.resize(entries);
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i] = items[i].entry;
+}
+
+void FileListing::sortAll()
+{
+    if (m_sorted)
+        return;
+    const auto entries = static_cast<uint32_t>(count());
+    std::vector<uint32_t> order(entries);
     for (uint32_t i = 0; i < entries; ++i)
-        m_sorted[i] = items[i].entry;
-    m_shown = m_sorted;
+        order[i] = i;
+    sortEntries(order);
+
+    // Both buffers again, in sorted order: a filter then reads them front to back.
+    std::string names;
+    names.reserve(m_names.size());
+    std::vector<uint32_t> nameAt;
+    nameAt.reserve(entries + 1);
+    nameAt.push_back(0);
+    std::string keys;
+    keys.reserve(m_keys.size());
+    std::vector<uint32_t> keyAt;
+    keyAt.reserve(entries + 1);
+    keyAt.push_back(0);
+    for (const uint32_t entry : order) {
+        names.append(nameOf(entry));
+        nameAt.push_back(static_cast<uint32_t>(names.size()));
+        keys.append(keyOf(entry));
+        keyAt.push_back(static_cast<uint32_t>(keys.size()));
+    }
+    m_names = std::move(names);
+    m_nameAt = std::move(nameAt);
+    m_keys = std::move(keys);
+    m_keyAt = std::move(keyAt);
+
+    if (!m_all && !m_shown.empty()) {
+        // The view was sorted already; it only gets the entries' new numbers.
+        std::vector<uint32_t> position(entries);
+        for (uint32_t i = 0; i < entries; ++i)
+            position[order[i]] = i;
+        for (uint32_t& entry : m_shown)
+            entry = position[entry];
+    }
+    m_sorted = true;
 }
 
 void FileListing::filter(const FilePattern& pattern)
 {
     if (pattern.matchesEverything()) {
-        m_shown = m_sorted;
+        sortAll();
+        m_all = true;
+        std::vector<uint32_t>().swap(m_shown);
         return;
     }
+    m_all = false;
     m_shown.clear();
-    m_shown.reserve(m_sorted.size());
-    for (const uint32_t entry : m_sorted) {
+    const auto entries = static_cast<uint32_t>(count());
+    for (uint32_t entry = 0; entry < entries; ++entry) {
         if (pattern.matchesFolded(keyOf(entry)))
             m_shown.push_back(entry);
     }
-}
-
-QString FileListing::decodeName(std::string_view name)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
-    if (!utf8.hasError())
-        return text;
-    return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+    if (!m_sorted)
+        sortEntries(m_shown);
 }

@@ -3,16 +3,15 @@
 
 #include "platform/folderlist.h"
 
+#include "platform/filelist.h"
 #include "platform/filelisting.h"
+#include "platform/filename.h"
 #include "platform/runtimeerror.h"
 
 #include <QDir>
-#include <limits>
+#include <string>
 
 namespace {
-
-// Indexes are 16-bit; a folder with more subfolders shows the first ones in sorted order.
-constexpr int kMaxSubfolders = std::numeric_limits<int16_t>::max();
 
 QString childPath(const QString& folder, const QString& name)
 {
@@ -22,6 +21,10 @@ QString childPath(const QString& folder, const QString& name)
 }
 
 } // namespace
+
+FolderList::FolderList(Form& form, const QString& name) : Control(form, name) {}
+
+FolderList::~FolderList() = default;
 
 QString FolderList::AbsolutePath(const QString& path, const QString& base)
 {
@@ -52,7 +55,8 @@ void FolderList::setPath(const QString& path)
     if (folder == m_path)
         return;
     // Read first: a folder that cannot be shown leaves everything as it was.
-    const FileListing listing(folder, FileListing::Kind::Folders);
+    FileListing::Contents contents = FileListing::read(folder);
+    contents.folders->sortAll();
 
     m_path = folder;
     m_ancestors = QStringList{QStringLiteral("/")};
@@ -61,33 +65,37 @@ void FolderList::setPath(const QString& path)
         m_ancestors.append(folder.left(slash));
     if (folder != QLatin1String("/"))
         m_ancestors.append(folder);
-    show(listing);
+    m_subfolders = std::move(contents.folders);
     m_listIndex = -1;
     emit itemsChanged();
     emit listIndexChanged();
+    if (m_files)
+        m_files->offerListing(folder, std::move(contents.files));
     raise(Change);
+    // Only the change handler's own setPath may take them: a later one reads the disk again.
+    if (m_files)
+        m_files->offerListing({}, nullptr);
 }
 
-void FolderList::show(const FileListing& listing)
+int FolderList::ListCount() const
 {
-    m_subfolders.clear();
-    const int count = std::min(listing.count(), kMaxSubfolders);
-    m_subfolders.reserve(count);
-    for (int i = 0; i < count; ++i)
-        m_subfolders.append(FileListing::decodeName(listing.name(i)));
+    return m_subfolders ? m_subfolders->count() : 0;
 }
 
-QString FolderList::List(int16_t index) const
+QString FolderList::List(int index) const
 {
-    if (index >= 0)
-        return index < ListCount() ? childPath(m_path, m_subfolders.at(index)) : QString();
+    if (index >= 0) {
+        if (index >= ListCount())
+            return {};
+        return childPath(m_path, FileNameFromBytes(m_subfolders->name(index)));
+    }
     const qsizetype fromEnd = -qsizetype(index);
     return fromEnd <= m_ancestors.size() ? m_ancestors.at(m_ancestors.size() - fromEnd) : QString();
 }
 
-void FolderList::setListIndex(int16_t index)
+void FolderList::setListIndex(int index)
 {
-    m_listIndex = (index >= -AncestorCount() && index < ListCount()) ? index : int16_t(-1);
+    m_listIndex = (index >= -AncestorCount() && index < ListCount()) ? index : -1;
     emit listIndexChanged();
     raise(Click);
 }
@@ -97,14 +105,21 @@ void FolderList::Refresh()
     if (m_path.isEmpty())
         return;
     try {
-        const FileListing listing(m_path, FileListing::Kind::Folders);
-        const QString highlighted = m_listIndex >= 0 ? m_subfolders.at(m_listIndex) : QString();
-        show(listing);
+        auto listing = std::make_unique<FileListing>(m_path, FileListing::Kind::Folders);
+        listing->sortAll();
+        const std::string highlighted =
+            m_listIndex >= 0 ? std::string(m_subfolders->name(m_listIndex)) : std::string();
         // The highlight stays on the subfolder it was on while that one is still there.
         if (m_listIndex >= 0) {
-            const qsizetype at = m_subfolders.indexOf(highlighted);
-            m_listIndex = static_cast<int16_t>(at);
+            m_listIndex = -1;
+            for (int i = 0; i < listing->count(); ++i) {
+                if (listing->name(i) == highlighted) {
+                    m_listIndex = i;
+                    break;
+                }
+            }
         }
+        m_subfolders = std::move(listing);
         emit itemsChanged();
         emit listIndexChanged();
     } catch (const RunTimeError&) {

@@ -1,6 +1,7 @@
 #include "platform/qt/filelistbinding.h"
 
 #include "platform/filelist.h"
+#include "platform/filename.h"
 
 #include <QListView>
 #include <QStyle>
@@ -38,7 +39,7 @@ QVariant FileListBinding::rowData(int row, int role) const
 {
     switch (role) {
     case Qt::DisplayRole:
-        return m_list.List(row);
+        return FileNameForDisplay(m_list.List(row));
     case Qt::DecorationRole:
         return m_icons.forFile(m_list.List(row));
     default:

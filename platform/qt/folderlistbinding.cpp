@@ -1,5 +1,6 @@
 #include "platform/qt/folderlistbinding.h"
 
+#include "platform/filename.h"
 #include "platform/folderlist.h"
 #include "platform/qt/rowdelegate.h"
 #include "platform/runtimeerror.h"
@@ -25,9 +26,9 @@ QString FolderListBinding::displayName(const QString& path)
     return path.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
 }
 
-int16_t FolderListBinding::listIndex(int row) const
+int FolderListBinding::listIndex(int row) const
 {
-    return int16_t(row - m_list.AncestorCount());
+    return row - m_list.AncestorCount();
 }
 
 int FolderListBinding::currentRow() const
@@ -57,14 +58,14 @@ int FolderListBinding::rowCount() const
 
 QVariant FolderListBinding::rowData(int row, int role) const
 {
-    const int16_t index = listIndex(row);
+    const int index = listIndex(row);
     switch (role) {
     case Qt::DisplayRole:
-        return displayName(m_list.List(index));
+        return FileNameForDisplay(displayName(m_list.List(index)));
     case Qt::DecorationRole:
         return index < 0 ? m_icons.openFolder() : m_icons.folder();
     case DepthRole:
-        return index < 0 ? row : int(m_list.AncestorCount());
+        return index < 0 ? row : m_list.AncestorCount();
     default:
         return {};
     }

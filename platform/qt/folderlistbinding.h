@@ -32,7 +32,7 @@ protected:
     QString contentKey() const override;
 
 private:
-    int16_t listIndex(int row) const;
+    int listIndex(int row) const;
 
     FolderList& m_list;
     FileIcons m_icons;

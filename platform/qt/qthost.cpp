@@ -6,6 +6,7 @@
 #include "favoedit/addfilterform.h"
 #include "favoedit/renamedirform.h"
 #include "platform/desktopfolders.h"
+#include "platform/filename.h"
 #include "platform/form.h"
 #include "platform/menuitem.h"
 #include "platform/qt/aboutdialog.h"
@@ -26,6 +27,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -120,7 +122,16 @@ int QtHost::Download(const QString& url, const QString& localPath)
 
 void QtHost::ClipboardSetText(const QString& text)
 {
-    QGuiApplication::clipboard()->setText(text);
+    if (!FileNameHasRawBytes(text)) {
+        QGuiApplication::clipboard()->setText(text);
+        return;
+    }
+    // A path with bytes that are not UTF-8: as text it would be damaged, so the clipboard gets
+    // its very bytes, and a file URL for programs that take one.
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/plain"), FileNameToBytes(text));
+    data->setData(QStringLiteral("text/uri-list"), FileNameForOpener(text).toLatin1() + "\r\n");
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void QtHost::ShowModal(Form& form)
