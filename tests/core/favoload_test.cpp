@@ -349,9 +349,10 @@ TEST_F(FavoLoad, SavingOverAFaultyFileKeepsACopyOfItOnce)
     EXPECT_FALSE(QFileInfo::exists(favoFile(bak)));
 }
 
-TEST_F(FavoLoad, AFaultyFileThatCannotBeReadForItsCopyIsNamedAsTheCause)
+TEST_F(FavoLoad, AFaultyFileReplacedByAFolderIsNamedAsTheCauseNotTheCopy)
 {
-    // Replaced by a folder after the load (root reads a file of mode 000, a folder no one can).
+    // Replaced by a folder after the load (root reads a file of mode 000, a folder no one can):
+    // the message names what is wrong with the original, not the backup copy.
     for (const bool swedish : {false, true}) {
         SCOPED_TRACE(swedish);
         const QByteArray header = (swedish ? FavoHeaderSwedish : FavoHeaderEnglish).toUtf8();
@@ -365,8 +366,8 @@ TEST_F(FavoLoad, AFaultyFileThatCannotBeReadForItsCopyIsNamedAsTheCause)
         form.SaveFavoFile();
         ASSERT_EQ(host.messages.size(), 2u);
         const QString reason = host.messages[1].prompt.section(u'\n', 1);
-        EXPECT_TRUE(reason.startsWith(swedish ? "Filen kunde inte läsas för att spara en säkerhetskopia: "
-                                              : "The file could not be read to keep a backup copy of it: "))
+        EXPECT_TRUE(
+            reason.startsWith(favoFile() + (swedish ? " är inte en vanlig fil" : " is not a regular file")))
             << reason.toStdString();
         EXPECT_FALSE(QFileInfo::exists(favoFile("FavoDirs.dat.bak")));
         ASSERT_TRUE(QDir().rmdir(favoFile()));
