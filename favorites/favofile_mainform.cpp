@@ -18,7 +18,7 @@ namespace {
 
 QString megabytes(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    return QString::number(bytes / (qint64{1024} * 1024));
 }
 
 } // namespace

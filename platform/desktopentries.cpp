@@ -238,7 +238,7 @@ QString FindFile(const QString& id)
     for (const QString& dir : ApplicationDirs()) {
         // An id "vendor-app.desktop" may also live as vendor/app.desktop.
         for (const QString& candidate : {id, QString(id).replace(QLatin1Char('-'), QLatin1Char('/'))}) {
-            const QString path = dir + QLatin1Char('/') + candidate;
+            QString path = dir + QLatin1Char('/') + candidate;
             if (QFileInfo(path).isFile())
                 return path;
         }
@@ -339,7 +339,7 @@ Command FromExecLine(const QString& exec, const QString& target)
     if (words.isEmpty())
         return {};
     const bool url = isUrl(target);
-    const QString asFile = target;
+    const QString& asFile = target;
     const QString asUrl = url ? target : QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded);
     QStringList arguments;
     bool targetGiven = false;

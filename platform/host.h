@@ -80,13 +80,13 @@ public:
     /// Watches these folders (replacing the folders watched before; none stops watching) for
     /// entries that appear, vanish or are renamed, and for the folder itself going away.
     /// `changed` runs on the window's thread with the folder concerned, once per event.
-    virtual void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed)
-    {
-        (void)folders;
-        (void)changed;
-    }
+    // Callbacks here are taken by value because the real host keeps them for later.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
+    virtual void WatchFolders(const QStringList& /*folders*/, std::function<void(const QString&)> /*changed*/)
+    {}
 
     /// Runs `callback` once on the window's thread after `milliseconds`, from the event loop.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void StartTimer(int milliseconds, std::function<void()> callback)
     {
         (void)milliseconds;
@@ -96,6 +96,7 @@ public:
     /// Like ShellOpen, and also waits (without blocking) for the opener's verdict: `failed` runs
     /// on the window's thread when it could not start or reported that it could not open the
     /// target. It never runs when the opener succeeded.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void ShellOpenChecked(const QString& target, std::function<void()> failed)
     {
         if (!ShellOpen(target))
@@ -112,6 +113,7 @@ public:
     /// Checks folders off the window's thread; `done` runs on the window's thread with one state
     /// per folder, in order, at the latest `timeoutMilliseconds` after the call.
     virtual void CheckFolders(const QStringList& folders, int timeoutMilliseconds,
+                              // NOLINTNEXTLINE(performance-unnecessary-value-param)
                               std::function<void(const std::vector<FolderState>&)> done)
     {
         (void)timeoutMilliseconds;
@@ -124,9 +126,6 @@ public:
     /// Calls `changed` from the event loop after the file at `path` was written, replaced,
     /// created or removed: once for changes that come close together, and never while a modal
     /// form is showing. An empty `changed` stops watching `path`. Without a watcher, never calls.
-    virtual void WatchFile(const QString& path, std::function<void()> changed)
-    {
-        (void)path;
-        (void)changed;
-    }
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
+    virtual void WatchFile(const QString& /*path*/, std::function<void()> /*changed*/) {}
 };

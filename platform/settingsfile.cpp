@@ -48,7 +48,7 @@ QString writeAtomically(const QString& path, const QByteArray& bytes)
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const int err = errno;
-        const QString error = err != 0 ? qt_error_string(err) : file.errorString();
+        QString error = err != 0 ? qt_error_string(err) : file.errorString();
         file.cancelWriting();
         return error;
     }

@@ -26,7 +26,7 @@ class SettingsFile
 {
 public:
     /// Far above any settings file the program writes; a larger one is not the program's.
-    static constexpr qint64 MaxBytes = 1024 * 1024;
+    static constexpr qint64 MaxBytes = qint64{1024} * 1024;
 
     explicit SettingsFile(const QString& path);
 
