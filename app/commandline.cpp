@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -95,6 +96,21 @@ QString HelpText(const QString& program, bool sv)
         text += HelpEntry(left.at(i), right.at(i), width);
     text += QLatin1Char('\n') + T::ArgumentsHeading.text(sv) + QLatin1Char('\n') +
             HelpEntry(folder, T::FolderDescription.text(sv), width);
+
+    // The favorites commands print or append and end without a window.
+    const std::pair<QString, Bilingual> commands[] = {
+        {QStringLiteral("--list"), T::ListCommand},
+        {QStringLiteral("--path ") + T::NameWord.text(sv), T::PathCommand},
+        {QStringLiteral("--add ") + T::FolderWord.text(sv), T::AddCommand},
+        {QStringLiteral("--name, --filter"), T::AddDetails},
+        {QStringLiteral("--set N"), T::SetCommand},
+    };
+    qsizetype commandWidth = 0;
+    for (const auto& [names, description] : commands)
+        commandWidth = std::max(commandWidth, names.size());
+    text += QLatin1Char('\n') + T::FavoritesHeading.text(sv) + QLatin1Char('\n');
+    for (const auto& [names, description] : commands)
+        text += HelpEntry(names, description.text(sv), commandWidth);
     return text;
 }
 

@@ -25,7 +25,8 @@ void MainForm::Command_OpenExplorer_Click()
     const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
     if (IsFolderAt(folder)) {
         Module1& module = m_module;
-        host().ShellOpenChecked(FileNameForOpener(folder), [&module, folder] { OpenWithForm::OfferFor(module, folder); });
+        host().ShellOpenChecked(FileNameForOpener(folder),
+                                [&module, folder] { OpenWithForm::OfferFor(module, folder); });
     } else {
         const bool sv = m_module.SwedishLanguage;
         if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
@@ -54,7 +55,8 @@ void MainForm::OpenSelectedFile()
     if (IsFileAt(path) && !isHidden(path)) {
         // The opener's verdict comes later; the offer needs nothing of this window but the module.
         Module1& module = m_module;
-        host().ShellOpenChecked(FileNameForOpener(path), [&module, path] { OpenWithForm::OfferFor(module, path); });
+        host().ShellOpenChecked(FileNameForOpener(path),
+                                [&module, path] { OpenWithForm::OfferFor(module, path); });
         return;
     }
     const bool sv = m_module.SwedishLanguage;

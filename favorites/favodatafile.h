@@ -63,9 +63,9 @@ public:
             Ok,
             BackupFailed,
             BackupUnreadable, ///< the file to keep a copy of could not be read
-            NotRegular,   ///< the path leads to something that is not a regular file
-            TooLarge,     ///< the file on disk is larger than the loader reads
-            ListTooLarge, ///< the new bytes are more than the loader would read back
+            NotRegular,       ///< the path leads to something that is not a regular file
+            TooLarge,         ///< the file on disk is larger than the loader reads
+            ListTooLarge,     ///< the new bytes are more than the loader would read back
             WriteFailed,
         };
         Status status = WriteFailed;

@@ -76,6 +76,8 @@ TEST(CommandLine, HelpNamesEveryOptionInBothLanguages)
         const QString help = CommandLine::Parse({"wayfolder", "--help"}, swedish).Output;
         EXPECT_TRUE(help.contains("-h, --help")) << swedish;
         EXPECT_TRUE(help.contains("-v, --version")) << swedish;
+        for (const char* command : {"--list", "--path", "--add", "--name", "--filter", "--set"})
+            EXPECT_TRUE(help.contains(command)) << command << swedish;
         for (const QString& line : help.split('\n'))
             EXPECT_LE(line.size(), 79) << line.toStdString();
     }
