@@ -2,8 +2,8 @@
 // The files of one folder that match a pattern, in case-insensitive name order. Hidden files,
 // folders and anything but regular files (and links to them) are never listed.
 
-#include "browse/filepattern.h"
 #include "platform/control.h"
+#include "platform/filepattern.h"
 #include "platform/folderstamp.h"
 
 #include <QString>

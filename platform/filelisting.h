@@ -2,7 +2,7 @@
 // The entries of one folder read once from disk, kept compactly, and the view of them that a
 // pattern lets through. Filtering again never touches the disk.
 
-#include "browse/filepattern.h"
+#include "platform/filepattern.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Wildcard matching of file names: an iterative glob over UTF-8 bytes with one backtrack point,
 // so a pattern full of stars never recurses or blows up.
 
-#include "browse/filepattern.h"
+#include "platform/filepattern.h"
 
 #include <QStringList>
 #include <array>
