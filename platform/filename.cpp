@@ -72,8 +72,13 @@ QString FileNameFromBytes(std::string_view bytes)
             ++at;
             continue;
         }
-        const char32_t one[] = {codePoint};
-        text.append(QString::fromUcs4(one, 1));
+        // Appended by hand: QString::fromUcs4 would drop a U+FEFF as a byte-order mark.
+        if (QChar::requiresSurrogates(codePoint)) {
+            text.append(QChar(QChar::highSurrogate(codePoint)));
+            text.append(QChar(QChar::lowSurrogate(codePoint)));
+        } else {
+            text.append(QChar(char16_t(codePoint)));
+        }
         at += length;
     }
     return text;

@@ -77,6 +77,8 @@ TEST(FileName, BytesSurviveTheRoundTripAndShowAMark)
         {"beyond\xf4\x90\x80\x80", "beyond\\xF4\\x90\\x80\\x80"},
         {"emoji\xf0\x9f\x98\x80\xe9", "emoji\xf0\x9f\x98\x80\\xE9"},
         {"lone\x80 continuation", "lone\\x80 continuation"},
+        // A U+FEFF between raw bytes is a character of the name, not a byte-order mark.
+        {"\xe2\xef\xbb\xbf\x82", "\\xE2\xef\xbb\xbf\\x82"},
     };
     for (const auto& row : rows) {
         const QByteArray bytes = bytesOf(row.bytes);
