@@ -238,7 +238,6 @@ public:
     /// Shows the file list's counts in the status line.
     void UpdateFileStatus();
     PaneWatch& paneWatch() const { return *m_paneWatch; }
-    FavoriteCheck& favoriteCheck() const { return *m_favoriteCheck; }
 
 protected:
     void Form_Load() override;

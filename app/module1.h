@@ -60,12 +60,6 @@ public:
     /// The one way a message is shown: the program's own box, labelled in the current language.
     int16_t ShowMessBox(const QString& prompt, int16_t style, const QString& title);
 
-    /// Picks the text of the current language.
-    const QString& Tr(const QString& english, const QString& swedish) const
-    {
-        return SwedishLanguage ? swedish : english;
-    }
-
     MainForm& mainForm();
     MessBox& messBox();
     AddDirForm& addDirForm();

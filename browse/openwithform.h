@@ -39,10 +39,6 @@ public:
     CommandButton Command_Open;
     CommandButton Command_Cancel;
 
-    const QString& Target() const { return m_target; }
-    /// The entries behind List_Programs, in the same order.
-    const std::vector<DesktopEntries::Entry>& Programs() const { return m_programs; }
-
     void List_Programs_Click();
     void List_Programs_DblClick();
     void Text_Command_Change();

@@ -14,7 +14,6 @@ public:
     /// With AutoSize the label takes the size of its text, measured by the host.
     void setCaption(const QString& caption);
 
-    bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
 
     std::function<void()> Click;

@@ -16,10 +16,7 @@ public:
     int Y1() const { return m_y1; }
     int X2() const { return m_x2; }
     int Y2() const { return m_y2; }
-    void setX1(int twips) { setEnds(twips, m_y1, m_x2, m_y2); }
-    void setY1(int twips) { setEnds(m_x1, twips, m_x2, m_y2); }
     void setX2(int twips) { setEnds(m_x1, m_y1, twips, m_y2); }
-    void setY2(int twips) { setEnds(m_x1, m_y1, m_x2, twips); }
     void setEnds(int x1, int y1, int x2, int y2)
     {
         if (m_x1 == x1 && m_y1 == y1 && m_x2 == x2 && m_y2 == y2)

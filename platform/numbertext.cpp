@@ -59,9 +59,4 @@ std::optional<int16_t> ToInt16(double value)
     return static_cast<int16_t>(rounded);
 }
 
-QString Str(double value)
-{
-    return QString::number(value, 'g', 15);
-}
-
 } // namespace NumberText

@@ -13,6 +13,4 @@ double Val(const QString& text);
 bool StartsWithNumber(const QString& text);
 /// Rounds half to even into a 16-bit integer; nothing when out of range.
 std::optional<int16_t> ToInt16(double value);
-/// Plain decimal text without blanks.
-QString Str(double value);
 } // namespace NumberText

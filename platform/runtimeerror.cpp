@@ -40,8 +40,3 @@ int16_t FolderErrorNumber(int err)
 {
     return commonErrorNumber(err, ErrNo::PathNotFound);
 }
-
-int16_t FileErrorNumber(int err)
-{
-    return commonErrorNumber(err, ErrNo::FileNotFound);
-}

@@ -29,5 +29,3 @@ private:
 
 /// Maps an errno value from a folder operation (opendir, stat of a folder).
 int16_t FolderErrorNumber(int err);
-/// Maps an errno value from a file operation (open, read, write, rename).
-int16_t FileErrorNumber(int err);

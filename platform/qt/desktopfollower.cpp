@@ -60,11 +60,6 @@ void DesktopFollower::watchFolders(const QStringList& folders, std::function<voi
         m_watcher->addPaths(added);
 }
 
-QStringList DesktopFollower::watchedFolders() const
-{
-    return m_watcher->directories();
-}
-
 void DesktopFollower::startTimer(int milliseconds, std::function<void()> callback)
 {
     QTimer::singleShot(milliseconds, this,

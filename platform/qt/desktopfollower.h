@@ -27,7 +27,6 @@ public:
     ~DesktopFollower() override;
 
     void watchFolders(const QStringList& folders, std::function<void(const QString&)> changed);
-    QStringList watchedFolders() const;
     void startTimer(int milliseconds, std::function<void()> callback);
 
     /// Starts `program` with `arguments` and calls `failed` when it cannot start or exits with a

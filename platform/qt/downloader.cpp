@@ -306,7 +306,7 @@ Downloader::Result Downloader::download(const QUrl& url, const QString& localPat
     QUrl current = url;
     for (int redirects = 0;; ++redirects) {
         Answer answer;
-        const Result result = Exchange(current, m_sizeCap, m_headerCap).run(deadline, answer);
+        const Result result = Exchange(current, DefaultSizeCap, DefaultHeaderCap).run(deadline, answer);
         if (result != Result::Ok)
             return result;
         if (isRedirect(answer.status) && !answer.location.isEmpty()) {

@@ -29,10 +29,6 @@ public:
 
     std::chrono::milliseconds timeLimit() const { return m_timeLimit; }
     void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
-    qint64 sizeCap() const { return m_sizeCap; }
-    void setSizeCap(qint64 bytes) { m_sizeCap = bytes; }
-    qint64 headerCap() const { return m_headerCap; }
-    void setHeaderCap(qint64 bytes) { m_headerCap = bytes; }
 
     /// Returns once the download has ended one way or another, at the latest after the time limit.
     /// When the local file cannot be written, `writeError` (if given) receives the system's reason.
@@ -40,6 +36,4 @@ public:
 
 private:
     std::chrono::milliseconds m_timeLimit = DefaultTimeLimit;
-    qint64 m_sizeCap = DefaultSizeCap;
-    qint64 m_headerCap = DefaultHeaderCap;
 };
