@@ -24,15 +24,6 @@
 
 namespace {
 
-// The window frame around the client area, in twips.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
 QString appTitle()
 {
     return MainFormText::AppTitle.toString();
@@ -41,11 +32,11 @@ QString appTitle()
 } // namespace
 
 AboutForm::AboutForm(Module1& module)
-    : Form(module.host(), QStringLiteral("AboutForm")), picIcon(*this, name("picIcon")),
-      lblTitle(*this, name("lblTitle")), lblVersion(*this, name("lblVersion")),
-      lblDescription(*this, name("lblDescription")), lblEmail(*this, name("lblEmail")),
-      Line1(*this, name("Line1")), CheckUpdate(*this, name("CheckUpdate")), cmdOK(*this, name("cmdOK")),
-      m_module(module)
+    : Form(module.host(), QStringLiteral("AboutForm")), picIcon(*this, controlName("picIcon")),
+      lblTitle(*this, controlName("lblTitle")), lblVersion(*this, controlName("lblVersion")),
+      lblDescription(*this, controlName("lblDescription")), lblEmail(*this, controlName("lblEmail")),
+      Line1(*this, controlName("Line1")), CheckUpdate(*this, controlName("CheckUpdate")),
+      cmdOK(*this, controlName("cmdOK")), m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

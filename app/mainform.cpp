@@ -24,57 +24,49 @@ constexpr int VersionMinor = WAYFOLDER_VERSION_MINOR;
 constexpr int VersionRevision = WAYFOLDER_VERSION_REVISION;
 const QString CaptionSuffix = QStringLiteral(" - Feb 2025 / ZQ");
 
-// The outer frame around the client area, in twips: borders, title bar and menu bar.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-constexpr int MenuBarHeight = 300;
-static_assert(MainForm::FrameWidth == 2 * FrameSide &&
-              MainForm::FrameHeight == FrameTop + MenuBarHeight + FrameSide);
-
 // A saved position must leave this much of the title bar on the screen to be used.
 constexpr int VisibleStrip = 600;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
 
 } // namespace
 
 MainForm::MainForm(Module1& module)
-    : Form(module.host(), QStringLiteral("MainForm")), FavoDirList(*this, name("FavoDirList")),
-      FavoDirPath(*this, name("FavoDirPath")), FavoFileFilter(*this, name("FavoFileFilter")),
-      DirList(*this, name("DirList")), FileList(*this, name("FileList")), FileFind(*this, name("FileFind")),
-      Label1(*this, name("Label1")), Label2(*this, name("Label2")), Label3(*this, name("Label3")),
-      Command_GotoSavedPath(*this, name("Command_GotoSavedPath")),
-      Command_UpOneLevel(*this, name("Command_UpOneLevel")),
-      Command_RefreshFolderList(*this, name("Command_RefreshFolderList")),
-      Command_OpenExplorer(*this, name("Command_OpenExplorer")),
-      Command_RefreshFileList(*this, name("Command_RefreshFileList")),
-      Command_Exit(*this, name("Command_Exit")), Menu_File(name("Menu_File")),
-      Menu_FavoFileItems{{MenuItem(name("Menu_FavoFile1")), MenuItem(name("Menu_FavoFile2")),
-                          MenuItem(name("Menu_FavoFile3")), MenuItem(name("Menu_FavoFile4")),
-                          MenuItem(name("Menu_FavoFile5"))}},
-      Menu_Sep1(name("Menu_Sep1")), Menu_StartPosition(name("Menu_StartPosition")),
-      Menu_DefaultPath(name("Menu_DefaultPath")), Menu_NoDefaultPath(name("Menu_NoDefaultPath")),
-      Menu_Sep2(name("Menu_Sep2")), Menu_UseCurrentPath(name("Menu_UseCurrentPath")),
-      Menu_SavePath(name("Menu_SavePath")), Menu_UseExitPath(name("Menu_UseExitPath")),
-      Menu_Sep3(name("Menu_Sep3")), Menu_GoToSavedPath(name("Menu_GoToSavedPath")),
-      Menu_Language(name("Menu_Language")), Menu_Sep4(name("Menu_Sep4")), Menu_Exit(name("Menu_Exit")),
-      Menu_ChangeDrive(name("Menu_ChangeDrive")), Menu_FavoDirs(name("Menu_FavoDirs")),
-      Menu_OpenFolder(name("Menu_OpenFolder")), Menu_Sep5(name("Menu_Sep5")),
-      Menu_AddDir(name("Menu_AddDir")), Menu_AddSeparator(name("Menu_AddSeparator")),
-      Menu_RemoveFolder(name("Menu_RemoveFolder")), Menu_RenameFolder(name("Menu_RenameFolder")),
-      Menu_UndoChanges(name("Menu_UndoChanges")), Menu_Sep6(name("Menu_Sep6")),
-      Menu_EditFavoFile(name("Menu_EditFavoFile")), Menu_SaveFavoFile(name("Menu_SaveFavoFile")),
-      Menu_Sep7(name("Menu_Sep7")), Menu_RefreshFolderList(name("Menu_RefreshFolderList")),
-      Menu_RefreshFilesList(name("Menu_RefreshFilesList")),
-      Menu_FFItems{{MenuItem(name("Menu_FF1")), MenuItem(name("Menu_FF2")), MenuItem(name("Menu_FF3")),
-                    MenuItem(name("Menu_FF4")), MenuItem(name("Menu_FF5"))}},
-      Menu_About(name("Menu_About")), m_module(module)
+    : Form(module.host(), QStringLiteral("MainForm")), FavoDirList(*this, controlName("FavoDirList")),
+      FavoDirPath(*this, controlName("FavoDirPath")), FavoFileFilter(*this, controlName("FavoFileFilter")),
+      DirList(*this, controlName("DirList")), FileList(*this, controlName("FileList")),
+      FileFind(*this, controlName("FileFind")), Label1(*this, controlName("Label1")),
+      Label2(*this, controlName("Label2")), Label3(*this, controlName("Label3")),
+      Command_GotoSavedPath(*this, controlName("Command_GotoSavedPath")),
+      Command_UpOneLevel(*this, controlName("Command_UpOneLevel")),
+      Command_RefreshFolderList(*this, controlName("Command_RefreshFolderList")),
+      Command_OpenExplorer(*this, controlName("Command_OpenExplorer")),
+      Command_RefreshFileList(*this, controlName("Command_RefreshFileList")),
+      Command_Exit(*this, controlName("Command_Exit")), Menu_File(controlName("Menu_File")),
+      Menu_FavoFileItems{{MenuItem(controlName("Menu_FavoFile1")), MenuItem(controlName("Menu_FavoFile2")),
+                          MenuItem(controlName("Menu_FavoFile3")), MenuItem(controlName("Menu_FavoFile4")),
+                          MenuItem(controlName("Menu_FavoFile5"))}},
+      Menu_Sep1(controlName("Menu_Sep1")), Menu_StartPosition(controlName("Menu_StartPosition")),
+      Menu_DefaultPath(controlName("Menu_DefaultPath")),
+      Menu_NoDefaultPath(controlName("Menu_NoDefaultPath")), Menu_Sep2(controlName("Menu_Sep2")),
+      Menu_UseCurrentPath(controlName("Menu_UseCurrentPath")), Menu_SavePath(controlName("Menu_SavePath")),
+      Menu_UseExitPath(controlName("Menu_UseExitPath")), Menu_Sep3(controlName("Menu_Sep3")),
+      Menu_GoToSavedPath(controlName("Menu_GoToSavedPath")), Menu_Language(controlName("Menu_Language")),
+      Menu_Sep4(controlName("Menu_Sep4")), Menu_Exit(controlName("Menu_Exit")),
+      Menu_ChangeDrive(controlName("Menu_ChangeDrive")), Menu_FavoDirs(controlName("Menu_FavoDirs")),
+      Menu_OpenFolder(controlName("Menu_OpenFolder")), Menu_Sep5(controlName("Menu_Sep5")),
+      Menu_AddDir(controlName("Menu_AddDir")), Menu_AddSeparator(controlName("Menu_AddSeparator")),
+      Menu_RemoveFolder(controlName("Menu_RemoveFolder")),
+      Menu_RenameFolder(controlName("Menu_RenameFolder")), Menu_UndoChanges(controlName("Menu_UndoChanges")),
+      Menu_Sep6(controlName("Menu_Sep6")), Menu_EditFavoFile(controlName("Menu_EditFavoFile")),
+      Menu_SaveFavoFile(controlName("Menu_SaveFavoFile")), Menu_Sep7(controlName("Menu_Sep7")),
+      Menu_RefreshFolderList(controlName("Menu_RefreshFolderList")),
+      Menu_RefreshFilesList(controlName("Menu_RefreshFilesList")),
+      Menu_FFItems{{MenuItem(controlName("Menu_FF1")), MenuItem(controlName("Menu_FF2")),
+                    MenuItem(controlName("Menu_FF3")), MenuItem(controlName("Menu_FF4")),
+                    MenuItem(controlName("Menu_FF5"))}},
+      Menu_About(controlName("Menu_About")), m_module(module)
 {
-    setWidth(ClientWidth + 2 * FrameSide);
-    setHeight(ClientHeight + FrameTop + MenuBarHeight + FrameSide);
+    setWidth(ClientWidth + FrameWidth);
+    setHeight(ClientHeight + FrameHeight);
     placeControls();
     buildMenus();
     connectEvents();

@@ -38,9 +38,9 @@ public:
     /// Client area as designed, in twips: the window's default size.
     static constexpr int ClientWidth = 12810;
     static constexpr int ClientHeight = 5670;
-    /// What the borders, title bar and menu bar add to the client area in Width and Height.
-    static constexpr int FrameWidth = 90;
-    static constexpr int FrameHeight = 675;
+    /// What the borders, title bar and menu bar add to the client area in Height; the width
+    /// gains FrameWidth as on every form.
+    static constexpr int FrameHeight = FrameTop + MenuBarHeight + FrameSide;
 
     // The favorites: three parallel lists, only the names visible.
     ListBox FavoDirList;

@@ -15,8 +15,8 @@ ChangeDriveForm::ChangeDriveForm(Module1& module)
       Command_OK(*this, QStringLiteral("Command_OK")),
       Command_Cancel(*this, QStringLiteral("Command_Cancel")), m_module(module)
 {
-    setWidth(ClientWidth + 90);
-    setHeight(ClientHeight + 375);
+    setWidth(ClientWidth + FrameWidth);
+    setHeight(ClientHeight + FrameHeight);
     Drives.Move(120, 120, 4455, 315);
     Drives.setTabIndex(0);
     Command_OK.Move(1440, 600, 1455, 315);

@@ -10,10 +10,6 @@
 
 namespace {
 
-// The window frame around the client area, in twips.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
 QString displayName(const QString& target)
 {
     return target.startsWith(QLatin1Char('/')) ? QFileInfo(target).fileName() : target;

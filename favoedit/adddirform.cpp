@@ -7,25 +7,13 @@
 #include "favoedit/adddirformtexts.h"
 #include "favoedit/storablefavorite.h"
 
-namespace {
-
-// The window frame around the client area, in twips.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
-} // namespace
-
 AddDirForm::AddDirForm(Module1& module)
-    : Form(module.host(), QStringLiteral("AddDirForm")), Label1(*this, name("Label1")),
-      Label_Path(*this, name("Label_Path")), Label2(*this, name("Label2")),
-      Text_FavoName(*this, name("Text_FavoName")), Label3(*this, name("Label3")),
-      Text_FileFilter(*this, name("Text_FileFilter")), Command_Save(*this, name("Command_Save")),
-      Command_Cancel(*this, name("Command_Cancel")), m_module(module)
+    : Form(module.host(), QStringLiteral("AddDirForm")), Label1(*this, controlName("Label1")),
+      Label_Path(*this, controlName("Label_Path")), Label2(*this, controlName("Label2")),
+      Text_FavoName(*this, controlName("Text_FavoName")), Label3(*this, controlName("Label3")),
+      Text_FileFilter(*this, controlName("Text_FileFilter")),
+      Command_Save(*this, controlName("Command_Save")), Command_Cancel(*this, controlName("Command_Cancel")),
+      m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

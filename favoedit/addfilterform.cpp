@@ -7,25 +7,13 @@
 #include "favoedit/addfilterformtexts.h"
 #include "platform/host.h"
 
-namespace {
-
-// The window frame around the client area, in twips.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
-} // namespace
-
 AddFilterForm::AddFilterForm(Module1& module)
-    : Form(module.host(), QStringLiteral("AddFilterForm")), Label1(*this, name("Label1")),
-      Label_FileName(*this, name("Label_FileName")), Label2(*this, name("Label2")),
-      Text_NewFilterName(*this, name("Text_NewFilterName")),
-      Command_CopyPath(*this, name("Command_CopyPath")), Command_Save(*this, name("Command_Save")),
-      Command_Cancel(*this, name("Command_Cancel")), m_module(module)
+    : Form(module.host(), QStringLiteral("AddFilterForm")), Label1(*this, controlName("Label1")),
+      Label_FileName(*this, controlName("Label_FileName")), Label2(*this, controlName("Label2")),
+      Text_NewFilterName(*this, controlName("Text_NewFilterName")),
+      Command_CopyPath(*this, controlName("Command_CopyPath")),
+      Command_Save(*this, controlName("Command_Save")), Command_Cancel(*this, controlName("Command_Cancel")),
+      m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

@@ -10,23 +10,17 @@
 
 namespace {
 
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
 constexpr int16_t KeyUp = 38;
 constexpr int16_t KeyDown = 40;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
 
 } // namespace
 
 FindFavoriteForm::FindFavoriteForm(Module1& module)
-    : Form(module.host(), QStringLiteral("FindFavoriteForm")), Label_Search(*this, name("Label_Search")),
-      Text_Search(*this, name("Text_Search")), List_Hits(*this, name("List_Hits")),
-      Label_More(*this, name("Label_More")), Command_Open(*this, name("Command_Open")),
-      Command_Cancel(*this, name("Command_Cancel")), m_module(module)
+    : Form(module.host(), QStringLiteral("FindFavoriteForm")),
+      Label_Search(*this, controlName("Label_Search")), Text_Search(*this, controlName("Text_Search")),
+      List_Hits(*this, controlName("List_Hits")), Label_More(*this, controlName("Label_More")),
+      Command_Open(*this, controlName("Command_Open")), Command_Cancel(*this, controlName("Command_Cancel")),
+      m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

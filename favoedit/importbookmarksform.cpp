@@ -11,14 +11,6 @@
 
 namespace {
 
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
 bool inFavorites(const MainForm& main, const QString& path)
 {
     const QString clean = QDir::cleanPath(path);
@@ -67,9 +59,10 @@ FoundBookmarks CollectDesktopBookmarks(bool swedish)
 }
 
 ImportBookmarksForm::ImportBookmarksForm(Module1& module)
-    : Form(module.host(), QStringLiteral("ImportBookmarksForm")), Label_Found(*this, name("Label_Found")),
-      List_Folders(*this, name("List_Folders")), Command_Import(*this, name("Command_Import")),
-      Command_Cancel(*this, name("Command_Cancel")), m_module(module)
+    : Form(module.host(), QStringLiteral("ImportBookmarksForm")),
+      Label_Found(*this, controlName("Label_Found")), List_Folders(*this, controlName("List_Folders")),
+      Command_Import(*this, controlName("Command_Import")),
+      Command_Cancel(*this, controlName("Command_Cancel")), m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

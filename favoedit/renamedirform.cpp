@@ -8,28 +8,16 @@
 
 #include <utility>
 
-namespace {
-
-// The window frame around the client area, in twips.
-constexpr int FrameSide = 45;
-constexpr int FrameTop = 330;
-
-QString name(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
-} // namespace
-
 RenameDirForm::RenameDirForm(Module1& module)
-    : Form(module.host(), QStringLiteral("RenameDirForm")), Label1(*this, name("Label1")),
-      Label_FavoName(*this, name("Label_FavoName")), Label2(*this, name("Label2")),
-      Text_NewFavoName(*this, name("Text_NewFavoName")), Label3(*this, name("Label3")),
-      Label_FavoPath(*this, name("Label_FavoPath")), Label4(*this, name("Label4")),
-      Text_NewFavoPath(*this, name("Text_NewFavoPath")), Label5(*this, name("Label5")),
-      Label_FileFilter(*this, name("Label_FileFilter")), Label6(*this, name("Label6")),
-      Text_NewFileFilter(*this, name("Text_NewFileFilter")), Command_Save(*this, name("Command_Save")),
-      Command_Cancel(*this, name("Command_Cancel")), m_module(module)
+    : Form(module.host(), QStringLiteral("RenameDirForm")), Label1(*this, controlName("Label1")),
+      Label_FavoName(*this, controlName("Label_FavoName")), Label2(*this, controlName("Label2")),
+      Text_NewFavoName(*this, controlName("Text_NewFavoName")), Label3(*this, controlName("Label3")),
+      Label_FavoPath(*this, controlName("Label_FavoPath")), Label4(*this, controlName("Label4")),
+      Text_NewFavoPath(*this, controlName("Text_NewFavoPath")), Label5(*this, controlName("Label5")),
+      Label_FileFilter(*this, controlName("Label_FileFilter")), Label6(*this, controlName("Label6")),
+      Text_NewFileFilter(*this, controlName("Text_NewFileFilter")),
+      Command_Save(*this, controlName("Command_Save")), Command_Cancel(*this, controlName("Command_Cancel")),
+      m_module(module)
 {
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);

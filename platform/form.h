@@ -17,6 +17,16 @@ public:
     Form(Host& host, const QString& name);
     ~Form() override;
 
+    /// The window frame that Width and Height include around the client area, in twips: the
+    /// border at the left, right and bottom, and the title bar with its border at the top.
+    static constexpr int FrameSide = 45;
+    static constexpr int FrameTop = 330;
+    /// The menu bar below the title bar, on a window that has one.
+    static constexpr int MenuBarHeight = 300;
+    /// What the frame adds to the client area of a window without a menu bar.
+    static constexpr int FrameWidth = 2 * FrameSide;
+    static constexpr int FrameHeight = FrameTop + FrameSide;
+
     Host& host() const { return m_host; }
     const QString& Name() const { return m_name; }
 
@@ -64,6 +74,9 @@ signals:
     void unloaded();
 
 protected:
+    /// A control's name from its identifier in the source, which is plain ASCII.
+    static QString controlName(const char* identifier) { return QString::fromLatin1(identifier); }
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}

@@ -4,6 +4,7 @@
 
 #include "app/module1.h"
 #include "platform/host.h"
+#include "ui/bilingual.h"
 
 #include <QStringView>
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace {
 
 // The layout as designed; every load starts from it.
 constexpr int DesignWidth = 3825;
-constexpr int DesignHeight = 1125 + MessBox::BorderTop + MessBox::BorderSide;
+constexpr int DesignHeight = 1125 + MessBox::FrameHeight;
 constexpr int PanelHeight = 495;
 constexpr int LineEndX = 3855;
 constexpr int LabelLeft = 120;
@@ -38,12 +39,6 @@ constexpr int WidthBeyondLabel = 310;
 constexpr std::array<int, 3> ButtonRightOffset = {1305, 2505, 3705};
 
 constexpr uint32_t White = 0xFFFFFF;
-
-struct Bilingual
-{
-    QStringView english;
-    QStringView swedish;
-};
 
 struct ButtonSet
 {
@@ -101,11 +96,6 @@ constexpr std::array<Bilingual, 5> IconTexts = {{
     {u"  < ! >", u"  < ! >"},
     {u"  <Info>", u"  <Info>"},
 }};
-
-QString inLanguage(const Bilingual& text, bool swedish)
-{
-    return (swedish ? text.swedish : text.english).toString();
-}
 
 } // namespace
 
@@ -244,7 +234,7 @@ void MessBox::Form_Load()
         CommandButton& button = Button(i);
         button.setVisible(!caption.english.isEmpty());
         if (button.Visible())
-            button.setCaption(inLanguage(caption, m_module.SwedishLanguage));
+            button.setCaption(caption.text(m_module.SwedishLanguage));
     }
     if (Label_Msg.Width() <= set.minLabelWidth) {
         Label_Msg.setWidth(set.minLabelWidth);
@@ -259,7 +249,7 @@ void MessBox::Form_Load()
 
     QString title = m_module.MessTitle;
     if (parts.IconNo > 0 && parts.IconNo < int16_t(IconTexts.size()))
-        title += inLanguage(IconTexts[parts.IconNo], m_module.SwedishLanguage);
+        title += IconTexts[parts.IconNo].text(m_module.SwedishLanguage);
     setCaption(title);
 
     for (int16_t i = 0; i < 3; ++i)

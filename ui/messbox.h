@@ -23,11 +23,6 @@ class MessBox : public Form
 public:
     explicit MessBox(Module1& module);
 
-    /// The window frame around the client area, in twips: title bar and border at the top,
-    /// border at the left, right and bottom. Width and Height of the form include it.
-    static constexpr int BorderTop = 330;
-    static constexpr int BorderSide = 45;
-
     /// The white prompt panel along the top; Line_Msg and Label_Msg are placed relative to it.
     Frame Frame_Msg;
     /// The rule along the top edge of the panel, as wide as the panel.

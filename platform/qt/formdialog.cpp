@@ -44,7 +44,8 @@ void FormDialog::finish()
 
 QSize FormDialog::clientSize() const
 {
-    return {m_scale.toPixels(m_form.Width() - FrameWidth), m_scale.toPixels(m_form.Height() - FrameHeight)};
+    return {m_scale.toPixels(m_form.Width() - Form::FrameWidth),
+            m_scale.toPixels(m_form.Height() - Form::FrameHeight)};
 }
 
 void FormDialog::update()

@@ -15,10 +15,6 @@ class FormDialog : public QDialog
     Q_OBJECT
 
 public:
-    /// The window frame that a form's outer Width and Height include, in twips.
-    static constexpr int FrameWidth = 90;
-    static constexpr int FrameHeight = 375;
-
     FormDialog(Form& form, const TwipsScale& scale, QWidget* parent);
 
     Form& form() const { return m_form; }

@@ -80,8 +80,8 @@ TEST_F(MessBoxDialogTest, RendersTheFormsComputedGeometryWithNothingClipped)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     EXPECT_EQ(dialog.windowTitle(), box.Caption());
-    EXPECT_EQ(dialog.size(), QSize(scale.toPixels(box.Width() - FormDialog::FrameWidth),
-                                   scale.toPixels(box.Height() - FormDialog::FrameHeight)));
+    EXPECT_EQ(dialog.size(), QSize(scale.toPixels(box.Width() - Form::FrameWidth),
+                                   scale.toPixels(box.Height() - Form::FrameHeight)));
     const char* captions[] = {"Avbryt", "Nej", "Ja"};
     for (int16_t i = 0; i < 3; ++i) {
         auto* button = qobject_cast<QPushButton*>(dialog.view().widgetFor(&box.Button(i)));
