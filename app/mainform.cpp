@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 
 #include "app/module1.h"
+#include "app/startfoldertexts.h"
 #include "app/startsettings.h"
 #include "browse/panewatch.h"
 #include "favoedit/favoritecheck.h"
@@ -324,9 +325,9 @@ void MainForm::Form_Activate()
             return;
         }
         const bool sv = m_module.SwedishLanguage;
-        m_module.ShowMessBox(MainFormText::StartFolderMissing1.text(sv) + PlainText(DefaultPath) +
-                                 MainFormText::StartFolderMissing2.text(sv) + host().HomeFolder() +
-                                 MainFormText::StartFolderMissing3.text(sv),
+        m_module.ShowMessBox(StartFolderText::StartFolderMissing1.text(sv) + PlainText(DefaultPath) +
+                                 StartFolderText::StartFolderMissing2.text(sv) + host().HomeFolder() +
+                                 StartFolderText::StartFolderMissing3.text(sv),
                              MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
         Command_GotoSavedPath.setEnabled(false);
         Menu_GoToSavedPath.setEnabled(false);

@@ -3,6 +3,7 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "app/startfoldertexts.h"
 #include "ui/mainformtexts.h"
 #include "ui/plaintext.h"
 
@@ -36,8 +37,8 @@ void MainForm::Menu_UseCurrentPath_Click()
     StartFolderMode = 1;
     Menu_SavePath_Click();
     const bool sv = m_module.SwedishLanguage;
-    m_module.ShowMessBox(MainFormText::StartFolderSaved.text(sv), MsgStyle::OKOnly,
-                         MainFormText::StartFolderTitle.text(sv));
+    m_module.ShowMessBox(StartFolderText::StartFolderSaved.text(sv), MsgStyle::OKOnly,
+                         StartFolderText::StartFolderTitle.text(sv));
     StartFolderModeChanged = true;
 }
 
@@ -68,8 +69,8 @@ void MainForm::Menu_GoToSavedPath_Click()
         return;
     }
     const bool sv = m_module.SwedishLanguage;
-    m_module.ShowMessBox(MainFormText::SavedFolderMissing1.text(sv) + PlainText(DefaultPath) +
-                             MainFormText::SavedFolderMissing2.text(sv),
+    m_module.ShowMessBox(StartFolderText::SavedFolderMissing1.text(sv) + PlainText(DefaultPath) +
+                             StartFolderText::SavedFolderMissing2.text(sv),
                          MsgStyle::OKOnly, MainFormText::PathErrorTitle.text(sv));
     Command_GotoSavedPath.setEnabled(false);
     Menu_GoToSavedPath.setEnabled(false);

@@ -3,11 +3,11 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "browse/browsetexts.h"
 #include "browse/changedriveform.h"
 #include "browse/openwithform.h"
 #include "platform/filename.h"
 #include "platform/host.h"
-#include "ui/mainformtexts.h"
 
 #include <QFileInfo>
 
@@ -29,9 +29,9 @@ void MainForm::Command_OpenExplorer_Click()
                                 [&module, folder] { OpenWithForm::OfferFor(module, folder); });
     } else {
         const bool sv = m_module.SwedishLanguage;
-        if (askRefresh(MainFormText::OpenFolderErrorTitle.text(sv),
-                       MainFormText::FolderMissing1.text(sv) + FileNameForDisplay(folder) +
-                           MainFormText::FolderMissing2.text(sv)))
+        if (askRefresh(BrowseText::OpenFolderErrorTitle.text(sv), BrowseText::FolderMissing1.text(sv) +
+                                                                      FileNameForDisplay(folder) +
+                                                                      BrowseText::FolderMissing2.text(sv)))
             Command_RefreshFolderList_Click();
     }
     DirList.SetFocus();
@@ -60,9 +60,9 @@ void MainForm::OpenSelectedFile()
         return;
     }
     const bool sv = m_module.SwedishLanguage;
-    if (askRefresh(MainFormText::OpenFileErrorTitle.text(sv), MainFormText::FileMissing1.text(sv) +
-                                                                  FileNameForDisplay(name) +
-                                                                  MainFormText::FileMissing2.text(sv)))
+    if (askRefresh(BrowseText::OpenFileErrorTitle.text(sv), BrowseText::FileMissing1.text(sv) +
+                                                                FileNameForDisplay(name) +
+                                                                BrowseText::FileMissing2.text(sv)))
         Command_RefreshFileList_Click();
 }
 

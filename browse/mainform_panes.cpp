@@ -3,11 +3,11 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "browse/browsetexts.h"
 #include "favoedit/addfilterform.h"
 #include "favoedit/renamedirform.h"
 #include "platform/host.h"
 #include "platform/runtimeerror.h"
-#include "ui/mainformtexts.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -34,8 +34,8 @@ void MainForm::DirList_Change()
 void MainForm::showFilterWarning()
 {
     const bool sv = m_module.SwedishLanguage;
-    const int16_t answer = m_module.ShowMessBox(MainFormText::FilterWarning.text(sv), MsgStyle::YesNo,
-                                                MainFormText::FilterWarningTitle.text(sv));
+    const int16_t answer = m_module.ShowMessBox(BrowseText::FilterWarning.text(sv), MsgStyle::YesNo,
+                                                BrowseText::FilterWarningTitle.text(sv));
     if (answer == MsgAnswer::No)
         FileFind.setText(QString());
 }
@@ -170,9 +170,9 @@ bool MainForm::leaveVanishedFolder()
         return false;
     }
     const bool sv = m_module.SwedishLanguage;
-    m_module.ShowMessBox(MainFormText::FolderGone1.text(sv) + gone + MainFormText::FolderGone2.text(sv) +
-                             DirList.Path() + MainFormText::FolderGone3.text(sv),
-                         MsgStyle::OKOnly, MainFormText::FolderGoneTitle.text(sv));
+    m_module.ShowMessBox(BrowseText::FolderGone1.text(sv) + gone + BrowseText::FolderGone2.text(sv) +
+                             DirList.Path() + BrowseText::FolderGone3.text(sv),
+                         MsgStyle::OKOnly, BrowseText::FolderGoneTitle.text(sv));
     return true;
 }
 

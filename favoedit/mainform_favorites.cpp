@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "favoedit/adddirform.h"
+#include "favoedit/favoedittexts.h"
 #include "favoedit/renamedirform.h"
 #include "platform/host.h"
 #include "platform/runtimeerror.h"
@@ -54,7 +55,7 @@ void MainForm::FavoDirList_Click()
 
 void MainForm::reportFavoriteFailure(int16_t errorNumber)
 {
-    namespace T = MainFormText;
+    namespace T = FavoEditText;
     const bool sv = m_module.SwedishLanguage;
     const QString path = FavoDirPath.List(FavoDirList.ListIndex());
     QString title;
@@ -66,15 +67,16 @@ void MainForm::reportFavoriteFailure(int16_t errorNumber)
         break;
     case ErrNo::PathFileAccess:
     case ErrNo::PermissionDenied:
-        title = T::PathErrorTitle.text(sv);
+        title = MainFormText::PathErrorTitle.text(sv);
         prompt = T::AccessDenied1.text(sv) + path + T::AccessDenied2.text(sv);
         break;
     case ErrNo::PathNotFound:
-        title = T::PathErrorTitle.text(sv);
-        prompt = T::FolderNotExist1.text(sv) + path + T::FolderNotExist2.text(sv);
+        title = MainFormText::PathErrorTitle.text(sv);
+        prompt = MainFormText::FolderNotExist1.text(sv) + path + MainFormText::FolderNotExist2.text(sv);
         break;
     default:
-        m_module.ShowMessBox(T::UnknownError.text(sv), MsgStyle::OKOnly, T::ErrorTitle.text(sv));
+        m_module.ShowMessBox(MainFormText::UnknownError.text(sv), MsgStyle::OKOnly,
+                             MainFormText::ErrorTitle.text(sv));
         return;
     }
     const int16_t answer =
@@ -137,7 +139,7 @@ void MainForm::FavoDirList_MouseUp(int16_t, int16_t, float, float)
 
 void MainForm::RemoveSelectedFavorite()
 {
-    namespace T = MainFormText;
+    namespace T = FavoEditText;
     const bool sv = m_module.SwedishLanguage;
     int16_t i = FavoDirList.ListIndex();
     if (i == -1)
@@ -159,7 +161,7 @@ void MainForm::RemoveSelectedFavorite()
 
 void MainForm::Menu_AddSeparator_Click()
 {
-    namespace T = MainFormText;
+    namespace T = FavoEditText;
     const bool sv = m_module.SwedishLanguage;
     const int16_t i = FavoDirList.ListIndex();
     if (i == -1)

@@ -3,16 +3,17 @@
 
 #include "app/mainform.h"
 #include "app/module1.h"
+#include "favorites/favoritestexts.h"
 #include "platform/host.h"
 #include "platform/texteditor.h"
-#include "ui/mainformtexts.h"
 
 void MainForm::Menu_FavoFile_Click(int16_t Index)
 {
     if (Index == CurFavoFile)
         return;
     const bool sv = m_module.SwedishLanguage;
-    if (!saveChangesFirst(MainFormText::ChangeFavoFile.text(sv), MainFormText::ChangeFavoFileTitle.text(sv)))
+    if (!saveChangesFirst(FavoritesText::ChangeFavoFile.text(sv),
+                          FavoritesText::ChangeFavoFileTitle.text(sv)))
         return;
     CurFavoFile = Index;
     MarkFavoFileMenus();
@@ -32,14 +33,14 @@ void MainForm::Menu_SaveFavoFile_Click()
 void MainForm::Menu_UndoChanges_Click()
 {
     const bool sv = m_module.SwedishLanguage;
-    if (m_module.ShowMessBox(MainFormText::Undo.text(sv), MsgStyle::OKCancel,
-                             MainFormText::UndoTitle.text(sv)) != MsgAnswer::Cancel)
+    if (m_module.ShowMessBox(FavoritesText::Undo.text(sv), MsgStyle::OKCancel,
+                             FavoritesText::UndoTitle.text(sv)) != MsgAnswer::Cancel)
         LoadFavoFile();
 }
 
 void MainForm::Menu_EditFavoFile_Click()
 {
-    namespace T = MainFormText;
+    namespace T = FavoritesText;
     const bool sv = m_module.SwedishLanguage;
     if (!saveChangesFirst(T::SaveBeforeEdit.text(sv), T::EditFavoFileTitle.text(sv)))
         return;

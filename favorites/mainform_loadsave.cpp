@@ -5,6 +5,7 @@
 #include "app/module1.h"
 #include "favorites/favodatafiletexts.h"
 #include "favorites/favofile.h"
+#include "favorites/favoritestexts.h"
 #include "platform/host.h"
 #include "platform/runtimeerror.h"
 #include "ui/mainformtexts.h"
@@ -25,7 +26,7 @@ QString megabytes(qint64 bytes)
 
 void MainForm::LoadFavoFile()
 {
-    namespace T = MainFormText;
+    namespace T = FavoritesText;
     namespace D = FavoDataFileText;
     Module1& mod = module();
     bool fileReached = false;
@@ -33,8 +34,8 @@ void MainForm::LoadFavoFile()
         // A later save keeps a copy of a file that could not be read in full.
         if (fileReached)
             FavoData.setPartial(true);
-        mod.ShowMessBox(T::UnknownError.text(mod.SwedishLanguage), MsgStyle::OKOnly,
-                        T::ErrorTitle.text(mod.SwedishLanguage));
+        mod.ShowMessBox(MainFormText::UnknownError.text(mod.SwedishLanguage), MsgStyle::OKOnly,
+                        MainFormText::ErrorTitle.text(mod.SwedishLanguage));
     };
     // Not read, and (through the .bak rule, which cannot copy it) never written over.
     const auto stopNotAFile = [this, &mod](const QString& prompt) {
@@ -120,7 +121,7 @@ void MainForm::SaveFavoFile()
 
 MainForm::FavoSaveOutcome MainForm::saveFavorites()
 {
-    namespace T = MainFormText;
+    namespace T = FavoritesText;
     namespace D = FavoDataFileText;
     Module1& mod = module();
     const bool sv = mod.SwedishLanguage;

@@ -4,8 +4,8 @@
 
 #include "appfixture.h"
 #include "favorites/favodatafiletexts.h"
+#include "favorites/favoritestexts.h"
 #include "platform/regularfile.h"
-#include "ui/mainformtexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -341,7 +341,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
             testHost.answer(QStringLiteral("OK"));
             main.LoadFavoFile();
             ASSERT_EQ(testHost.messages.size(), 1u);
-            EXPECT_EQ(testHost.messages[0].title, MainFormText::DataErrorTitle.text(swedish));
+            EXPECT_EQ(testHost.messages[0].title, FavoritesText::DataErrorTitle.text(swedish));
             const Bilingual& text =
                 row.tooLarge ? FavoDataFileText::FileTooLarge : FavoDataFileText::NotAFile;
             EXPECT_TRUE(testHost.messages[0].prompt.startsWith(text.text(swedish).arg(path).left(20)))
