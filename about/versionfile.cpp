@@ -1,3 +1,4 @@
+// Reading the web server's version file: its items, the one naming this program, and comparing versions.
 #include "about/versionfile.h"
 
 #include "favorites/favofile.h"

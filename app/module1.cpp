@@ -1,3 +1,4 @@
+// Module1: showing a message through the one MessBox, and each window created on its first use.
 #include "app/module1.h"
 
 #include "about/aboutform.h"

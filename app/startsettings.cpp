@@ -1,3 +1,4 @@
+// The start-up settings read from the store with their defaults, and the texts that store flags and numbers.
 #include "app/startsettings.h"
 
 #include "platform/host.h"

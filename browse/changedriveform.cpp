@@ -1,3 +1,4 @@
+// The Change Drive dialog: its layout, the volume list at load, and moving the folder tree to the chosen one.
 #include "browse/changedriveform.h"
 
 #include "app/mainform.h"

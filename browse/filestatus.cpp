@@ -1,3 +1,4 @@
+// The file list's status text: files shown of the folder's total, and the filter, in either language.
 #include "browse/filestatus.h"
 
 #include "browse/filestatustexts.h"

@@ -1,3 +1,4 @@
+// The "Open With…" dialog: the programs that declare the file's MIME type, and starting the chosen command.
 #include "browse/openwithform.h"
 
 #include "app/module1.h"

@@ -1,3 +1,4 @@
+// Following the disk for the two panes: the watch on the open folder, the paced re-read, the move upwards.
 #include "browse/panewatch.h"
 
 #include "app/mainform.h"

@@ -1,3 +1,4 @@
+// The check for missing favorites: scheduling it, asking the host about each folder, dimming those gone.
 #include "favoedit/favoritecheck.h"
 
 #include "app/mainform.h"

@@ -1,3 +1,4 @@
+// Type-ahead in a list of names: which name the letters typed so far lead to.
 #include "favoedit/typeahead.h"
 
 namespace {

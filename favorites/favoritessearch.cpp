@@ -1,3 +1,4 @@
+// Finding favorites by name and path across the five favorites files, with the texts folded once per file.
 #include "favorites/favoritessearch.h"
 
 #include "favorites/favoritesio.h"

@@ -1,3 +1,4 @@
+// The check-box list model: adding and clearing items, and check marks that raise ItemCheck.
 #include "platform/checklist.h"
 
 void CheckList::AddItem(const QString& item, bool checked)

@@ -1,3 +1,4 @@
+// The control model's setters for geometry, state and focus, and the raising of its key and mouse events.
 #include "platform/control.h"
 
 #include "platform/form.h"

@@ -1,3 +1,4 @@
+// Reading desktop entry files and MIME associations, and turning an Exec line into a program and arguments.
 #include "platform/desktopentries.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The XDG base folders with their documented defaults, and the program's files within them.
 #include "platform/desktopfolders.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Taking a folder's stamp with one stat, and telling from it whether the folder may have changed.
 #include "platform/folderstamp.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// The form model's geometry setters, its load, activate and unload, and the focus between its controls.
 #include "platform/form.h"
 
 #include "platform/control.h"

@@ -1,3 +1,4 @@
+// Reading the number at the start of a stored text, and rounding a number into 16 bits.
 #include "platform/numbertext.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The run-time error exception, and the mapping of a folder operation's errno to its error number.
 #include "platform/runtimeerror.h"
 
 #include <cerrno>

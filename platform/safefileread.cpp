@@ -1,3 +1,4 @@
+// Reading a file only when it is a regular file within a size bound, and telling what else stands there.
 #include "platform/safefileread.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// The settings file: reading a key, and saving one by an atomic rewrite that changes only its line.
 #include "platform/settingsfile.h"
 
 #include "platform/safefileread.h"

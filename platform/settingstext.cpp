@@ -1,3 +1,4 @@
+// The settings file's text: finding a key's value, decoding what the older store wrote, changing one line.
 #include "platform/settingstext.h"
 
 #include <vector>

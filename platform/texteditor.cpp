@@ -1,3 +1,4 @@
+// Finding the desktop's text editor for a file: the text/plain default, else a graphical editor on PATH.
 #include "platform/texteditor.h"
 
 #include <QStandardPaths>

@@ -1,3 +1,4 @@
+// Which mounted volume holds a path: the longest mount point that contains it.
 #include "platform/volumes.h"
 
 #include <QDir>

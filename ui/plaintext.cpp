@@ -1,3 +1,4 @@
+// Outside text made safe to show in a message: control characters and bidirectional controls left out.
 #include "ui/plaintext.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The About box's window: its widgets where the form put them, the etched rule and the e-mail link.
 #include "platform/qt/aboutdialog.h"
 
 #include "about/aboutform.h"

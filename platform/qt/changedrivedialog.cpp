@@ -1,3 +1,4 @@
+// The Change Drive window, whose Escape presses the Cancel button.
 #include "platform/qt/changedrivedialog.h"
 
 #include "browse/changedriveform.h"

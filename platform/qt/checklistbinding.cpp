@@ -1,3 +1,4 @@
+// Showing a CheckList as checkable rows of a QListWidget, and the user's check marks back to the model.
 #include "platform/qt/checklistbinding.h"
 
 #include "platform/checklist.h"

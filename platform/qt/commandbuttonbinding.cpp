@@ -1,3 +1,4 @@
+// Showing a CommandButton as a QPushButton: caption or picture, and clicks, Space and Enter as Click.
 #include "platform/qt/commandbuttonbinding.h"
 
 #include "platform/commandbutton.h"

@@ -1,3 +1,4 @@
+// Relative luminance and contrast ratio of two colours, and the text colour that reads best on a background.
 #include "platform/qt/contrast.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The widget binding's base: geometry and state from the model, and focus, keys and mouse as its events.
 #include "platform/qt/controlbinding.h"
 
 #include "platform/control.h"

@@ -1,3 +1,4 @@
+// The item model over a list control, which asks the binding for its row count and each row's data.
 #include "platform/qt/controllistmodel.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// The list controls' view: the focus frame in the highlight colour, and no row chosen by the view itself.
 #include "platform/qt/controllistview.h"
 
 #include <QFocusEvent>

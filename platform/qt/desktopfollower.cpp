@@ -1,3 +1,4 @@
+// The Qt services that follow the desktop: folder watches, timers, checked openers, timed folder checks.
 #include "platform/qt/desktopfollower.h"
 
 #include "platform/qt/eventguard.h"

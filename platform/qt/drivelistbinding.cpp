@@ -1,3 +1,4 @@
+// Showing a DriveList as a combo box of the mounted volumes; choosing one sets ListIndex.
 #include "platform/qt/drivelistbinding.h"
 
 #include "platform/drivelist.h"

@@ -1,3 +1,4 @@
+// Runs a user event's handler so that no exception it did not trap unwinds through Qt's event loop.
 #include "platform/qt/eventguard.h"
 
 #include "platform/runtimeerror.h"

@@ -1,3 +1,4 @@
+// File and folder icons from the icon theme, looked up by the MIME type of a name's suffix.
 #include "platform/qt/fileicons.h"
 
 #include <QStyle>

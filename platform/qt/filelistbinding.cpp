@@ -1,3 +1,4 @@
+// Showing a FileList as a list view whose rows are read from the control as they are drawn.
 #include "platform/qt/filelistbinding.h"
 
 #include "platform/filelist.h"

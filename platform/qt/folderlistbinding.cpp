@@ -1,3 +1,4 @@
+// Showing a FolderList as a list view: the folder's ancestors and subfolders, indented by depth.
 #include "platform/qt/folderlistbinding.h"
 
 #include "platform/filename.h"

@@ -1,3 +1,4 @@
+// The modal window of a form: its size and caption, activation, staying on screen, and closing.
 #include "platform/qt/formdialog.h"
 
 #include "platform/commandbutton.h"

@@ -1,3 +1,4 @@
+// The widgets of one form's controls: a binding for each kind, the focus, and the Tab order.
 #include "platform/qt/formview.h"
 
 #include "platform/checklist.h"

@@ -1,3 +1,4 @@
+// Showing a Frame as a plain panel in its background colour, with a border when it asks for one.
 #include "platform/qt/framebinding.h"
 
 #include "platform/frame.h"

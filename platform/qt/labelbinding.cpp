@@ -1,3 +1,4 @@
+// Showing a Label as a QLabel of plain text, never narrower than its text.
 #include "platform/qt/labelbinding.h"
 
 #include "platform/label.h"

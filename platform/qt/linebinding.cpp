@@ -1,3 +1,4 @@
+// Showing a Line model as a LineWidget between its two end points.
 #include "platform/qt/linebinding.h"
 
 #include "platform/line.h"

@@ -1,3 +1,4 @@
+// Draws a one-pixel line between two points of its parent in the foreground colour.
 #include "platform/qt/linewidget.h"
 
 #include <QPainter>

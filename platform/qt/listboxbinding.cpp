@@ -1,3 +1,4 @@
+// Showing a ListBox as a list view: clicks, arrows and drags set ListIndex; a double click raises DblClick.
 #include "platform/qt/listboxbinding.h"
 
 #include "platform/listbox.h"

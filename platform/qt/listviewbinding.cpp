@@ -1,3 +1,4 @@
+// What the three list bindings share: the model, the row that follows ListIndex, and classic mouse input.
 #include "platform/qt/listviewbinding.h"
 
 #include "platform/qt/controllistmodel.h"

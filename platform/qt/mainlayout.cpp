@@ -1,3 +1,4 @@
+// The main window's layout at any size: columns that share the width, controls kept to their column.
 #include "platform/qt/mainlayout.h"
 
 #include "app/mainform.h"

@@ -1,3 +1,4 @@
+// The main window's desktop shortcuts, each one running a menu command, a button or a focus move.
 #include "platform/qt/mainshortcuts.h"
 
 #include "app/mainform.h"

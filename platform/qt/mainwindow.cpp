@@ -1,3 +1,4 @@
+// The main window: the menu bar and MainForm's controls, resizing, screen placement and closing.
 #include "platform/qt/mainwindow.h"
 
 #include "app/mainform.h"

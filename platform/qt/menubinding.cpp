@@ -1,3 +1,4 @@
+// Showing a MenuItem as a QAction or QMenu: caption, check mark, state, and Click when chosen or opened.
 #include "platform/qt/menubinding.h"
 
 #include "platform/menuitem.h"

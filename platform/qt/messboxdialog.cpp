@@ -1,3 +1,4 @@
+// The message box's window, whose close control answers through CloseByWindowSystem.
 #include "platform/qt/messboxdialog.h"
 
 #include "platform/qt/formview.h"

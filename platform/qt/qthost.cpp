@@ -1,3 +1,4 @@
+// The real Host: settings, XDG folders, processes, opener, download, clipboard, dialogs and screen metrics.
 #include "platform/qt/qthost.h"
 
 #include "about/aboutform.h"

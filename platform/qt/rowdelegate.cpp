@@ -1,3 +1,4 @@
+// Draws the list rows at one height, shortening names in the middle, with the whole name as tooltip.
 #include "platform/qt/rowdelegate.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// Moving a window's frame inside the screen's available area.
 #include "platform/qt/screenfit.h"
 
 #include <algorithm>

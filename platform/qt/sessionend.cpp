@@ -1,3 +1,4 @@
+// The end of the session (signals or the session manager) turned into one call from the event loop.
 #include "platform/qt/sessionend.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// Showing a TextBox as a QLineEdit: typing sets Text; double click and right press raise their events.
 #include "platform/qt/textboxbinding.h"
 
 #include "platform/qt/eventguard.h"

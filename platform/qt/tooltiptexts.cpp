@@ -1,3 +1,4 @@
+// The tooltips of every window's controls in both languages, and setting them on a form's widgets.
 #include "platform/qt/tooltiptexts.h"
 
 #include "platform/control.h"

@@ -1,3 +1,4 @@
+// Converting the forms' twips to pixels and back, scaled to the screen's resolution and font.
 #include "platform/qt/twips.h"
 
 #include "platform/control.h"
