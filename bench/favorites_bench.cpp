@@ -6,10 +6,9 @@
 #include "favoedit/findfavoriteform.h"
 #include "favorites/favofile.h"
 #include "favorites/favoritescli.h"
-#include "platform/host.h"
+#include "platform/windowlesshost.h"
 
 #include <QDir>
-#include <QSize>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <benchmark/benchmark.h>
@@ -23,31 +22,6 @@ namespace {
 
 constexpr int kSets = 5;
 constexpr int kFavorites = 10000;
-
-class NullHost : public Host
-{
-public:
-    explicit NullHost(QString data) : m_data(std::move(data)) {}
-    QString GetSetting(const QString&, const QString& defaultValue) override { return defaultValue; }
-    void SaveSetting(const QString&, const QString&) override {}
-    QString DataFolder() override { return m_data; }
-    QString CacheFolder() override { return {}; }
-    QString HomeFolder() override { return QDir::homePath(); }
-    bool StartProcess(const QString&, const QStringList&) override { return false; }
-    bool ShellOpen(const QString&) override { return false; }
-    int Download(const QString&, const QString&) override { return 1; }
-    void ClipboardSetText(const QString&) override {}
-    void ShowModal(Form&) override {}
-    void PopupMenu(Form&, MenuItem&) override {}
-    int ScreenWidth() override { return 0; }
-    int ScreenHeight() override { return 0; }
-    QSize MeasureText(const QString&) override { return {}; }
-    void SendEnter() override {}
-    void DoEvents() override {}
-
-private:
-    QString m_data;
-};
 
 // A home with five favorites files, the XDG folders pointed into it; removed at exit.
 class BenchHome
@@ -77,7 +51,6 @@ public:
             m_files.push_back(QFile::encodeName(path).toStdString());
         }
     }
-    const QString& data() const { return m_data; }
     const std::vector<std::string>& files() const { return m_files; }
 
 private:
@@ -138,7 +111,7 @@ BENCHMARK(BM_Path)->Unit(benchmark::kMillisecond);
 
 void BM_SearchKeystroke(benchmark::State& state)
 {
-    NullHost host(g_home->data());
+    WindowlessHost host; // its folders are the bench home's
     Module1 module(host);
     FindFavoriteForm find(module);
     find.Load(); // reads the five files once, as opening the dialog does

@@ -8,13 +8,11 @@
 #include "favorites/favoritesclitexts.h"
 #include "favorites/favoritesio.h"
 #include "platform/desktopfolders.h"
-#include "platform/host.h"
-#include "platform/settingsfile.h"
+#include "platform/windowlesshost.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QSize>
 #include <QTextStream>
 
 namespace {
@@ -24,37 +22,6 @@ namespace T = FavoritesCliText;
 const QString ListOption = QStringLiteral("list");
 const QString PathOption = QStringLiteral("path");
 const QString AddOption = QStringLiteral("add");
-
-// The settings the command line reads, on the real settings file; it has no window, so every
-// other service of a host is absent.
-class CommandLineHost : public Host
-{
-public:
-    CommandLineHost() : m_settings(DesktopFolders::SettingsFile()) {}
-
-    QString GetSetting(const QString& key, const QString& defaultValue) override
-    {
-        return m_settings.Get(key, defaultValue);
-    }
-    void SaveSetting(const QString&, const QString&) override {}
-    QString DataFolder() override { return DesktopFolders::Data(); }
-    QString CacheFolder() override { return DesktopFolders::Cache(); }
-    QString HomeFolder() override { return DesktopFolders::Home(); }
-    bool StartProcess(const QString&, const QStringList&) override { return false; }
-    bool ShellOpen(const QString&) override { return false; }
-    int Download(const QString&, const QString&) override { return 1; }
-    void ClipboardSetText(const QString&) override {}
-    void ShowModal(Form&) override {}
-    void PopupMenu(Form&, MenuItem&) override {}
-    int ScreenWidth() override { return 0; }
-    int ScreenHeight() override { return 0; }
-    QSize MeasureText(const QString&) override { return {}; }
-    void SendEnter() override {}
-    void DoEvents() override {}
-
-private:
-    SettingsFile m_settings;
-};
 
 bool isCommandArgument(const QString& argument)
 {
@@ -198,7 +165,8 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
     if (!IsFavoritesCommand(arguments))
         return std::nullopt;
 
-    CommandLineHost host;
+    // The real settings file; without a window every other service of a host is absent.
+    WindowlessHost host;
     int16_t set = StartSettings::ReadFavoFile(host);
     // Messages speak the language of the favorites file, as the window does; until the file is
     // known, that of the file the program starts with.
