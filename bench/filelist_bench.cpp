@@ -14,6 +14,7 @@
 #include "platform/folderlist.h"
 #include "platform/form.h"
 #include "platform/host.h"
+#include "platform/memoryreuse.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/startup.h"
@@ -342,6 +343,8 @@ struct Ratio
 
 int main(int argc, char** argv)
 {
+    // As the program does: a folder change then reuses the memory the last one freed.
+    KeepFreedMemoryForReuse();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
