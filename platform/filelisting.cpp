@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <memory>
 #include <numeric>
 #include <sys/stat.h>
 
@@ -259,7 +260,8 @@ QString FileListing::shownText(int row) const
 
 void FileListing::sortEntries(std::vector<uint32_t>& entries) const
 {
-    std::vector<SortItem> items(entries.size());
+    // Every item is written below: no need to zero a million of them first.
+    const auto items = std::make_unique_for_overwrite<SortItem[]>(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const Key key = keyOf(entries[i]);
         // Names fold byte by byte and are padded; the folded forms kept aside are not.
@@ -285,7 +287,7 @@ void FileListing::sortEntries(std::vector<uint32_t>& entries) const
             return keyA.bytes.size() < keyB.bytes.size();
         return compareBytes(nameOf(a.entry), nameOf(b.entry)) < 0;
     };
-    radixSort(items.data(), items.size(), 0, less);
+    radixSort(items.get(), entries.size(), 0, less);
     for (size_t i = 0; i < entries.size(); ++i)
         entries[i] = items[i].entry;
 }
