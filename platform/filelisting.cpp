@@ -1,5 +1,5 @@
-// One pass of readdir over a folder; the file type comes from d_type, and only links and
-// entries of unknown type cost a stat.
+// One pass of readdir over a folder (the file type comes from d_type; only links and entries of
+// unknown type cost a stat), and the radix sort and filtering of the names read.
 
 #include "platform/filelisting.h"
 
