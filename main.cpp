@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/module1.h"
 #include "favorites/favoritescli.h"
+#include "platform/memoryreuse.h"
 #include "platform/qt/eventguard.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
@@ -19,6 +20,8 @@
 
 int main(int argc, char* argv[])
 {
+    KeepFreedMemoryForReuse();
+
     // The favorites commands print and end before any window or display is needed.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -1,6 +1,7 @@
 // How fast folders of 100,000 and 1,000,000 files list and filter, and how soon the main window
-// paints, each as a ratio: the listing against a bare readdir loop over the same folder, the
-// window against a bare QMainWindow with three empty views. Prints every ratio as
+// paints, each as a ratio: the listing against a bare readdir loop over the same folder, a start
+// of the program (a process of its own, up to the first paint) against the start of one that
+// shows a bare QMainWindow with three empty views. Prints every ratio as
 // "NAME = R.RRx" at the end, from medians when run with --benchmark_repetitions.
 //
 // WAYFOLDER_BENCH_DIR keeps the generated folders there between runs (the 1M folder takes a
@@ -14,6 +15,7 @@
 #include "platform/folderlist.h"
 #include "platform/form.h"
 #include "platform/host.h"
+#include "platform/memoryreuse.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/startup.h"
@@ -25,10 +27,12 @@
 #include <QHBoxLayout>
 #include <QListView>
 #include <QMainWindow>
+#include <QProcess>
 #include <QSize>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -188,14 +192,14 @@ void treeSetPath(benchmark::State& state, const std::string& folder)
     state.counters["listed"] = listed;
 }
 
-double threadCpuSeconds()
+// CPU time of every thread of the process since it was started.
+double processCpuSeconds()
 {
     timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
 
-// Notes the first paint of a window.
 // Notes the first paint of a window, and when it came: later events (the first activation) may
 // run in the same round of the event loop.
 class PaintWatch : public QObject
@@ -210,7 +214,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && !painted) {
             painted = true;
-            paintedAt = threadCpuSeconds();
+            paintedAt = processCpuSeconds();
         }
         return false;
     }
@@ -224,27 +228,67 @@ template <typename Done> void runEventsUntil(Done done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// A bare QMainWindow with three empty list views, from construction to first paint.
-void BM_StartBareWindow(benchmark::State& state)
+// A bare QMainWindow with three empty list views, shown; returns when it first painted.
+double paintBareWindow()
+{
+    QMainWindow window;
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    for (int i = 0; i < 3; ++i)
+        layout->addWidget(new QListView);
+    window.setCentralWidget(central);
+    PaintWatch watch(window);
+    window.show();
+    runEventsUntil([&] { return watch.painted; });
+    return watch.paintedAt;
+}
+
+// The real main window, made and shown as the program does; returns when it first painted. Its
+// first activation, after the paint, opens the one favorite of the favorites file that
+// XDG_DATA_HOME holds.
+double paintMainWindow()
+{
+    QtHost host;
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window(form, host.scale());
+    PaintWatch watch(window);
+    ShowThenActivate(window, form);
+    runEventsUntil([&] { return watch.painted; });
+    return watch.paintedAt;
+}
+
+// A start is measured in a process of its own, as the user gets it: from the start of the
+// process, through loading the libraries, making the application, the style, the fonts and the
+// platform window, to the window's first paint. Prints the CPU time of the whole process up to
+// that paint, in seconds.
+int startProbe(int argc, char** argv, const char* which)
+{
+    QApplication app(argc, argv);
+    const double seconds = std::strcmp(which, "bare") == 0 ? paintBareWindow() : paintMainWindow();
+    std::printf("%.9f\n", seconds);
+    std::fflush(stdout);
+    // The activation may be listing the folder by now; the measurement is done.
+    std::_Exit(0);
+}
+
+void startInProcess(benchmark::State& state, const char* which)
 {
     for (auto _ : state) {
-        const double start = threadCpuSeconds();
-        QMainWindow window;
-        auto* central = new QWidget;
-        auto* layout = new QHBoxLayout(central);
-        for (int i = 0; i < 3; ++i)
-            layout->addWidget(new QListView);
-        window.setCentralWidget(central);
-        PaintWatch watch(window);
-        window.show();
-        runEventsUntil([&] { return watch.painted; });
-        state.SetIterationTime(watch.paintedAt - start);
+        QProcess probe;
+        probe.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--start-probe"), QString::fromLatin1(which)});
+        if (!probe.waitForFinished(60000) || probe.exitCode() != 0) {
+            state.SkipWithError("the start probe failed");
+            return;
+        }
+        state.SetIterationTime(probe.readAllStandardOutput().trimmed().toDouble());
     }
 }
 
-// The real main window, from construction to first paint, opening `folder` at its first
-// activation (the one favorite of a fresh favorites file).
-void startMainWindow(benchmark::State& state, const std::string& folder, const char* home)
+// A favorites file whose one favorite is `folder`, in an XDG home of its own for the probes.
+void useHomeOpening(const std::string& folder, const char* home)
 {
     const QString xdg = q(g_root) + QStringLiteral("/xdg_") + QString::fromLatin1(home);
     QDir(xdg).removeRecursively();
@@ -258,21 +302,12 @@ void startMainWindow(benchmark::State& state, const std::string& folder, const c
     qputenv("XDG_DATA_HOME", (xdg + QStringLiteral("/data")).toUtf8());
     qputenv("XDG_CONFIG_HOME", (xdg + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_CACHE_HOME", (xdg + QStringLiteral("/cache")).toUtf8());
-    for (auto _ : state) {
-        const double start = threadCpuSeconds();
-        QtHost host;
-        Module1 module(host);
-        MainForm& form = module.mainForm();
-        form.Load();
-        MainWindow window(form, host.scale());
-        PaintWatch watch(window);
-        ShowThenActivate(window, form);
-        runEventsUntil([&] { return watch.painted; });
-        state.SetIterationTime(watch.paintedAt - start);
-        state.PauseTiming();
-        runEventsUntil([&] { return form.FileList.Path() == q(folder); });
-        state.ResumeTiming();
-    }
+}
+
+void startMainWindow(benchmark::State& state, const std::string& folder, const char* home)
+{
+    useHomeOpening(folder, home);
+    startInProcess(state, "main");
 }
 
 long residentBytes()
@@ -297,15 +332,17 @@ public:
         for (const Run& run : runs) {
             if (run.error_occurred)
                 continue;
-            // The name as registered: without "/manual_time" and the aggregate's suffix.
+            // The name as registered: without the settings shown after it and the aggregate's suffix.
             std::string name = run.benchmark_name();
             for (const std::string suffix : {"_median", "_mean", "_stddev", "_cv"}) {
                 if (name.size() > suffix.size() &&
                     name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
                     name.erase(name.size() - suffix.size());
             }
-            if (const auto manual = name.find("/manual_time"); manual != std::string::npos)
-                name.erase(manual);
+            for (const char* const setting : {"/iterations:", "/manual_time"}) {
+                if (const auto at = name.find(setting); at != std::string::npos)
+                    name.erase(at, name.find('/', at + 1) - at);
+            }
             const Times t{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
                 medians[name] = t;
@@ -342,6 +379,13 @@ struct Ratio
 
 int main(int argc, char** argv)
 {
+    // As the program does: a folder change then reuses the memory the last one freed.
+    KeepFreedMemoryForReuse();
+    if (argc == 3 && std::strcmp(argv[1], "--start-probe") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return startProbe(argc, argv, argv[2]);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
@@ -434,16 +478,21 @@ int main(int argc, char** argv)
         const std::string empty = g_root + "/empty";
         mkdir(empty.c_str(), 0700);
         const std::string full = fileFolder(100000);
-        benchmark::RegisterBenchmark("BM_StartBareWindow/-", BM_StartBareWindow)
+        // A handful of starts each: every one is a process.
+        benchmark::RegisterBenchmark("BM_StartBareWindow/-",
+                                     [](benchmark::State& s) { startInProcess(s, "bare"); })
             ->UseManualTime()
+            ->Iterations(5)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_StartEmptyFolder/-",
                                      [empty](benchmark::State& s) { startMainWindow(s, empty, "empty"); })
             ->UseManualTime()
+            ->Iterations(5)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_Start100kFolder/-",
                                      [full](benchmark::State& s) { startMainWindow(s, full, "full"); })
             ->UseManualTime()
+            ->Iterations(5)
             ->Unit(benchmark::kMillisecond);
         ratios.push_back({"first_paint_empty_folder_vs_bare_window", "BM_StartEmptyFolder/-",
                           "BM_StartBareWindow/-", true});

@@ -83,13 +83,14 @@ void FileList::showListing(std::unique_ptr<FileListing> listing)
 
 void FileList::sortWhenIdle()
 {
-    // A filtered listing sorted only its matches; the next keystroke would pay for sorting
-    // everything. Once the matches are on screen, sort the rest while the user reads them.
-    if (m_listing->isSorted() || QCoreApplication::instance() == nullptr)
+    // A filtered listing sorted only its matches, and a full one only its order; the next
+    // keystroke would pay for the rest. Once the list is on screen, sort and lay the names out
+    // while the user reads them.
+    if (m_listing->isLaidOut() || QCoreApplication::instance() == nullptr)
         return;
     QTimer::singleShot(0, this, [this] {
         if (m_listing)
-            m_listing->sortAll();
+            m_listing->layOutSorted();
     });
 }
 

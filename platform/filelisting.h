@@ -36,8 +36,11 @@ public:
     /// Entries read.
     int count() const { return static_cast<int>(m_nameAt.size() - 1); }
     /// Name of the entry at a position in sorted order (case-folded, ties in byte order);
-    /// only once sortAll has run.
-    std::string_view name(int sortedIndex) const { return nameOf(static_cast<uint32_t>(sortedIndex)); }
+    /// only once sort() has run.
+    std::string_view name(int sortedIndex) const
+    {
+        return nameOf(entryAt(static_cast<uint32_t>(sortedIndex)));
+    }
 
     /// Keeps the entries that match; the view is in sorted order. Before the whole listing is
     /// sorted, only the matches are sorted.
@@ -45,35 +48,55 @@ public:
     int shownCount() const { return m_all ? count() : static_cast<int>(m_shown.size()); }
     std::string_view shownName(int row) const
     {
-        return nameOf(m_all ? static_cast<uint32_t>(row) : m_shown[static_cast<size_t>(row)]);
+        return nameOf(m_all ? entryAt(static_cast<uint32_t>(row)) : m_shown[static_cast<size_t>(row)]);
     }
     QString shownText(int row) const;
 
-    /// Sorts the whole listing and lays its names out in sorted order, so that filtering
-    /// streams through memory. Keeps the view as it is; does nothing the second time.
-    void sortAll();
+    /// Puts the whole listing in sorted order; the names stay where they were read. Does nothing
+    /// the second time.
+    void sort();
     bool isSorted() const { return m_sorted; }
+    /// Sorts, then copies the names into sorted order, so that filtering streams through memory.
+    /// Keeps the view as it is.
+    void layOutSorted();
+    bool isLaidOut() const { return m_sorted && m_order.empty(); }
 
 private:
+    // How an entry's name compares and matches: folded byte by byte, or through its Unicode
+    // case folding kept aside.
+    struct Key
+    {
+        std::string_view bytes;
+        bool foldEachByte;
+    };
+
     FileListing() = default;
     std::string_view nameOf(uint32_t entry) const
     {
         return {m_names.data() + m_nameAt[entry], m_nameAt[entry + 1] - m_nameAt[entry]};
     }
-    std::string_view keyOf(uint32_t entry) const
-    {
-        return {m_keys.data() + m_keyAt[entry], m_keyAt[entry + 1] - m_keyAt[entry]};
-    }
+    Key keyOf(uint32_t entry) const;
+    bool matches(const FilePattern& pattern, uint32_t entry) const;
+    uint32_t entryAt(uint32_t position) const { return m_order.empty() ? position : m_order[position]; }
+    void reserve(size_t nameBytes);
     void add(std::string_view name);
     void sortEntries(std::vector<uint32_t>& entries) const;
 
-    // Every name in one buffer, and its case-folded sort key in another; entry i spans
-    // [at[i], at[i + 1]). In readdir order until sortAll lays them out in sorted order.
+    // Every name in one buffer; entry i spans [m_nameAt[i], m_nameAt[i + 1]). In readdir order
+    // until layOutSorted.
     std::string m_names;
     std::vector<uint32_t> m_nameAt{0};
-    std::string m_keys;
-    std::vector<uint32_t> m_keyAt{0};
+    // The Unicode case folding of names outside ASCII and Latin-1, by entry: empty until such a
+    // name turns up, and a size of zero for the names that fold byte by byte.
+    struct Folded
+    {
+        uint32_t at;
+        uint32_t size;
+    };
+    std::string m_folded;
+    std::vector<Folded> m_foldedAt;
     bool m_sorted = false;
+    std::vector<uint32_t> m_order; // the entry at each sorted position; empty once laid out
     bool m_all = false;            // the view is every entry (only once sorted)
     std::vector<uint32_t> m_shown; // the entries the pattern lets through, in sorted order
 };

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -23,22 +24,6 @@ constexpr std::array<unsigned char, 256> makeByteFold()
 }
 
 constexpr std::array<unsigned char, 256> kByteFold = makeByteFold();
-
-// ASCII and the Latin-1 letters (Swedish, German, French...) in UTF-8. These are already composed
-// and fold one to one, and in them every byte from 0x80 follows a C3 lead, so the table above
-// folds them exactly as Unicode case folding would.
-bool isByteFoldable(std::string_view text)
-{
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80)
-            continue;
-        if (c != 0xC3 || i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80)
-            return false;
-        ++i;
-    }
-    return true;
-}
 
 // Steps over one character: a UTF-8 lead byte and its continuation bytes.
 size_t nextCharacter(std::string_view text, size_t at)
@@ -116,17 +101,23 @@ bool FilePattern::matches(std::string_view utf8Name) const
 {
     if (m_everything)
         return true;
-    if (isByteFoldable(utf8Name)) {
-        const auto fold = [](unsigned char c) { return kByteFold[c]; };
-        for (const std::string& pattern : m_patterns) {
-            if (glob(pattern, utf8Name, fold))
-                return true;
-        }
-        return false;
-    }
+    if (isByteFoldable(utf8Name))
+        return matchesByteFoldable(utf8Name);
     std::string folded;
     appendFolded(folded, utf8Name);
     return matchesFolded(folded);
+}
+
+bool FilePattern::matchesByteFoldable(std::string_view utf8Name) const
+{
+    if (m_everything)
+        return true;
+    const auto fold = [](unsigned char c) { return kByteFold[c]; };
+    for (const std::string& pattern : m_patterns) {
+        if (glob(pattern, utf8Name, fold))
+            return true;
+    }
+    return false;
 }
 
 bool FilePattern::matchesFolded(std::string_view foldedName) const
@@ -139,6 +130,51 @@ bool FilePattern::matchesFolded(std::string_view foldedName) const
             return true;
     }
     return false;
+}
+
+// ASCII and the Latin-1 letters (Swedish, German, French...) in UTF-8. These are already composed
+// and fold one to one, and in them every byte from 0x80 follows a C3 lead, so the table above
+// folds them exactly as Unicode case folding would.
+bool FilePattern::isByteFoldable(std::string_view text)
+{
+    // Eight ASCII bytes at a time first: most names are plain ASCII.
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t bytes;
+        std::memcpy(&bytes, text.data() + i, 8);
+        if ((bytes & 0x8080808080808080u) != 0)
+            break;
+    }
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80)
+            continue;
+        if (c != 0xC3 || i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80)
+            return false;
+        ++i;
+    }
+    return true;
+}
+
+unsigned char FilePattern::foldByte(unsigned char c)
+{
+    return kByteFold[c];
+}
+
+uint64_t FilePattern::foldBytes(uint64_t bytes)
+{
+    // The table above, eight lanes at a time: a lane gains 0x20 when it holds A-Z, or a byte in
+    // 0x80..0x9E other than 0x97. Each sum stays inside its lane.
+    constexpr uint64_t kLanes = 0x0101010101010101u;
+    constexpr uint64_t kHigh = 0x80 * kLanes;
+    const uint64_t low7 = bytes & ~kHigh;
+    const uint64_t atLeastA = low7 + (0x80 - 'A') * kLanes;
+    const uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kLanes;
+    const uint64_t capital = atLeastA & ~pastZ & ~bytes & kHigh;
+    const uint64_t past9E = low7 + (0x80 - 0x1F) * kLanes;
+    const uint64_t not97 = ((low7 ^ (0x17 * kLanes)) + 0x7F * kLanes) & kHigh;
+    const uint64_t latinCapital = bytes & kHigh & ~past9E & not97;
+    return bytes | ((capital | latinCapital) >> 2);
 }
 
 void FilePattern::appendFolded(std::string& out, std::string_view utf8Name)

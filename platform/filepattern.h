@@ -3,6 +3,7 @@
 // matched case-insensitively against UTF-8 file names.
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,17 @@ public:
     /// Same as matches() for a name that has already gone through appendFolded(); lets a
     /// listing fold each name once and filter it many times.
     bool matchesFolded(std::string_view foldedName) const;
+
+    /// Same as matches() for a name that isByteFoldable() has passed.
+    bool matchesByteFoldable(std::string_view utf8Name) const;
+
+    /// Whether a name folds byte by byte: it holds only ASCII and the Latin-1 letters, as most
+    /// file names in Western languages do.
+    static bool isByteFoldable(std::string_view utf8Name);
+    /// One byte of such a name, folded.
+    static unsigned char foldByte(unsigned char c);
+    /// Eight bytes of such a name at once, in any byte order; zero bytes stay zero.
+    static uint64_t foldBytes(uint64_t bytes);
 
     /// Appends the case-folded form of a UTF-8 name: ASCII and Latin-1 letters lowered byte by
     /// byte, names with other characters composed (NFC) and folded through Unicode case folding.

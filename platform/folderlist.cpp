@@ -56,7 +56,7 @@ void FolderList::setPath(const QString& path)
         return;
     // Read first: a folder that cannot be shown leaves everything as it was.
     FileListing::Contents contents = FileListing::read(folder);
-    contents.folders->sortAll();
+    contents.folders->sort();
 
     m_path = folder;
     m_ancestors = QStringList{QStringLiteral("/")};
@@ -106,7 +106,7 @@ void FolderList::Refresh()
         return;
     try {
         auto listing = std::make_unique<FileListing>(m_path, FileListing::Kind::Folders);
-        listing->sortAll();
+        listing->sort();
         const std::string highlighted =
             m_listIndex >= 0 ? std::string(m_subfolders->name(m_listIndex)) : std::string();
         // The highlight stays on the subfolder it was on while that one is still there.

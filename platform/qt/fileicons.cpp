@@ -1,13 +1,33 @@
-// File and folder icons from the icon theme, looked up by the MIME type of a name's suffix.
+// Icons for the rows of the file and folder lists.
+
 #include "platform/qt/fileicons.h"
 
-#include <QStyle>
+#include <QApplication>
 
-FileIcons::FileIcons(const QStyle& style)
-    : m_file(style.standardIcon(QStyle::SP_FileIcon)),
-      m_folder(themed(QStringLiteral("folder"), style.standardIcon(QStyle::SP_DirClosedIcon))),
-      m_openFolder(themed(QStringLiteral("folder-open"), style.standardIcon(QStyle::SP_DirOpenIcon)))
-{}
+void FileIcons::loadStandardIcons()
+{
+    // The style reads its pictures from files, some milliseconds that the first paint of the
+    // window need not wait for.
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    const QStyle& style = m_style ? *m_style : *QApplication::style();
+    m_file = style.standardIcon(QStyle::SP_FileIcon);
+    m_folder = themed(QStringLiteral("folder"), style.standardIcon(QStyle::SP_DirClosedIcon));
+    m_openFolder = themed(QStringLiteral("folder-open"), style.standardIcon(QStyle::SP_DirOpenIcon));
+}
+
+const QIcon& FileIcons::folder()
+{
+    loadStandardIcons();
+    return m_folder;
+}
+
+const QIcon& FileIcons::openFolder()
+{
+    loadStandardIcons();
+    return m_openFolder;
+}
 
 QIcon FileIcons::themed(const QString& name, const QIcon& fallback)
 {
@@ -32,6 +52,7 @@ QIcon FileIcons::forFile(const QString& name)
 
 QIcon FileIcons::forMimeType(const QMimeType& type)
 {
+    loadStandardIcons();
     const auto found = m_byType.constFind(type.name());
     if (found != m_byType.constEnd())
         return *found;

@@ -7,24 +7,28 @@
 #include <QHash>
 #include <QIcon>
 #include <QMimeDatabase>
-
-class QStyle;
+#include <QPointer>
+#include <QStyle>
 
 class FileIcons
 {
 public:
-    explicit FileIcons(const QStyle& style);
+    /// Reads no picture yet: the lists are empty when the window first paints.
+    explicit FileIcons(const QStyle& style) : m_style(&style) {}
 
     QIcon forFile(const QString& name);
-    const QIcon& folder() const { return m_folder; }
-    const QIcon& openFolder() const { return m_openFolder; }
+    const QIcon& folder();
+    const QIcon& openFolder();
 
     /// The theme's icon by freedesktop name, else `fallback`.
     static QIcon themed(const QString& name, const QIcon& fallback);
 
 private:
     QIcon forMimeType(const QMimeType& type);
+    void loadStandardIcons();
 
+    QPointer<const QStyle> m_style;
+    bool m_loaded = false;
     QMimeDatabase m_types;
     QHash<QString, QIcon> m_bySuffix;
     QHash<QString, QIcon> m_byType;

@@ -35,5 +35,5 @@ private:
     int listIndex(int row) const;
 
     FolderList& m_list;
-    FileIcons m_icons;
+    mutable FileIcons m_icons;
 };

@@ -90,3 +90,22 @@ TEST(FilePatternTest, ByteFoldingOfLatinLettersAgreesWithUnicodeFolding)
         EXPECT_EQ(folded, letter.toCaseFolded().toUtf8().toStdString());
     }
 }
+
+TEST(FilePatternTest, EightBytesAtOnceFoldAsEachByteAlone)
+{
+    // Every byte value in every lane, beside neighbours that would expose a carry between lanes.
+    for (unsigned value = 0; value < 256; ++value) {
+        for (unsigned lane = 0; lane < 8; ++lane) {
+            for (const uint64_t around : {uint64_t{0}, ~uint64_t{0}, 0x5A415B40C39E9F97u}) {
+                uint64_t bytes = around & ~(uint64_t{0xFF} << (8 * lane));
+                bytes |= uint64_t{value} << (8 * lane);
+                uint64_t expected = 0;
+                for (unsigned i = 0; i < 8; ++i) {
+                    const auto byte = static_cast<unsigned char>(bytes >> (8 * i));
+                    expected |= uint64_t{FilePattern::foldByte(byte)} << (8 * i);
+                }
+                ASSERT_EQ(FilePattern::foldBytes(bytes), expected) << "byte " << value << " in lane " << lane;
+            }
+        }
+    }
+}

@@ -13,8 +13,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -121,13 +126,75 @@ TEST_F(Listing, SortingEverythingLaterKeepsTheViewAndLaysTheNamesOutInOrder)
     const QStringList matches = shown(listing);
     EXPECT_EQ(matches, QStringList({"12.jpg", "photo.JPG", "x.jpg.bak", "ÄRLIG.JPG", "ärlig.jpg"}));
 
-    listing.sortAll();
+    listing.layOutSorted();
     EXPECT_EQ(shown(listing), matches);
     ASSERT_EQ(listing.count(), int(std::size(kNames)));
     for (int i = 0; i + 1 < listing.count(); ++i) {
         const std::string_view name = listing.name(i);
         EXPECT_EQ(name.data() + name.size(), listing.name(i + 1).data()) << "entry " << i;
     }
+}
+
+TEST_F(Listing, SortsByFoldedNameThenBytesWhateverTheNamesShare)
+{
+    // Names built to reach every path of the sort: long shared prefixes (past the sixteen bytes
+    // compared inline), groups large and small, case and Latin-1 ties, names outside Latin-1
+    // and bytes that are not UTF-8. The order must be that of the folded names, ties in bytes.
+    const QString f = temp.makeFolder("f");
+    const QByteArray folder = QFile::encodeName(f);
+    const char* const stems[] = {"file_",
+                                 "FILE_",
+                                 "File_",
+                                 "a_very_long_shared_prefix_",
+                                 "A_VERY_LONG_SHARED_PREFIX_",
+                                 "Åtgärd_",
+                                 "åTGÄRD_",
+                                 "Σίσυφος_",
+                                 "σίσυφος_",
+                                 "bad\xFF_",
+                                 "x",
+                                 ""};
+    std::vector<std::string> names;
+    unsigned seed = 7;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const std::string stem = stems[(seed >> 16) % std::size(stems)];
+        const std::string name = stem + std::to_string((seed >> 8) % 500) + ((seed & 1) ? ".txt" : ".TXT");
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            continue;
+        names.push_back(name);
+        const QByteArray path = folder + '/' + QByteArray::fromStdString(name);
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0) << name;
+        ::close(fd);
+    }
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const std::string& name : names) {
+        std::string key;
+        FilePattern::appendFolded(key, name);
+        expected.emplace_back(key, name);
+    }
+    std::sort(expected.begin(), expected.end());
+
+    FileListing listing(f, FileListing::Kind::Files);
+    listing.sort();
+    ASSERT_EQ(listing.count(), int(expected.size()));
+    for (int i = 0; i < listing.count(); ++i)
+        ASSERT_EQ(listing.name(i), expected[size_t(i)].second) << "position " << i;
+    listing.layOutSorted();
+    for (int i = 0; i < listing.count(); ++i)
+        ASSERT_EQ(listing.name(i), expected[size_t(i)].second) << "position " << i << " after the layout";
+
+    // A filter that sorts only its matches gives the same order.
+    FileListing matches(f, FileListing::Kind::Files);
+    matches.filter(FilePattern(QStringLiteral("*1*")));
+    std::vector<std::string> expectedMatches;
+    for (const auto& [key, name] : expected)
+        if (key.find('1') != std::string::npos)
+            expectedMatches.push_back(name);
+    ASSERT_EQ(matches.shownCount(), int(expectedMatches.size()));
+    for (int i = 0; i < matches.shownCount(); ++i)
+        ASSERT_EQ(matches.shownName(i), expectedMatches[size_t(i)]) << "row " << i;
 }
 
 TEST_F(Listing, EveryOneOfAHundredThousandSubfoldersCanBeReachedAndOpened)
