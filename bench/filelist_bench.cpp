@@ -14,11 +14,11 @@
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "platform/form.h"
-#include "platform/host.h"
 #include "platform/memoryreuse.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/startup.h"
+#include "platform/windowlesshost.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,28 +43,6 @@
 #include <vector>
 
 namespace {
-
-// The list models need a form, and a form a host; nothing here ever reaches it.
-class NullHost : public Host
-{
-public:
-    QString GetSetting(const QString&, const QString& defaultValue) override { return defaultValue; }
-    void SaveSetting(const QString&, const QString&) override {}
-    QString DataFolder() override { return {}; }
-    QString CacheFolder() override { return {}; }
-    QString HomeFolder() override { return QDir::homePath(); }
-    bool StartProcess(const QString&, const QStringList&) override { return false; }
-    bool ShellOpen(const QString&) override { return false; }
-    int Download(const QString&, const QString&) override { return 1; }
-    void ClipboardSetText(const QString&) override {}
-    void ShowModal(Form&) override {}
-    void PopupMenu(Form&, MenuItem&) override {}
-    int ScreenWidth() override { return 0; }
-    int ScreenHeight() override { return 0; }
-    QSize MeasureText(const QString&) override { return {}; }
-    void SendEnter() override {}
-    void DoEvents() override {}
-};
 
 void fail(const char* what)
 {
@@ -142,7 +120,7 @@ void readdirLoop(benchmark::State& state, const std::string& folder)
 
 void fileListSetPath(benchmark::State& state, const std::string& folder, const QString& pattern)
 {
-    NullHost host;
+    WindowlessHost host;
     Form form(host, QStringLiteral("Bench"));
     for (auto _ : state) {
         // A new list each time, as a folder change that finds the pattern already set.
@@ -165,7 +143,7 @@ void qdirEntryList(benchmark::State& state, const std::string& folder, const QSt
 // The second keystroke of "tx" typed into the filter box of an open folder.
 void keystroke(benchmark::State& state, const std::string& folder)
 {
-    NullHost host;
+    WindowlessHost host;
     Form form(host, QStringLiteral("Bench"));
     FileList fileList(form, QStringLiteral("FileList"));
     fileList.setPath(q(folder));
@@ -180,7 +158,7 @@ void keystroke(benchmark::State& state, const std::string& folder)
 
 void treeSetPath(benchmark::State& state, const std::string& folder)
 {
-    NullHost host;
+    WindowlessHost host;
     Form form(host, QStringLiteral("Bench"));
     int listed = 0;
     for (auto _ : state) {
@@ -419,7 +397,7 @@ int main(int argc, char** argv)
     double memoryMb = -1;
     {
         const std::string folder = fileFolder(100000);
-        NullHost host;
+        WindowlessHost host;
         Form form(host, QStringLiteral("Bench"));
         const long before = residentBytes();
         FolderList tree(form, QStringLiteral("DirList"));

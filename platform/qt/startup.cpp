@@ -1,3 +1,5 @@
+// The start of the main window: shown first, its first activation once it has painted.
+
 #include "platform/qt/startup.h"
 
 #include "app/mainform.h"
