@@ -2,42 +2,18 @@
 // empty files, data errors, exact bytes written back, and saves that cannot complete.
 
 #include "appfixture.h"
+#include "filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
 const QByteArray CrLf = "\r\n";
-
-/// Files may not grow beyond `bytes` while it lives; SIGXFSZ is ignored so a write fails with EFBIG.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = SIG_DFL;
-};
 
 struct FavoLoad : AppFixture, ::testing::Test
 {

@@ -3,6 +3,7 @@
 // that is not a regular file is neither read nor written over.
 
 #include "appfixture.h"
+#include "filesizelimit.h"
 #include "platform/settingsfile.h"
 #include "platform/settingstext.h"
 
@@ -10,9 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -156,29 +155,6 @@ TEST(SettingsText, ValuesReadTheSameAsThroughQSettings)
         EXPECT_EQ(older.value(QStringLiteral("Settings/N%1").arg(i)).toString(), values[i])
             << "written here: " << i;
 }
-
-/// Files may not grow beyond `bytes` while it lives; SIGXFSZ is ignored so a write fails with EFBIG.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = SIG_DFL;
-};
 
 struct SettingsFileTest : ::testing::Test
 {
