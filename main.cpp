@@ -1,15 +1,15 @@
 // Wayfolder: the application, the real host, the main window.
 
-#include "app/commandline.h"
-#include "app/mainform.h"
-#include "app/module1.h"
-#include "favorites/favoritescli.h"
-#include "platform/memoryreuse.h"
-#include "platform/qt/eventguard.h"
-#include "platform/qt/mainwindow.h"
-#include "platform/qt/qthost.h"
-#include "platform/qt/sessionend.h"
-#include "platform/qt/startup.h"
+#include "core/cli/commandline.h"
+#include "core/cli/favoritescli.h"
+#include "core/dialogs/module1.h"
+#include "core/mainform/mainform.h"
+#include "core/system/memoryreuse.h"
+#include "shell/host/qthost.h"
+#include "shell/host/sessionend.h"
+#include "shell/widgets/eventguard.h"
+#include "shell/windows/mainwindow.h"
+#include "shell/windows/startup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 // 10,000 favorites each, against reading the five files' bytes. Prints the ratios at the end,
 // and whether each stays within 50 ms.
 
-#include "app/module1.h"
-#include "favoedit/findfavoriteform.h"
-#include "favorites/favofile.h"
-#include "favorites/favoritescli.h"
-#include "platform/windowlesshost.h"
+#include "core/cli/favoritescli.h"
+#include "core/dialogs/findfavoriteform.h"
+#include "core/dialogs/module1.h"
+#include "core/formats/favofile.h"
+#include "core/system/windowlesshost.h"
 
 #include <QDir>
 #include <QTemporaryDir>

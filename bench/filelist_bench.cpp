@@ -8,17 +8,17 @@
 // while to make); without it they go to a temporary folder removed at exit.
 // WAYFOLDER_BENCH_SIZES ("100000,1000000" by default) chooses the folder sizes.
 
-#include "app/mainform.h"
-#include "app/module1.h"
-#include "favorites/favofile.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
-#include "platform/form.h"
-#include "platform/memoryreuse.h"
-#include "platform/qt/mainwindow.h"
-#include "platform/qt/qthost.h"
-#include "platform/qt/startup.h"
-#include "platform/windowlesshost.h"
+#include "core/dialogs/module1.h"
+#include "core/formats/favofile.h"
+#include "core/mainform/mainform.h"
+#include "core/system/memoryreuse.h"
+#include "core/system/windowlesshost.h"
+#include "core/toolkit/filelist.h"
+#include "core/toolkit/folderlist.h"
+#include "core/toolkit/form.h"
+#include "shell/host/qthost.h"
+#include "shell/windows/mainwindow.h"
+#include "shell/windows/startup.h"
 
 #include <QApplication>
 #include <QDir>

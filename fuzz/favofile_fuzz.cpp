@@ -2,7 +2,7 @@
 // does; the list read is saved and loaded again. The entries must come back equal and a second
 // save must give the same bytes, whatever the input was.
 
-#include "favorites/favofile.h"
+#include "core/formats/favofile.h"
 
 #include <QByteArray>
 #include <cstdint>

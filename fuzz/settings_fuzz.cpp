@@ -1,7 +1,7 @@
 // The settings reader and writer: a value written reads back equal, writing it again changes
 // nothing, and every line but the key's own stays as it was.
 
-#include "platform/settingstext.h"
+#include "core/system/settingstext.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 // The update check's version-file reader on any bytes a server might send: it never fails, an
 // item it finds names the program, and the version read from it is never both newer and older.
 
-#include "about/versionfile.h"
-#include "favorites/favofile.h"
+#include "core/formats/favofile.h"
+#include "core/formats/versionfile.h"
 
 #include <QByteArray>
 #include <QString>

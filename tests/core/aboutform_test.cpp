@@ -1,9 +1,9 @@
 // The About box: its captions in both languages, the e-mail link, and the update check's reading
 // of the version file and its messages, on the scripted host and its scripted web.
 
-#include "about/aboutform.h"
-#include "about/versionfile.h"
 #include "appfixture.h"
+#include "core/dialogs/aboutform.h"
+#include "core/formats/versionfile.h"
 
 #include <gtest/gtest.h>
 

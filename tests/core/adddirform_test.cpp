@@ -2,7 +2,7 @@
 // question, and what Save appends to the favorites.
 
 #include "appfixture.h"
-#include "favoedit/adddirform.h"
+#include "core/dialogs/adddirform.h"
 
 #include <gtest/gtest.h>
 

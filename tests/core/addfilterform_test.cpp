@@ -2,7 +2,7 @@
 // clipboard, the warning when a filter is active, and the dialog refusing to open without a file.
 
 #include "appfixture.h"
-#include "favoedit/addfilterform.h"
+#include "core/dialogs/addfilterform.h"
 
 #include <gtest/gtest.h>
 

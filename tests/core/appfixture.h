@@ -1,9 +1,9 @@
 #pragma once
 // A whole program in a temporary home: the real main window and module on the scripted host.
 
-#include "app/mainform.h"
-#include "app/module1.h"
-#include "favorites/favofile.h"
+#include "core/dialogs/module1.h"
+#include "core/formats/favofile.h"
+#include "core/mainform/mainform.h"
 #include "tempfolder.h"
 #include "testhost.h"
 

@@ -1,7 +1,7 @@
 // The command line: what each argument asks for, and the folder it names opened at start.
 
-#include "app/commandline.h"
 #include "appfixture.h"
+#include "core/cli/commandline.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The desktop's bookmark files as GTK and KDE write them: what is imported, what an export adds,
 // and that the user's own entries and malformed files are never changed.
 
-#include "favorites/desktopbookmarks.h"
+#include "core/formats/desktopbookmarks.h"
 #include "tempfolder.h"
 
 #include <QFile>

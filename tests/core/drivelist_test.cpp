@@ -1,8 +1,8 @@
 // The drive list: which mounts are offered, and which volume a path belongs to.
 
-#include "platform/drivelist.h"
-#include "platform/form.h"
-#include "platform/runtimeerror.h"
+#include "core/system/runtimeerror.h"
+#include "core/toolkit/drivelist.h"
+#include "core/toolkit/form.h"
 #include "tempfolder.h"
 #include "testhost.h"
 

@@ -3,9 +3,9 @@
 // window or an editor writing the same file, and "files" that are pipes, devices or huge.
 
 #include "appfixture.h"
-#include "favorites/favodatafiletexts.h"
-#include "favorites/favoritestexts.h"
-#include "platform/regularfile.h"
+#include "core/mainform/favodatafiletexts.h"
+#include "core/mainform/favoritestexts.h"
+#include "core/system/regularfile.h"
 
 #include <QDir>
 #include <QFile>

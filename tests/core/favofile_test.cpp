@@ -1,6 +1,6 @@
 // The favorites file format on its own: line syntax both ways, decoding and line ends.
 
-#include "favorites/favofile.h"
+#include "core/formats/favofile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Saving, undoing, switching between the five favorites files and editing the active one.
 
 #include "appfixture.h"
-#include "platform/texteditor.h"
-#include "ui/messbox.h"
+#include "core/dialogs/messbox.h"
+#include "core/system/texteditor.h"
 
 #include <gtest/gtest.h>
 

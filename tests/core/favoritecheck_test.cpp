@@ -2,7 +2,7 @@
 // after each edit, one check per burst of edits, answers to an older list dropped.
 
 #include "appfixture.h"
-#include "favoedit/favoritecheck.h"
+#include "core/mainform/favoritecheck.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

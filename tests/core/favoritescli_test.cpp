@@ -1,8 +1,8 @@
 // The favorites command line, run in-process on a temporary home: what it prints, what it
 // writes, and that it writes nothing else.
 
-#include "favorites/favoritescli.h"
-#include "favorites/favoritesio.h"
+#include "core/cli/favoritescli.h"
+#include "core/formats/favoritesio.h"
 #include "tempfolder.h"
 
 #include <QDir>

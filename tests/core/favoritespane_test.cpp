@@ -2,7 +2,7 @@
 // remove or edit, drag reorder, removing and separators.
 
 #include "appfixture.h"
-#include "favoedit/renamedirform.h"
+#include "core/dialogs/renamedirform.h"
 
 #include <QDir>
 #include <QFile>

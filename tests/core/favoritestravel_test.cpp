@@ -2,9 +2,9 @@
 // finding a favorite in all five files, and importing and exporting the desktop's bookmarks.
 
 #include "appfixture.h"
-#include "favoedit/findfavoriteform.h"
-#include "favoedit/importbookmarksform.h"
-#include "favorites/desktopbookmarks.h"
+#include "core/dialogs/findfavoriteform.h"
+#include "core/dialogs/importbookmarksform.h"
+#include "core/formats/desktopbookmarks.h"
 
 #include <QUrl>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The file list model on real folders: what is listed, in which order, through which pattern,
 // and when the disk is read.
 
-#include "platform/filelist.h"
-#include "platform/folderstamp.h"
-#include "platform/form.h"
-#include "platform/runtimeerror.h"
+#include "core/system/folderstamp.h"
+#include "core/system/runtimeerror.h"
+#include "core/toolkit/filelist.h"
+#include "core/toolkit/form.h"
 #include "tempfolder.h"
 #include "testhost.h"
 

@@ -1,6 +1,6 @@
 // The file-name filter: wildcards, pattern lists, case and non-ASCII names.
 
-#include "platform/filepattern.h"
+#include "core/system/filepattern.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,7 +2,7 @@
 // that matches nothing apart, in both languages, kept up to date by every way the list changes.
 
 #include "appfixture.h"
-#include "browse/filestatus.h"
+#include "core/mainform/filestatus.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The folder tree model on real folders: indices, order, path forms, events and failures.
 
-#include "platform/folderlist.h"
-#include "platform/form.h"
-#include "platform/runtimeerror.h"
+#include "core/system/runtimeerror.h"
+#include "core/toolkit/folderlist.h"
+#include "core/toolkit/form.h"
 #include "tempfolder.h"
 #include "testhost.h"
 

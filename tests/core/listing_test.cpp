@@ -2,10 +2,10 @@
 // filter that sorts only its matches, the names laid out in sorted order, and a tree that
 // reaches every one of a hundred thousand subfolders.
 
-#include "platform/filelist.h"
-#include "platform/filelisting.h"
-#include "platform/folderlist.h"
-#include "platform/form.h"
+#include "core/system/filelisting.h"
+#include "core/toolkit/filelist.h"
+#include "core/toolkit/folderlist.h"
+#include "core/toolkit/form.h"
 #include "tempfolder.h"
 #include "testhost.h"
 

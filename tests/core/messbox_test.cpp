@@ -1,9 +1,9 @@
 // The message box: layout around the prompt, captions and answers in both languages, the
 // keyboard and focus rules, closing by the window system, and the style code helpers.
-#include "app/module1.h"
+#include "core/dialogs/messbox.h"
+#include "core/dialogs/module1.h"
 #include "tempfolder.h"
 #include "testhost.h"
-#include "ui/messbox.h"
 
 #include <array>
 #include <gtest/gtest.h>

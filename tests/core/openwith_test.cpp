@@ -1,10 +1,10 @@
 // When the desktop's opener fails, the user is told and offered the programs whose desktop
 // entries declare the file's type, or a command of their own; each starts with an argument list.
 
-#include "about/aboutform.h"
 #include "appfixture.h"
-#include "browse/openwithform.h"
-#include "platform/desktopentries.h"
+#include "core/dialogs/aboutform.h"
+#include "core/dialogs/openwithform.h"
+#include "core/system/desktopentries.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // ancestor that still exists.
 
 #include "appfixture.h"
-#include "browse/panewatch.h"
+#include "core/mainform/panewatch.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // open, can be entered, copied and kept as favorites, all from their very bytes.
 
 #include "appfixture.h"
-#include "favoedit/adddirform.h"
-#include "favoedit/addfilterform.h"
-#include "platform/filename.h"
+#include "core/dialogs/adddirform.h"
+#include "core/dialogs/addfilterform.h"
+#include "core/system/filename.h"
 
 #include <QDir>
 #include <fcntl.h>

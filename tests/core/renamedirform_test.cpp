@@ -2,7 +2,7 @@
 // selected again once the dialog has closed, and what it refuses.
 
 #include "appfixture.h"
-#include "favoedit/renamedirform.h"
+#include "core/dialogs/renamedirform.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

@@ -1,7 +1,7 @@
 // The end of the session saves as Exit does, once, even when it comes while Exit is saving.
 
 #include "appfixture.h"
-#include "ui/messbox.h"
+#include "core/dialogs/messbox.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

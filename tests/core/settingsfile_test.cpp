@@ -3,9 +3,9 @@
 // that is not a regular file is neither read nor written over.
 
 #include "appfixture.h"
+#include "core/system/settingsfile.h"
+#include "core/system/settingstext.h"
 #include "filesizelimit.h"
-#include "platform/settingsfile.h"
-#include "platform/settingstext.h"
 
 #include <QDir>
 #include <QFile>

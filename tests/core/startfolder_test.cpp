@@ -1,7 +1,7 @@
 // The startup folder modes, the saved folder and the change-drive dialog.
 
 #include "appfixture.h"
-#include "browse/changedriveform.h"
+#include "core/dialogs/changedriveform.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

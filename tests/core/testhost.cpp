@@ -1,10 +1,10 @@
 #include "testhost.h"
 
-#include "platform/commandbutton.h"
-#include "platform/desktopfolders.h"
-#include "platform/form.h"
-#include "platform/menuitem.h"
-#include "ui/messbox.h"
+#include "core/dialogs/messbox.h"
+#include "core/system/desktopfolders.h"
+#include "core/toolkit/commandbutton.h"
+#include "core/toolkit/form.h"
+#include "core/toolkit/menuitem.h"
 
 #include <QFile>
 #include <QFileInfo>

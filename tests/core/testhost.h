@@ -2,8 +2,8 @@
 // The scripted host: real settings file and folders under the test's temporary XDG tree;
 // modal forms, message boxes, outside programs and the clipboard answered by the test's script.
 
-#include "platform/host.h"
-#include "platform/settingsfile.h"
+#include "core/system/host.h"
+#include "core/system/settingsfile.h"
 
 #include <QString>
 #include <QStringList>

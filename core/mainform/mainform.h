@@ -1,0 +1,299 @@
+#pragma once
+// The main window: favorites, folder tree and file list side by side, the button row, the menu
+// bar, and the state that ties them together. Its handlers are spread over the folders of the
+// subsystems they belong to; this header is the one place that lists them all.
+
+#include "core/dialogs/favoritelist.h"
+#include "core/formats/favofile.h"
+#include "core/mainform/favodatafile.h"
+#include "core/mainform/typeahead.h"
+#include "core/system/settingsfile.h"
+#include "core/toolkit/commandbutton.h"
+#include "core/toolkit/filelist.h"
+#include "core/toolkit/folderlist.h"
+#include "core/toolkit/form.h"
+#include "core/toolkit/label.h"
+#include "core/toolkit/listbox.h"
+#include "core/toolkit/menuitem.h"
+#include "core/toolkit/textbox.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class FavoriteCheck;
+class Module1;
+class PaneWatch;
+
+class MainForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(Module1& module);
+    ~MainForm() override;
+
+    Module1& module() const { return m_module; }
+
+    /// Client area as designed, in twips: the window's default size.
+    static constexpr int ClientWidth = 12810;
+    static constexpr int ClientHeight = 5670;
+    /// What the borders, title bar and menu bar add to the client area in Height; the width
+    /// gains FrameWidth as on every form.
+    static constexpr int FrameHeight = FrameTop + MenuBarHeight + FrameSide;
+
+    // The favorites: three parallel lists, only the names visible.
+    ListBox FavoDirList;
+    ListBox FavoDirPath;
+    ListBox FavoFileFilter;
+    /// Every edit of the three lists above goes through this.
+    FavoritesList Favorites{FavoDirList, FavoDirPath, FavoFileFilter};
+    /// The active data file on disk.
+    FavoDataFile FavoData{host()};
+
+    FolderList DirList;
+    ::FileList FileList;
+    TextBox FileFind;
+
+    Label Label1;
+    Label Label2;
+    Label Label3;
+    /// The file list's counts and filter, under the filter box.
+    Label Label_FileStatus{*this, QStringLiteral("Label_FileStatus")};
+
+    CommandButton Command_GotoSavedPath;
+    CommandButton Command_UpOneLevel;
+    CommandButton Command_RefreshFolderList;
+    CommandButton Command_OpenExplorer;
+    CommandButton Command_RefreshFileList;
+    CommandButton Command_Exit;
+
+    MenuItem Menu_File;
+    std::array<MenuItem, 5> Menu_FavoFileItems;
+    MenuItem Menu_Sep1;
+    MenuItem Menu_StartPosition;
+    MenuItem Menu_DefaultPath;
+    MenuItem Menu_NoDefaultPath;
+    MenuItem Menu_Sep2;
+    MenuItem Menu_UseCurrentPath;
+    MenuItem Menu_SavePath;
+    MenuItem Menu_UseExitPath;
+    MenuItem Menu_Sep3;
+    MenuItem Menu_GoToSavedPath;
+    MenuItem Menu_Language;
+    MenuItem Menu_Sep4;
+    MenuItem Menu_Exit;
+    MenuItem Menu_ChangeDrive;
+    MenuItem Menu_FavoDirs;
+    MenuItem Menu_OpenFolder;
+    MenuItem Menu_Sep5;
+    MenuItem Menu_AddDir;
+    MenuItem Menu_AddSeparator;
+    MenuItem Menu_RemoveFolder;
+    MenuItem Menu_RenameFolder;
+    MenuItem Menu_UndoChanges;
+    MenuItem Menu_Sep6;
+    MenuItem Menu_EditFavoFile;
+    MenuItem Menu_SaveFavoFile;
+    MenuItem Menu_Sep7;
+    MenuItem Menu_RefreshFolderList;
+    MenuItem Menu_RefreshFilesList;
+    std::array<MenuItem, 5> Menu_FFItems;
+    MenuItem Menu_About;
+    // The favorites beyond one file (favoedit/): the search across all five files and the
+    // desktop's bookmarks, at the end of the favorites menu.
+    MenuItem Menu_Sep8{QStringLiteral("Menu_Sep8")};
+    MenuItem Menu_FindFavorite{QStringLiteral("Menu_FindFavorite")};
+    MenuItem Menu_ImportBookmarks{QStringLiteral("Menu_ImportBookmarks")};
+    MenuItem Menu_ExportBookmarks{QStringLiteral("Menu_ExportBookmarks")};
+
+    /// The control arrays, indices 1 to 5.
+    MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
+    MenuItem& Menu_FF(int16_t Index) { return Menu_FFItems.at(Index - 1); }
+
+    /// The menu bar in order.
+    const std::vector<MenuItem*>& MenuBar() const { return m_menuBar; }
+
+    // Start and end (app/).
+    void Command_Exit_Click();
+    void Menu_Exit_Click();
+    /// Closing through the window system.
+    void QueryClose();
+    /// The desktop session ends, or a signal asks the program to end: the same saving as Exit.
+    void SessionEnd();
+
+    // Captions and language (ui/).
+    void Menu_Language_Click();
+
+    // Startup folder, filter and window position (app/).
+    void Menu_StartPosition_Click();
+    void Menu_NoDefaultPath_Click();
+    void Menu_UseCurrentPath_Click();
+    void Menu_SavePath_Click();
+    void Menu_UseExitPath_Click();
+    void Menu_GoToSavedPath_Click();
+    void Command_GotoSavedPath_Click();
+
+    // Saving and switching favorites files (favorites/).
+    void Menu_FavoFile_Click(int16_t Index);
+    void Menu_FF_Click(int16_t Index);
+    void Menu_SaveFavoFile_Click();
+    void Menu_UndoChanges_Click();
+    void Menu_EditFavoFile_Click();
+
+    // Change drive (browse/).
+    void Menu_ChangeDrive_Click();
+
+    // Folder and file panes (browse/).
+    void DirList_Change();
+    void DirList_GotFocus();
+    void DirList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void DirList_KeyPress(int16_t& KeyAscii);
+    void DirList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FileFind_Change();
+    void FileFind_DblClick();
+    void FileFind_GotFocus();
+    void FileFind_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FileList_DblClick();
+    void FileList_GotFocus();
+    void FileList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void FileList_KeyPress(int16_t& KeyAscii);
+    void FileList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Command_UpOneLevel_Click();
+    void Command_RefreshFolderList_Click();
+    void Menu_RefreshFolderList_Click();
+    void Command_RefreshFileList_Click();
+    void Menu_RefreshFilesList_Click();
+
+    // Opening folders and files (browse/).
+    void Command_OpenExplorer_Click();
+    void Menu_OpenFolder_Click();
+
+    // Favorites pane (favoedit/).
+    void FavoDirList_Click();
+    void FavoDirList_GotFocus();
+    void FavoDirList_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void FavoDirList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void FavoDirList_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void Menu_FavoDirs_Click();
+    void Menu_RemoveFolder_Click();
+    void Menu_AddSeparator_Click();
+    void Menu_AddDir_Click();
+    void Menu_RenameFolder_Click();
+    /// Type-ahead: letters highlight the next favorite whose name starts with them; Enter opens it.
+    void FavoDirList_KeyPress(int16_t& KeyAscii);
+
+    // Finding a favorite in all five files, and the desktop's bookmarks (favoedit/).
+    void Menu_FindFavorite_Click();
+    void Menu_ImportBookmarks_Click();
+    void Menu_ExportBookmarks_Click();
+    /// Switches to favorites file `set` (asking to save first, as switching does) and opens its
+    /// favorite `entry`, looked for at `index` first; false when the user cancelled or it is gone.
+    bool OpenFavoriteInFile(int16_t set, const FavoritesEntry& entry, int16_t index);
+
+    // About box (about/).
+    void Menu_About_Click();
+
+    // Main window state, read by the handlers and by tests.
+    int16_t CurFavoFile = 1;
+    int16_t StartFavoFile = 1;
+    QString FavoFilePath;
+    bool UseSavedStartPosition = false;
+    int16_t StartPosX = 0;
+    int16_t StartPosY = 0;
+    /// The outer size read at load (the default when none was stored); written back when it changed.
+    int StartWidth = 0;
+    int StartHeight = 0;
+    int16_t StartFolderMode = 0;
+    bool StartFolderModeChanged = false;
+    QString DefaultPath;
+    QString DefaultFilter;
+    QString LoadedDefaultPath;
+    QString LoadedDefaultFilter;
+    bool KeepFavoSelection = false;
+    bool FilterWarningPending = false;
+    int16_t FavoDownIndex = 0;
+    bool SkipFavoMouseUp = false;
+    bool FirstActivationDone = false;
+    /// The favorite that type-ahead highlighted without opening it; -1 for none.
+    int16_t TypeAheadIndex = -1;
+
+    /// A folder or file named on the command line, opened at the first activation in place of the
+    /// startup folder for this run only; a file is selected in its folder.
+    QString CommandLinePath;
+
+    // Private routines of the main window; public so that tests can drive them.
+    void LoadFavoFile();
+    void SaveFavoFile();
+    void MarkFavoFileMenus();
+    void SetCaptions();
+    void OpenSelectedFile();
+    void RemoveSelectedFavorite();
+    /// Tells that the favorites list is full; true when it is and no entry may be added.
+    bool refuseWhenFavoritesFull();
+    /// The active data file changed on disk: reloaded quietly while the list has no unsaved edits.
+    void FavoData_Changed();
+
+    // Following the disk (browse/, favoedit/).
+    /// Shows the file list's counts in the status line.
+    void UpdateFileStatus();
+    PaneWatch& paneWatch() const { return *m_paneWatch; }
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+private:
+    void buildMenus();
+    void buildFavoritesExtras();
+    void setFavoritesExtrasCaptions();
+    void placeControls();
+    void connectEvents();
+    void buildAppVersion();
+    void placeWindow();
+    bool positionOnScreen(int left, int top) const;
+    /// Opens a start-up folder in the tree; false when it cannot be shown.
+    bool openStartFolder(const QString& path);
+    /// Opens `CommandLinePath`; false, after a message, when it cannot be shown.
+    bool openCommandLinePath();
+    /// When the open folder no longer exists: opens its nearest existing ancestor and says so.
+    bool leaveVanishedFolder();
+    void writeSettingsAtExit();
+    /// Writes one setting at exit; the first failure is kept to be told once.
+    void saveSetting(const QString& key, const QString& value);
+    /// Tells why the settings file was not read (at the start) or not written (at exit).
+    void reportSettingsProblem(const SettingsFileProblem& problem, bool saving);
+    /// Every edit of the favorites ends here: the list differs from its file.
+    void markFavoritesChanged();
+    enum class FavoSaveOutcome
+    {
+        Saved,
+        Failed,    ///< reported; the list stays changed
+        Cancelled, ///< the user kept both the file and the list as they are
+        Reloaded,  ///< the user took the file's version, dropping the edits
+    };
+    FavoSaveOutcome saveFavorites();
+    /// The favorites' part of closing the window; false when the user cancelled the save.
+    bool saveFavoritesBeforeExit();
+    bool m_favoritesSavedForExit = false;
+    /// Shows the one-time filter warning; No clears the filter.
+    void showFilterWarning();
+    /// Tells why a favorite's folder cannot be opened and offers to remove or edit it.
+    void reportFavoriteFailure(int16_t errorNumber);
+    /// Asks whether to save unsaved changes first; false when the user cancels or the save failed.
+    bool saveChangesFirst(const QString& prompt, const QString& title);
+    /// The message for a folder or file that vanished; true when the user wants the pane re-read.
+    bool askRefresh(const QString& title, const QString& prompt);
+
+    /// Connects the status line, the folder watch and the favorites check to the controls.
+    void connectFollowers();
+
+    Module1& m_module;
+    std::vector<MenuItem*> m_menuBar;
+    SettingsFileProblem m_settingsReadProblem;
+    SettingsFileProblem m_settingsSaveProblem;
+    std::unique_ptr<PaneWatch> m_paneWatch;
+    std::unique_ptr<FavoriteCheck> m_favoriteCheck;
+    TypeAhead m_typeAhead;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// The mounted volumes a user would pick, each shown as mount point and label: the root, the
+// volume of the home folder, removable media and network mounts.
+
+#include "core/toolkit/control.h"
+
+#include <QString>
+#include <vector>
+
+class DriveList : public Control
+{
+    Q_OBJECT
+
+public:
+    /// One mounted file system as the system reports it.
+    struct Volume
+    {
+        QString mountPoint;
+        QString fsType;
+        QString label;  // the volume's name; may be empty
+        QString device; // e.g. /dev/sdb1 or server:/share
+    };
+
+    /// Lists the volumes mounted now.
+    DriveList(Form& form, const QString& name);
+
+    /// The mount point of the chosen volume.
+    const QString& Drive() const { return m_drive; }
+    /// Chooses the listed volume that holds `path` (the longest mount point that contains it)
+    /// and runs Change when it differs from the chosen one. Throws RunTimeError 68 when no
+    /// listed volume holds it.
+    void setDrive(const QString& path);
+
+    /// Mount point and, when the volume has one, its label: "/media/usb  (MYSTICK)".
+    QString List(int16_t index) const;
+    int16_t ListCount() const { return static_cast<int16_t>(m_volumes.size()); }
+    /// The chosen volume; choosing another one runs Change.
+    int16_t ListIndex() const { return m_listIndex; }
+    void setListIndex(int16_t index);
+
+    /// Reads the mounted volumes again; the chosen one stays chosen while it is mounted.
+    void Refresh();
+    /// Shows exactly these volumes (already picked), for example a fixed set in a test.
+    void setVolumes(std::vector<Volume> volumes);
+
+    /// The volumes worth offering out of all mounts, sorted by mount point, one per mount
+    /// point. `home` is the user's home folder, whose volume is always offered.
+    static std::vector<Volume> UserVolumes(const std::vector<Volume>& mounts, const QString& home);
+
+    std::function<void()> Change;
+
+signals:
+    void itemsChanged();
+    void listIndexChanged();
+
+private:
+    std::vector<Volume> m_volumes;
+    QString m_drive;
+    int16_t m_listIndex = -1;
+};

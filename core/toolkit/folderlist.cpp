@@ -1,0 +1,128 @@
+// The folder tree model: reads the subfolders of the open folder and derives its ancestors from
+// the path itself.
+
+#include "core/toolkit/folderlist.h"
+
+#include "core/system/filelisting.h"
+#include "core/system/filename.h"
+#include "core/system/runtimeerror.h"
+#include "core/toolkit/filelist.h"
+
+#include <QDir>
+#include <string>
+
+namespace {
+
+QString childPath(const QString& folder, const QString& name)
+{
+    if (folder == QLatin1String("/"))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+FolderList::FolderList(Form& form, const QString& name) : Control(form, name) {}
+
+FolderList::~FolderList() = default;
+
+QString FolderList::AbsolutePath(const QString& path, const QString& base)
+{
+    QString full = path;
+    if (!path.startsWith(QLatin1Char('/')))
+        full = (base.isEmpty() ? QDir::currentPath() : base) + QLatin1Char('/') + path;
+    QStringList parts;
+    for (const QString& part : full.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+            continue;
+        }
+        parts.append(part);
+    }
+    return QLatin1Char('/') + parts.join(QLatin1Char('/'));
+}
+
+void FolderList::setPath(const QString& path)
+{
+    if (path.isEmpty())
+        throw RunTimeError(ErrNo::PathNotFound, path);
+    if (path.contains(QChar(0)))
+        throw RunTimeError(ErrNo::InvalidArgument, path);
+    const QString folder = AbsolutePath(path, m_path);
+    if (folder == m_path)
+        return;
+    // Read first: a folder that cannot be shown leaves everything as it was.
+    FileListing::Contents contents = FileListing::read(folder);
+    contents.folders->sort();
+
+    m_path = folder;
+    m_ancestors = QStringList{QStringLiteral("/")};
+    for (qsizetype slash = folder.indexOf(QLatin1Char('/'), 1); slash > 0;
+         slash = folder.indexOf(QLatin1Char('/'), slash + 1))
+        m_ancestors.append(folder.left(slash));
+    if (folder != QLatin1String("/"))
+        m_ancestors.append(folder);
+    m_subfolders = std::move(contents.folders);
+    m_listIndex = -1;
+    emit itemsChanged();
+    emit listIndexChanged();
+    if (m_files)
+        m_files->offerListing(folder, std::move(contents.files));
+    raise(Change);
+    // Only the change handler's own setPath may take them: a later one reads the disk again.
+    if (m_files)
+        m_files->offerListing({}, nullptr);
+}
+
+int FolderList::ListCount() const
+{
+    return m_subfolders ? m_subfolders->count() : 0;
+}
+
+QString FolderList::List(int index) const
+{
+    if (index >= 0) {
+        if (index >= ListCount())
+            return {};
+        return childPath(m_path, FileNameFromBytes(m_subfolders->name(index)));
+    }
+    const qsizetype fromEnd = -qsizetype(index);
+    return fromEnd <= m_ancestors.size() ? m_ancestors.at(m_ancestors.size() - fromEnd) : QString();
+}
+
+void FolderList::setListIndex(int index)
+{
+    m_listIndex = (index >= -AncestorCount() && index < ListCount()) ? index : -1;
+    emit listIndexChanged();
+    raise(Click);
+}
+
+void FolderList::Refresh()
+{
+    if (m_path.isEmpty())
+        return;
+    try {
+        auto listing = std::make_unique<FileListing>(m_path, FileListing::Kind::Folders);
+        listing->sort();
+        const std::string highlighted =
+            m_listIndex >= 0 ? std::string(m_subfolders->name(m_listIndex)) : std::string();
+        // The highlight stays on the subfolder it was on while that one is still there.
+        if (m_listIndex >= 0) {
+            m_listIndex = -1;
+            for (int i = 0; i < listing->count(); ++i) {
+                if (listing->name(i) == highlighted) {
+                    m_listIndex = i;
+                    break;
+                }
+            }
+        }
+        m_subfolders = std::move(listing);
+        emit itemsChanged();
+        emit listIndexChanged();
+    } catch (const RunTimeError&) {
+        // The open folder has gone or become unreadable: the old list is the best we have.
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The folder tree: the open folder with its ancestors above it and its subfolders below it.
+// Index -1 is the open folder, -2 its parent, -3 the grandparent and so on up to the root;
+// 0 .. ListCount-1 are the subfolders, hidden ones left out, in case-insensitive order. Indexes
+// are plain ints: a folder with a hundred thousand subfolders shows every one of them.
+
+#include "core/toolkit/control.h"
+
+#include <QStringList>
+#include <memory>
+
+class FileList;
+class FileListing;
+
+class FolderList : public Control
+{
+    Q_OBJECT
+
+public:
+    FolderList(Form& form, const QString& name);
+    ~FolderList() override;
+
+    /// The open folder: absolute, never ending in "/" except the root.
+    const QString& Path() const { return m_path; }
+    /// Opens a folder and runs Change when it differs from the open one. A trailing "/" names
+    /// the same folder. Throws RunTimeError (76, 75, 68, 5) when the folder cannot be shown,
+    /// leaving the list as it was.
+    void setPath(const QString& path);
+
+    /// Full path of an entry; List(-1) is Path, List(-2) the parent; empty outside the list.
+    QString List(int index) const;
+    /// Number of subfolders.
+    int ListCount() const;
+    /// Number of entries above the subfolders: the open folder and its ancestors.
+    int AncestorCount() const { return static_cast<int>(m_ancestors.size()); }
+
+    /// The highlighted entry; moving it does not change Path.
+    int ListIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+
+    /// Re-reads the subfolders of the open folder from disk. When the folder can no longer be
+    /// read the list stays as it was; the next setPath reports the failure.
+    void Refresh();
+
+    /// The absolute form of a folder path as Path shows it: resolved against `base` (the
+    /// working folder when empty), "." and ".." and repeated or trailing "/" removed. ".." is
+    /// taken by name, as the tree shows it, not through links.
+    static QString AbsolutePath(const QString& path, const QString& base);
+
+    /// The file list that shows the open folder's files: a folder change reads the folder once
+    /// and hands its files over before Change runs.
+    void feedFiles(FileList* files) { m_files = files; }
+
+    std::function<void()> Change;
+    std::function<void()> Click;
+
+signals:
+    void itemsChanged();
+    void listIndexChanged();
+
+private:
+    QString m_path;
+    QStringList m_ancestors;                   // root first, the open folder last
+    std::unique_ptr<FileListing> m_subfolders; // names only, sorted
+    int m_listIndex = -1;
+    FileList* m_files = nullptr;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A one-line text box. Setting Text runs Change when the text changes.
+
+#include "core/toolkit/control.h"
+
+class TextBox : public Control
+{
+    Q_OBJECT
+
+public:
+    using Control::Control;
+
+    const QString& Text() const { return m_text; }
+    /// Runs Change when the text differs from the current one.
+    void setText(const QString& text);
+
+    bool FontItalic() const { return m_italic; }
+    void setFontItalic(bool italic);
+
+    std::function<void()> Change;
+    std::function<void()> DblClick;
+
+    void RaiseDblClick() { raise(DblClick); }
+
+private:
+    QString m_text;
+    bool m_italic = false;
+};

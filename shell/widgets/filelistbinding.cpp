@@ -1,0 +1,54 @@
+// Showing a FileList as a list view whose rows are read from the control as they are drawn.
+#include "shell/widgets/filelistbinding.h"
+
+#include "core/system/filename.h"
+#include "core/toolkit/filelist.h"
+
+#include <QListView>
+#include <QStyle>
+
+FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsScale& scale)
+    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
+{
+    connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
+    connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
+    attachModel();
+    refresh();
+}
+
+int FileListBinding::currentRow() const
+{
+    return m_list.ListIndex();
+}
+
+void FileListBinding::selectRow(int row)
+{
+    m_list.setListIndex(row);
+}
+
+void FileListBinding::doubleClicked(int)
+{
+    m_list.RaiseDblClick();
+}
+
+int FileListBinding::rowCount() const
+{
+    return m_list.ListCount();
+}
+
+QVariant FileListBinding::rowData(int row, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        return FileNameForDisplay(m_list.List(row));
+    case Qt::DecorationRole:
+        return m_icons.forFile(m_list.List(row));
+    default:
+        return {};
+    }
+}
+
+QString FileListBinding::contentKey() const
+{
+    return m_list.Path() + QLatin1Char('\n') + m_list.Pattern();
+}

@@ -1,0 +1,130 @@
+// What the three list bindings share: the model, the row that follows ListIndex, and classic mouse input.
+#include "shell/widgets/listviewbinding.h"
+
+#include "shell/widgets/controllistmodel.h"
+#include "shell/widgets/eventguard.h"
+#include "shell/widgets/rowdelegate.h"
+
+#include <QListView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+ListViewBinding::ListViewBinding(Control& control, QListView& view, const TwipsScale& scale)
+    : ControlBinding(control, view, scale), m_view(view),
+      m_model(new ControlListModel([this] { return rowCount(); },
+                                   [this](int row, int role) { return rowData(row, role); }, this))
+{
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.setUniformItemSizes(true);
+    view.setTextElideMode(Qt::ElideMiddle);
+    view.setItemDelegate(new RowDelegate(&view));
+    // Icons as tall as a line of text keep the rows as dense as the design's.
+    const int icon = view.fontMetrics().height();
+    view.setIconSize(QSize(icon, icon));
+    view.viewport()->installEventFilter(this);
+}
+
+void ListViewBinding::attachModel()
+{
+    m_contentKey = contentKey();
+    m_view.setModel(m_model);
+    connect(m_view.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                // Keys move the current row; the model's own changes are shown, not raised.
+                if (!m_showing && current.isValid())
+                    userSelects(current.row());
+            });
+    showCurrentRow();
+}
+
+void ListViewBinding::itemsChanged()
+{
+    const QString key = contentKey();
+    const bool sameContent = key == m_contentKey;
+    m_contentKey = key;
+    const int scrolled = m_view.verticalScrollBar()->value();
+    m_showing = true;
+    m_model->reset();
+    m_showing = false;
+    if (sameContent)
+        m_view.verticalScrollBar()->setValue(scrolled);
+    showCurrentRow();
+}
+
+void ListViewBinding::showCurrentRow()
+{
+    m_showing = true;
+    QItemSelectionModel& selection = *m_view.selectionModel();
+    const int row = currentRow();
+    if (row >= 0 && row < m_model->rowCount()) {
+        const QModelIndex index = m_model->index(row);
+        selection.setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_view.scrollTo(index);
+    } else {
+        selection.clear();
+    }
+    m_showing = false;
+}
+
+void ListViewBinding::userSelects(int row)
+{
+    if (row == currentRow())
+        return;
+    EventGuard::run("Click", [this, row] { selectRow(row); });
+    // A handler may have moved the selection elsewhere, or refused it.
+    showCurrentRow();
+}
+
+bool ListViewBinding::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view.viewport())
+        return viewportEvent(event);
+    return ControlBinding::eventFilter(watched, event);
+}
+
+bool ListViewBinding::viewportEvent(QEvent* event)
+{
+    QWidget& viewport = *m_view.viewport();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.button() == Qt::LeftButton) {
+            m_leftHeld = true;
+            const QModelIndex index = m_view.indexAt(mouse.position().toPoint());
+            if (index.isValid())
+                userSelects(index.row());
+        }
+        raiseMouse(mouse, viewport, true);
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (m_leftHeld && (mouse.buttons() & Qt::LeftButton)) {
+            const QModelIndex index = m_view.indexAt(mouse.position().toPoint());
+            if (index.isValid())
+                userSelects(index.row());
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.button() == Qt::LeftButton)
+            m_leftHeld = false;
+        raiseMouse(mouse, viewport, false);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        m_leftHeld = false;
+        if (mouse.button() == Qt::LeftButton) {
+            const QModelIndex index = m_view.indexAt(mouse.position().toPoint());
+            if (index.isValid())
+                EventGuard::run("DblClick", [this, &index] { doubleClicked(index.row()); });
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}

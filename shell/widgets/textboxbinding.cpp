@@ -1,0 +1,37 @@
+// Showing a TextBox as a QLineEdit: typing sets Text; double click and right press raise their events.
+#include "shell/widgets/textboxbinding.h"
+
+#include "core/toolkit/textbox.h"
+#include "shell/widgets/eventguard.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+TextBoxBinding::TextBoxBinding(TextBox& textBox, QLineEdit& edit, const TwipsScale& scale)
+    : ControlBinding(textBox, edit, scale), m_textBox(textBox), m_edit(edit)
+{
+    // The right button belongs to the program's MouseDown handler, not to an edit menu.
+    edit.setContextMenuPolicy(Qt::NoContextMenu);
+    connect(&edit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { EventGuard::run("Change", [&] { m_textBox.setText(text); }); });
+    refresh();
+}
+
+void TextBoxBinding::update()
+{
+    ControlBinding::update();
+    if (m_edit.text() != m_textBox.Text())
+        m_edit.setText(m_textBox.Text());
+    if (m_edit.font().italic() != m_textBox.FontItalic()) {
+        QFont font = m_edit.font();
+        font.setItalic(m_textBox.FontItalic());
+        m_edit.setFont(font);
+    }
+}
+
+bool TextBoxBinding::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_edit && event->type() == QEvent::MouseButtonDblClick)
+        EventGuard::run("DblClick", [this] { m_textBox.RaiseDblClick(); });
+    return ControlBinding::eventFilter(watched, event);
+}

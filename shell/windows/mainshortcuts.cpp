@@ -1,0 +1,94 @@
+// The main window's desktop shortcuts, each one running a menu command, a button or a focus move.
+#include "shell/windows/mainshortcuts.h"
+
+#include "core/mainform/mainform.h"
+#include "shell/widgets/eventguard.h"
+#include "shell/widgets/menubinding.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace {
+
+// The menus from the menu bar down to `item`, `item` last; empty when it is in none.
+bool pathTo(const std::vector<MenuItem*>& items, const MenuItem& item, std::vector<MenuItem*>& path)
+{
+    for (MenuItem* candidate : items) {
+        path.push_back(candidate);
+        if (candidate == &item || pathTo(candidate->Items(), item, path))
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+} // namespace
+
+MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
+    : QObject(&window), m_form(form), m_window(window), m_menuBar(menuBar)
+{
+    addForMenu(form.Menu_RefreshFilesList, {Qt::Key_F5});
+    addForMenu(form.Menu_RefreshFolderList, {Qt::SHIFT | Qt::Key_F5});
+    addForMenu(form.Menu_SaveFavoFile, {Qt::CTRL | Qt::Key_S});
+    addForMenu(form.Menu_UndoChanges, {Qt::CTRL | Qt::Key_Z});
+    addForMenu(form.Menu_AddDir, {Qt::CTRL | Qt::Key_D});
+    addForMenu(form.Menu_Exit, {Qt::CTRL | Qt::Key_Q, Qt::CTRL | Qt::Key_W});
+    addForMenu(form.Menu_About, {Qt::Key_F1});
+    addForControl(form.Command_UpOneLevel, {Qt::ALT | Qt::Key_Up, Qt::Key_Backspace},
+                  &MainShortcuts::pressButton);
+    addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_L}, &MainShortcuts::focusControl);
+}
+
+void MainShortcuts::addForMenu(MenuItem& item, const QList<QKeySequence>& keys)
+{
+    // A command in a menu shows its first key there; the menu bar itself has no room for keys.
+    auto* action = m_menuBar.findChild<QAction*>(item.Name());
+    auto* binding = action ? action->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (binding && !m_menuBar.actions().contains(action))
+        binding->setKeys(keys.front());
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, &m_window);
+        connect(shortcut, &QShortcut::activated, this, [this, &item] { chooseMenu(item); });
+    }
+}
+
+void MainShortcuts::addForControl(Control& control, const QList<QKeySequence>& keys,
+                                  void (MainShortcuts::*run)(Control&))
+{
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, &m_window);
+        connect(shortcut, &QShortcut::activated, this, [this, &control, run] { (this->*run)(control); });
+    }
+}
+
+void MainShortcuts::chooseMenu(MenuItem& item)
+{
+    std::vector<MenuItem*> path;
+    if (!pathTo(m_form.MenuBar(), item, path))
+        return;
+    EventGuard::run("menu Click", [&] {
+        for (MenuItem* step : path) {
+            // A menu opens only while it is there to open; its Click may change what follows.
+            if (!step->Enabled() || !step->Visible())
+                return;
+            const bool loaded = m_form.IsLoaded();
+            step->RaiseClick();
+            if (loaded && !m_form.IsLoaded())
+                return;
+        }
+    });
+}
+
+void MainShortcuts::pressButton(Control& button)
+{
+    auto* command = qobject_cast<CommandButton*>(&button);
+    if (command && command->Enabled() && command->Visible())
+        EventGuard::run("Click", [command] { command->RaiseClick(); });
+}
+
+void MainShortcuts::focusControl(Control& control)
+{
+    if (control.Enabled() && control.Visible())
+        EventGuard::run("GotFocus", [&] { control.SetFocus(); });
+}

@@ -1,0 +1,181 @@
+// Every text stays readable in a light and a dark palette: each label, text box, list and button
+// of every window keeps a contrast of at least 4.5:1 against what is drawn behind it.
+
+#include "core/dialogs/messbox.h"
+#include "core/dialogs/module1.h"
+#include "core/mainform/mainform.h"
+#include "core/tempfolder.h"
+#include "modal.h"
+#include "shell/host/qthost.h"
+#include "shell/widgets/contrast.h"
+#include "shell/windows/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+QPalette darkPalette()
+{
+    // A dark palette as dark themes set one: the shades derived from the window colour.
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    return dark;
+}
+
+// The colour behind a widget: its own base for boxes, else the nearest filled panel's colour.
+QColor background(const QWidget& widget)
+{
+    if (qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget))
+        return widget.palette().color(QPalette::Active, QPalette::Base);
+    if (qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget))
+        return widget.palette().color(QPalette::Active, QPalette::Button);
+    for (const QWidget* at = &widget; at; at = at->parentWidget()) {
+        if (at->autoFillBackground() || at->isWindow())
+            return at->palette().color(QPalette::Active, QPalette::Window);
+    }
+    return {};
+}
+
+QColor foreground(const QWidget& widget)
+{
+    if (qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget))
+        return widget.palette().color(QPalette::Active, QPalette::Text);
+    if (qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget))
+        return widget.palette().color(QPalette::Active, QPalette::ButtonText);
+    return widget.palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+// The strongest contrast any pixel of the label's drawn text has with the label's most common
+// colour: a label whose text vanished into its background has none.
+double drawnContrast(const QImage& window, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[window.pixel(x, y)];
+    }
+    QRgb common = 0;
+    int most = 0;
+    for (const auto& [rgb, count] : counts) {
+        if (count > most) {
+            most = count;
+            common = rgb;
+        }
+    }
+    double best = 1;
+    for (const auto& [rgb, count] : counts)
+        best = std::max(best, Contrast::Ratio(QColor(common), QColor(rgb)));
+    return best;
+}
+
+void expectReadable(QWidget& window, const std::string& where)
+{
+    const QImage image = window.grab().toImage();
+    int checked = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool text = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                          qobject_cast<QListView*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                          qobject_cast<QComboBox*>(widget);
+        // Disabled controls are exempt, as the guidelines have it.
+        if (!text || !widget->isVisibleTo(&window) || !widget->isEnabled())
+            continue;
+        ++checked;
+        const double ratio = Contrast::Ratio(foreground(*widget), background(*widget));
+        EXPECT_GE(ratio, 4.5) << where << ": " << widget->objectName().toStdString();
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label && !label->text().trimmed().isEmpty()) {
+            const QRect area(label->mapTo(&window, QPoint(0, 0)), label->size());
+            EXPECT_GE(drawnContrast(image, area.intersected(image.rect())), 4.5)
+                << where << ": drawn " << widget->objectName().toStdString();
+        }
+    }
+    EXPECT_GT(checked, 0) << where;
+}
+
+class ContrastTest : public testing::TestWithParam<bool>
+{
+protected:
+    void SetUp() override
+    {
+        m_style = QApplication::style()->name();
+        m_palette = QApplication::palette();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(GetParam() ? darkPalette() : QApplication::style()->standardPalette());
+    }
+    void TearDown() override
+    {
+        QApplication::setStyle(QStyleFactory::create(m_style));
+        QApplication::setPalette(m_palette);
+    }
+
+private:
+    QString m_style;
+    QPalette m_palette;
+};
+
+} // namespace
+
+TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
+{
+    TempFolder tmp;
+    tmp.makeFolder("home/folder");
+    tmp.writeFile("home/file.txt", "x");
+    QtHost host;
+    Module1 module{host};
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window{form, host.scale()};
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    form.Activate();
+    form.FileFind.setText(QStringLiteral("*.txt"));
+    expectReadable(window, "main window");
+
+    form.FavoDirList.setListIndex(0);
+    form.FavoDirList.SetFocus();
+    const std::pair<const char*, std::function<void()>> dialogs[] = {
+        {"About", [&] { form.Menu_About_Click(); }},
+        {"Add favorite",
+         [&] {
+             form.DirList.SetFocus();
+             form.Menu_AddDir_Click();
+         }},
+        {"Edit favorite",
+         [&] {
+             form.FavoDirList.SetFocus();
+             form.Menu_RenameFolder_Click();
+         }},
+        {"Change drive", [&] { form.Menu_ChangeDrive_Click(); }},
+        {"Message box",
+         [&] {
+             module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3,
+                                QStringLiteral("Title"));
+         }},
+    };
+    for (const auto& [name, open] : dialogs) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& dialog) { expectReadable(dialog, name); }));
+    }
+    form.Unload();
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, ContrastTest, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Dark" : "Light";
+                         });

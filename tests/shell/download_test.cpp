@@ -1,0 +1,396 @@
+// The update check over the real network code against a small server on 127.0.0.1: what the
+// version file says, every way a download fails, and a window that stays painted while it waits.
+
+#include "core/dialogs/aboutform.h"
+#include "core/dialogs/messbox.h"
+#include "core/dialogs/module1.h"
+#include "core/tempfolder.h"
+#include "localwebserver.h"
+#include "shell/host/downloader.h"
+#include "shell/host/qthost.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSslConfiguration>
+#include <QSslSocket>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+// Names the result in a failure message.
+void PrintTo(Downloader::Result result, std::ostream* out)
+{
+    static const char* const names[] = {"Ok", "Failed", "TimedOut", "TooLarge", "Refused", "NotWritten"};
+    *out << names[int(result)];
+}
+
+namespace {
+
+// The real host, with message boxes answered by caption and the desktop's opener recorded.
+class AnsweringHost : public QtHost
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString prompt;
+        QStringList buttons; // left to right
+    };
+    std::vector<Message> messages;
+    QStringList shellOpened;
+    QString answer = QStringLiteral("No");
+
+    void ShowModal(Form& form) override
+    {
+        if (form.Name() != u"MessBox") {
+            QtHost::ShowModal(form);
+            return;
+        }
+        auto& box = static_cast<MessBox&>(form);
+        Message message{box.Caption(), box.Label_Msg.Caption(), {}};
+        int16_t pressed = -1;
+        for (int16_t i = 2; i >= 0; --i) {
+            if (!box.Button(i).Visible())
+                continue;
+            message.buttons.append(box.Button(i).Caption());
+            if (box.Button(i).Caption() == answer)
+                pressed = i;
+        }
+        messages.push_back(message);
+        if (pressed < 0)
+            box.CloseByWindowSystem();
+        else
+            box.Button_Click(pressed);
+    }
+    bool ShellOpen(const QString& target) override
+    {
+        shellOpened.append(target);
+        return true;
+    }
+    void ShellOpenChecked(const QString& target, std::function<void()>) override { ShellOpen(target); }
+};
+
+const QString Question = QStringLiteral("\n\nGoto the Program Homepage for info ?");
+
+class UpdateCheckOverHttp : public testing::Test
+{
+protected:
+    TempFolder tmp;
+    AnsweringHost host;
+    Module1 module{host};
+    LocalWebServer server;
+    AboutForm& about = module.aboutForm();
+
+    UpdateCheckOverHttp()
+    {
+        module.AppVersion = QStringLiteral("2.7"); // as the main window's load sets it
+        about.WebServer = server.base();
+        host.downloader().setTimeLimit(1500ms);
+    }
+    QString localFile() const { return tmp.home() + QStringLiteral("/.cache/Wayfolder/versions.txt"); }
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+} // namespace
+
+TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSays)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<void(LocalWebServer&)> serve;
+        QString prompt;
+        QStringList buttons;
+    };
+    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
+    const Row rows[] = {
+        {"newer version on the second item",
+         [](LocalWebServer& s) { s.serveFile("/dl/swv.txt", "x,Wayfolder:9.9"); },
+         "A newer version  ( 9.9 )  is available." + Question, yesNo},
+        {"no such file", [](LocalWebServer&) {}, "Web Datafile not found." + Question, yesNo},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LocalWebServer rowServer;
+        row.serve(rowServer);
+        about.WebServer = rowServer.base();
+        host.messages.clear();
+        about.CheckUpdate_Click();
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].title, "Current Version: 2.7");
+        EXPECT_EQ(host.messages[0].prompt, row.prompt);
+        EXPECT_EQ(host.messages[0].buttons, row.buttons);
+        EXPECT_EQ(rowServer.requests, QList<QByteArray>{"/dl/swv.txt"});
+    }
+    EXPECT_TRUE(host.shellOpened.isEmpty());
+}
+
+TEST_F(UpdateCheckOverHttp, YesOpensTheHomePageOnTheSameServerAndTheFileIsKeptInTheCache)
+{
+    server.serveFile("/dl/swv.txt", "x,Wayfolder:9.9");
+    host.answer = QStringLiteral("Yes");
+    about.CheckUpdate_Click();
+    EXPECT_EQ(host.shellOpened, QStringList{server.url(QStringLiteral("/dl/Wayfolder.htm"))});
+    EXPECT_EQ(readFile(localFile()), "x,Wayfolder:9.9");
+}
+
+TEST_F(UpdateCheckOverHttp, SilentServerIsGivenUpAfterTheTimeLimitWhileTheWindowStaysPainted)
+{
+    // A window that repaints on every tick of a timer: both only happen while events are served.
+    struct PaintCounter : QWidget
+    {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } window;
+    window.resize(200, 100);
+    window.show();
+    int ticks = 0;
+    int busyTicks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        if (cursor && cursor->shape() == Qt::BusyCursor)
+            ++busyTicks;
+        window.update();
+    });
+    ticker.start(20);
+    server.neverAnswer("/dl/swv.txt");
+
+    QElapsedTimer clock;
+    clock.start();
+    const int paintsBefore = window.paints;
+    about.CheckUpdate_Click();
+    const qint64 elapsed = clock.elapsed();
+
+    EXPECT_GE(elapsed, 1300); // a coarse timer may fire a little early
+    EXPECT_LT(elapsed, 5000);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].prompt, "Web Datafile not found." + Question);
+    EXPECT_EQ(server.requests, QList<QByteArray>{"/dl/swv.txt"});
+    // The timer ran all along, under a busy pointer, and the window was painted.
+    EXPECT_GE(ticks, 20);
+    EXPECT_EQ(busyTicks, ticks);
+    EXPECT_GT(window.paints, paintsBefore + 10);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+namespace {
+
+class DownloaderTest : public testing::Test
+{
+protected:
+    TempFolder tmp;
+    Downloader downloader;
+    QString target = tmp.path(QStringLiteral("versions.txt"));
+
+    DownloaderTest()
+    {
+        downloader.setTimeLimit(1500ms);
+        tmp.writeFile(QStringLiteral("versions.txt"), "earlier copy");
+    }
+};
+
+const QByteArray OverCap(Downloader::DefaultSizeCap + 1, 'a');
+
+} // namespace
+
+TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
+{
+    using R = Downloader::Result;
+    const QByteArray earlier("earlier copy");
+    struct Row
+    {
+        const char* name;
+        std::function<void(LocalWebServer&)> serve;
+        R result;
+        QByteArray file; // afterwards
+    };
+    const Row rows[] = {
+        {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok,
+         "Wayfolder:3"},
+        {"404", [](LocalWebServer&) {}, R::Failed, earlier},
+        {"undeclared length over the cap",
+         [](LocalWebServer& s) {
+             s.serveRaw("/f", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + OverCap + OverCap);
+         },
+         R::TooLarge, earlier},
+        {"redirect to a local file not followed",
+         [](LocalWebServer& s) {
+             s.serveRaw("/f",
+                        "HTTP/1.1 302 Found\r\nLocation: file:///etc/hostname\r\nContent-Length: 0\r\n\r\n");
+         },
+         R::Failed, earlier},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        tmp.writeFile(QStringLiteral("versions.txt"), earlier);
+        LocalWebServer server;
+        row.serve(server);
+        EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), row.result);
+        EXPECT_EQ(readFile(target), row.file);
+    }
+}
+
+namespace {
+
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+int socketCount()
+{
+    int sockets = 0;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        sockets += fd.symLinkTarget().contains(QLatin1String("socket:")) ? 1 : 0;
+    return sockets;
+}
+
+// Lets events run until the condition holds or the time is up; true when it holds.
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < limit.count())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+} // namespace
+
+TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning)
+{
+    using R = Downloader::Result;
+    // Whatever the first download starts for good (TLS and the like) is part of the baseline.
+    {
+        LocalWebServer server;
+        server.serveFile("/f", "Wayfolder:3");
+        ASSERT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), R::Ok);
+    }
+    QByteArray manyLines = "HTTP/1.1 200 OK\r\n";
+    for (int i = 0; i < 10000; ++i)
+        manyLines += "X-Line: " + QByteArray::number(i) + "\r\n";
+    manyLines += "Content-Length: 3\r\n\r\nabc";
+    struct Row
+    {
+        const char* name;
+        std::function<void(LocalWebServer&)> serve;
+        R result;
+    };
+    const Row rows[] = {
+        {"endless header", [](LocalWebServer& s) { s.endlessHeader("/f"); }, R::TooLarge},
+        {"header trickled one byte a second",
+         [](LocalWebServer& s) {
+             s.trickle("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms);
+         },
+         R::TimedOut},
+        {"10,000 header lines", [&](LocalWebServer& s) { s.serveRaw("/f", manyLines); }, R::TooLarge},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int threads = threadCount();
+        const int sockets = socketCount();
+        QElapsedTimer clock;
+        {
+            LocalWebServer server;
+            row.serve(server);
+            clock.start();
+            EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), row.result);
+            EXPECT_LT(clock.elapsed(), downloader.timeLimit().count() + 300);
+            EXPECT_EQ(server.requests, QList<QByteArray>{"/f"});
+        }
+        EXPECT_EQ(readFile(target), "Wayfolder:3");
+        // Nothing keeps reading: no thread and no socket is left once the server is gone.
+        EXPECT_TRUE(waitFor([&] { return threadCount() <= threads && socketCount() <= sockets; }, 2000ms))
+            << threadCount() << " threads (" << threads << " before), " << socketCount() << " sockets ("
+            << sockets << " before)";
+    }
+}
+
+TEST_F(DownloaderTest, RefusesWhatIsNotAWebAddressAndFailsOnAClosedPort)
+{
+    using R = Downloader::Result;
+    for (const char* url : {"file:///etc/hostname", "ftp://127.0.0.1/x", ""})
+        EXPECT_EQ(downloader.download(QUrl(QString::fromLatin1(url)), target), R::Refused) << url;
+
+    QString closed;
+    {
+        LocalWebServer server;
+        closed = server.url(QStringLiteral("/f"));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(downloader.download(QUrl(closed), target), R::Failed);
+    EXPECT_LT(clock.elapsed(), 1400); // refused at once, not given up at the limit
+    EXPECT_EQ(readFile(target), "earlier copy");
+}
+
+TEST_F(DownloaderTest, UnwritableTargetIsReported)
+{
+    LocalWebServer server;
+    server.serveFile("/f", "Wayfolder:3");
+    EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))),
+                                  tmp.path(QStringLiteral("no/such/folder/f"))),
+              Downloader::Result::NotWritten);
+}
+
+namespace {
+
+// Trusts the test server's certificate for as long as it lives.
+class TrustTestCertificate
+{
+public:
+    TrustTestCertificate() : m_saved(QSslConfiguration::defaultConfiguration())
+    {
+        QSslConfiguration config = m_saved;
+        config.addCaCertificate(LocalWebServer::certificate());
+        QSslConfiguration::setDefaultConfiguration(config);
+    }
+    ~TrustTestCertificate() { QSslConfiguration::setDefaultConfiguration(m_saved); }
+
+private:
+    QSslConfiguration m_saved;
+};
+
+} // namespace
+
+TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
+{
+    if (!QSslSocket::supportsSsl())
+        GTEST_SKIP() << "no TLS backend";
+    using R = Downloader::Result;
+    LocalWebServer plain;
+    plain.serveFile("/f", "Wayfolder:9.9");
+    LocalWebServer secure(LocalWebServer::Kind::Https);
+    secure.serveFile("/f", "Wayfolder:3");
+    secure.serveRaw("/up", "HTTP/1.1 302 Found\r\nLocation: /f\r\nContent-Length: 0\r\n\r\n");
+    secure.serveRaw("/down", "HTTP/1.1 302 Found\r\nLocation: " + plain.url(QStringLiteral("/f")).toLatin1() +
+                                 "\r\nContent-Length: 0\r\n\r\n");
+
+    // Without trust in its certificate the server is refused.
+    EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Failed);
+    EXPECT_EQ(readFile(target), "earlier copy");
+
+    TrustTestCertificate trust;
+    EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Ok);
+    EXPECT_EQ(readFile(target), "Wayfolder:3");
+    EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/up"))), target), R::Ok);
+
+    tmp.writeFile(QStringLiteral("versions.txt"), "earlier copy");
+    EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/down"))), target), R::Refused);
+    EXPECT_EQ(readFile(target), "earlier copy");
+    EXPECT_TRUE(plain.requests.isEmpty());
+}

@@ -1,0 +1,105 @@
+// The window paints before the first activation lists the start folder, and names that are not
+// UTF-8 reach the screen with a mark and the clipboard with their bytes.
+
+#include "core/dialogs/module1.h"
+#include "core/formats/favofile.h"
+#include "core/mainform/mainform.h"
+#include "core/system/filename.h"
+#include "core/tempfolder.h"
+#include "shell/host/qthost.h"
+#include "shell/widgets/formview.h"
+#include "shell/windows/mainwindow.h"
+#include "shell/windows/startup.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListView>
+#include <QMimeData>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+// Notes what the form had done when the window first painted.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, MainForm& form) : m_form(form) { window.installEventFilter(this); }
+    bool painted = false;
+    bool filesListedAtPaint = true;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            filesListedAtPaint = !m_form.FileList.Path().isEmpty();
+        }
+        return false;
+    }
+
+private:
+    MainForm& m_form;
+};
+
+template <typename Done> bool waitFor(Done done)
+{
+    QElapsedTimer deadline;
+    deadline.start();
+    while (!done() && deadline.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+} // namespace
+
+TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
+{
+    TempFolder tmp;
+    const QString start = tmp.makeFolder("home/start");
+    tmp.writeFile("home/start/a.txt", {});
+    tmp.writeFile("home/.local/share/Wayfolder/FavoDirs.dat", DefaultFavoFileBytes(start));
+    QtHost host;
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window(form, host.scale());
+    FirstPaint paint(window, form);
+    ShowThenActivate(window, form);
+    ASSERT_TRUE(waitFor([&] { return paint.painted; }));
+    EXPECT_FALSE(paint.filesListedAtPaint);
+    ASSERT_TRUE(waitFor([&] { return form.FileList.ListCount() == 1; }));
+    EXPECT_EQ(form.DirList.Path(), start);
+}
+
+TEST(RawNamesOnScreen, TheListShowsAMarkAndTheClipboardGetsTheBytes)
+{
+    TempFolder tmp;
+    const QString work = tmp.makeFolder("home/work");
+    const QByteArray file = QFile::encodeName(work) + "/caf\xe9.txt";
+    const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    QtHost host;
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    MainWindow window(form, host.scale());
+    form.DirList.setPath(work);
+    auto* view = qobject_cast<QListView*>(window.view().widgetFor(&form.FileList));
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->model()->rowCount(), 1);
+    EXPECT_EQ(view->model()->index(0, 0).data().toString(), "caf\\xE9.txt");
+
+    host.ClipboardSetText(FileNameFromBytes(std::string_view(file.constData(), size_t(file.size()))));
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data("text/plain"), file);
+    EXPECT_EQ(data->data("text/uri-list"), "file://" + QFile::encodeName(work) + "/caf%E9.txt\r\n");
+    unlink(file.constData());
+
+    host.ClipboardSetText("plain");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
+}

@@ -1,0 +1,172 @@
+// The main window resizes: the designed layout is its default size, the lists grow with it, the
+// controls keep their places in their columns, and it always fits on its screen, as do dialogs.
+
+#include "core/dialogs/module1.h"
+#include "core/mainform/mainform.h"
+#include "core/tempfolder.h"
+#include "modal.h"
+#include "qtinput.h"
+#include "shell/host/qthost.h"
+#include "shell/widgets/formview.h"
+#include "shell/widgets/twips.h"
+#include "shell/windows/mainwindow.h"
+
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowTest : public testing::Test
+{
+protected:
+    TempFolder tmp;
+    QtHost host;
+    Module1 module{host};
+    MainForm& form = module.mainForm();
+    MainWindow window{form, host.scale()};
+
+    QWidget& widget(const Control& control) { return *window.view().widgetFor(&control); }
+    QRect designed(const Control& control) { return host.scale().geometry(control); }
+
+    std::vector<const Control*> shown()
+    {
+        std::vector<const Control*> controls;
+        for (const Control* control : form.Controls()) {
+            if (control->Visible() && window.view().widgetFor(control))
+                controls.push_back(control);
+        }
+        return controls;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const TwipsScale& scale = host.scale();
+    EXPECT_EQ(window.clientArea().size(),
+              QSize(scale.toPixels(MainForm::ClientWidth), scale.toPixels(MainForm::ClientHeight)));
+    for (const Control* control :
+         {static_cast<const Control*>(&form.FavoDirList), static_cast<const Control*>(&form.DirList),
+          static_cast<const Control*>(&form.FileList), static_cast<const Control*>(&form.FileFind),
+          static_cast<const Control*>(&form.Command_Exit),
+          static_cast<const Control*>(&form.Command_UpOneLevel)}) {
+        SCOPED_TRACE(control->Name().toStdString());
+        EXPECT_EQ(widget(*control).geometry(), designed(*control));
+    }
+}
+
+TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect favorites = widget(form.FavoDirList).geometry();
+    const QRect tree = widget(form.DirList).geometry();
+    const QRect files = widget(form.FileList).geometry();
+    const QRect exit = widget(form.Command_Exit).geometry();
+    const QRect up = widget(form.Command_UpOneLevel).geometry();
+
+    window.resize(window.size() + QSize(400, 200));
+    ASSERT_TRUE(QtInput::waitFor([&] { return widget(form.FileList).height() == files.height() + 200; }));
+
+    const double ratio = double(window.clientArea().width()) / (window.clientArea().width() - 400);
+    EXPECT_NEAR(widget(form.FavoDirList).width(), favorites.width() * ratio, 2);
+    EXPECT_NEAR(widget(form.DirList).width(), tree.width() * ratio, 2);
+    EXPECT_GT(widget(form.FileList).width(), files.width());
+    // The exit button stays at the right end of the file column, Up at its place in the tree's.
+    EXPECT_EQ(widget(form.FileList).geometry().right() - widget(form.Command_Exit).geometry().right(),
+              files.right() - exit.right());
+    EXPECT_EQ(widget(form.Command_UpOneLevel).x() - widget(form.DirList).x(), up.x() - tree.x());
+    EXPECT_EQ(widget(form.FileFind).geometry().top() - widget(form.FileList).geometry().bottom(),
+              designed(form.FileFind).top() - designed(form.FileList).bottom());
+
+    // The form learns the size, so that it can be stored at exit.
+    EXPECT_NEAR(host.scale().toPixels(form.Width() - MainForm::FrameWidth), window.clientArea().width(), 1);
+}
+
+TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.resize(100, 100);
+    ASSERT_TRUE(
+        QtInput::waitFor([&] { return window.clientArea().size() == window.clientArea().minimumSize(); }));
+    const QRect client = window.clientArea().rect();
+    const auto controls = shown();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const QRect a = widget(*controls[i]).geometry();
+        EXPECT_TRUE(client.contains(a)) << controls[i]->Name().toStdString();
+        EXPECT_GE(a.width(), designed(*controls[i]).width() / 3) << controls[i]->Name().toStdString();
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            EXPECT_FALSE(a.intersects(widget(*controls[j]).geometry()))
+                << controls[i]->Name().toStdString() << " overlaps " << controls[j]->Name().toStdString();
+        }
+    }
+}
+
+TEST_F(WindowTest, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
+{
+    const QRect available = window.screen()->availableGeometry();
+    form.Move(host.scale().toTwips(available.right() - 100), host.scale().toTwips(available.bottom() - 50),
+              host.scale().toTwips(available.width() * 2), host.scale().toTwips(available.height() * 2));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QtInput::waitFor([&] { return available.contains(window.frameGeometry()); }))
+        << "frame " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+}
+
+TEST_F(WindowTest, AMaximisedWindowLeavesTheStoredSizeAlone)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int width = form.Width();
+    window.showMaximized();
+    ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Width(), width);
+}
+
+// Run by CTest with QT_SCALE_FACTOR=2 on a 1920x1080 screen; on any screen the window must fit.
+TEST(ScaledScreen, TheWholeMainWindowAndADialogLieOnTheScreen)
+{
+    TempFolder tmp;
+    QtHost host;
+    Module1 module{host};
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window{form, host.scale()};
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The first activation loads the favorites and retitles the window, as at a real start.
+    form.Activate();
+    const QRect available = window.screen()->availableGeometry();
+    RecordProperty("devicePixelRatio", std::to_string(window.devicePixelRatio()));
+    ASSERT_TRUE(QtInput::waitFor([&] { return available.contains(window.frameGeometry()); }))
+        << "frame " << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " on "
+        << available.width() << "x" << available.height();
+    for (QWidget* shownWidget :
+         {static_cast<QWidget*>(&window.menuBar()), window.view().widgetFor(&form.Command_Exit),
+          window.view().widgetFor(&form.FileFind)}) {
+        const QRect global(shownWidget->mapToGlobal(QPoint(0, 0)), shownWidget->size());
+        EXPECT_TRUE(available.contains(global)) << shownWidget->objectName().toStdString();
+    }
+    // A dialog over a window in the screen's corner stays on the screen too.
+    window.move(available.bottomRight() - QPoint(50, 50));
+    QRect dialogFrame;
+    const bool seen =
+        Modal::Inspect([&] { form.Menu_About_Click(); },
+                       [&](FormDialog& dialog) {
+                           QtInput::waitFor([&] { return available.contains(dialog.frameGeometry()); });
+                           dialogFrame = dialog.frameGeometry();
+                       });
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(available.contains(dialogFrame));
+    form.Unload();
+}
