@@ -3,11 +3,10 @@
 #include "core/dialogs/aboutform.h"
 
 #include "core/dialogs/abouttexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
 #include "core/dialogs/openwithform.h"
 #include "core/formats/versionfile.h"
-#include "core/mainform/mainform.h"
-#include "core/mainform/mainformtexts.h"
 #include "core/system/host.h"
 #include "core/toolkit/plaintext.h"
 
@@ -26,7 +25,7 @@ namespace {
 
 QString appTitle()
 {
-    return MainFormText::AppTitle.toString();
+    return Module1::AppTitle.toString();
 }
 
 } // namespace
@@ -94,9 +93,9 @@ void AboutForm::restoreDesignState()
 void AboutForm::Form_Load()
 {
     restoreDesignState();
-    const MainForm& main = m_module.mainForm();
-    setLeft(main.Left() + (main.Width() - Width()) / 2);
-    setTop(main.Top() + (main.Height() - Height()) / 2);
+    const MainWindowParts& main = m_module.mainWindow();
+    setLeft(main.Window.Left() + (main.Window.Width() - Width()) / 2);
+    setTop(main.Window.Top() + (main.Window.Height() - Height()) / 2);
 
     const bool sv = m_module.SwedishLanguage;
     setCaption(AboutFormText::CaptionPrefix.text(sv) + appTitle());

@@ -3,9 +3,9 @@
 #include "core/dialogs/adddirform.h"
 
 #include "core/dialogs/adddirformtexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
 #include "core/dialogs/storablefavorite.h"
-#include "core/mainform/mainform.h"
 
 AddDirForm::AddDirForm(Module1& module)
     : Form(module.host(), QStringLiteral("AddDirForm")), Label1(*this, controlName("Label1")),
@@ -46,9 +46,9 @@ AddDirForm::AddDirForm(Module1& module)
     restoreDesignState();
 }
 
-MainForm& AddDirForm::mainForm() const
+MainWindowParts& AddDirForm::mainWindow() const
 {
-    return m_module.mainForm();
+    return m_module.mainWindow();
 }
 
 void AddDirForm::restoreDesignState()
@@ -97,7 +97,7 @@ void AddDirForm::Form_Load()
         Command_Save.setCaption(AddDirFormText::Save.swedish.toString());
     }
 
-    MainForm& main = mainForm();
+    MainWindowParts& main = mainWindow();
     QString folder;
     if (main.DirList.ListIndex() != -1) {
         // A highlighted but unopened folder: the filter of the open one does not belong to it.
@@ -114,7 +114,7 @@ void AddDirForm::Form_Load()
 
 void AddDirForm::Command_Save_Click()
 {
-    MainForm& main = mainForm();
+    MainWindowParts& main = mainWindow();
     if (!AcceptStorableFavorite(m_module,
                                 {Text_FavoName.Text(), Label_Path.Caption(), Text_FileFilter.Text()}))
         return;

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-class MainForm;
+struct MainWindowParts;
 class Module1;
 
 class AddDirForm : public Form
@@ -49,7 +49,7 @@ protected:
 
 private:
     void restoreDesignState();
-    MainForm& mainForm() const;
+    MainWindowParts& mainWindow() const;
 
     Module1& m_module;
 };

@@ -3,8 +3,8 @@
 #include "core/dialogs/addfilterform.h"
 
 #include "core/dialogs/addfilterformtexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
 #include "core/system/host.h"
 
 AddFilterForm::AddFilterForm(Module1& module)
@@ -43,9 +43,9 @@ AddFilterForm::AddFilterForm(Module1& module)
     restoreDesignState();
 }
 
-MainForm& AddFilterForm::mainForm() const
+MainWindowParts& AddFilterForm::mainWindow() const
 {
-    return m_module.mainForm();
+    return m_module.mainWindow();
 }
 
 void AddFilterForm::restoreDesignState()
@@ -67,7 +67,7 @@ void AddFilterForm::Form_Load()
 {
     restoreDesignState();
     m_activated = false;
-    const MainForm& main = mainForm();
+    const MainWindowParts& main = mainWindow();
     if (main.FileList.ListIndex() < 0) {
         // Nothing selected: there is no file to work on.
         Unload();
@@ -93,7 +93,7 @@ void AddFilterForm::Form_Activate()
     if (m_activated)
         return;
     m_activated = true;
-    if (mainForm().FileFind.Text().isEmpty())
+    if (mainWindow().FileFind.Text().isEmpty())
         return;
     const bool swedish = m_module.SwedishLanguage;
     if (m_module.ShowMessBox(AddFilterFormText::ActiveFilterPrompt.text(swedish), MsgStyle::OKCancel,
@@ -103,7 +103,7 @@ void AddFilterForm::Form_Activate()
 
 void AddFilterForm::Command_CopyPath_Click()
 {
-    QString path = mainForm().DirList.Path();
+    QString path = mainWindow().DirList.Path();
     if (!path.endsWith(u'/'))
         path += u'/';
     path += Label_FileName.Caption();
@@ -113,7 +113,7 @@ void AddFilterForm::Command_CopyPath_Click()
 
 void AddFilterForm::Command_Save_Click()
 {
-    mainForm().FileFind.setText(Text_NewFilterName.Text());
+    mainWindow().FileFind.setText(Text_NewFilterName.Text());
     Unload();
 }
 

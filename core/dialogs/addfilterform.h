@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-class MainForm;
+struct MainWindowParts;
 class Module1;
 
 /// With no file selected the dialog unloads itself at load and never shows.
@@ -47,7 +47,7 @@ protected:
 
 private:
     void restoreDesignState();
-    MainForm& mainForm() const;
+    MainWindowParts& mainWindow() const;
 
     Module1& m_module;
     /// The window becomes active again after the warning closes; it must not warn twice.

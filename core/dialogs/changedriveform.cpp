@@ -2,8 +2,8 @@
 #include "core/dialogs/changedriveform.h"
 
 #include "core/dialogs/changedrivetexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
 #include "core/system/runtimeerror.h"
 
 namespace {
@@ -41,7 +41,7 @@ void ChangeDriveForm::Form_Load()
 
     StartDrive.clear();
     try {
-        Drives.setDrive(m_module.mainForm().DirList.Path());
+        Drives.setDrive(m_module.mainWindow().DirList.Path());
         StartDrive = Drives.Drive();
     } catch (const RunTimeError&) {
         // The tree's volume is not one a user would pick: every listed volume is another one.
@@ -57,7 +57,7 @@ void ChangeDriveForm::Drives_Change()
 void ChangeDriveForm::Command_OK_Click()
 {
     try {
-        m_module.mainForm().DirList.setPath(Drives.Drive());
+        m_module.mainWindow().DirList.setPath(Drives.Drive());
     } catch (const RunTimeError&) {
         const bool sv = m_module.SwedishLanguage;
         m_module.ShowMessBox(ChangeDriveText::NotReady1.text(sv) + Drives.Drive() +

@@ -3,9 +3,9 @@
 #include "core/dialogs/findfavoriteform.h"
 
 #include "core/dialogs/findfavoriteformtexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
 #include "core/formats/favoritesio.h"
-#include "core/mainform/mainform.h"
 #include "core/system/host.h"
 
 namespace {
@@ -57,7 +57,7 @@ void FindFavoriteForm::Form_Load()
     Command_Cancel.setCaption(T::Cancel.text(sv));
     Chosen.reset();
 
-    MainForm& main = m_module.mainForm();
+    MainWindowParts& main = m_module.mainWindow();
     const QString folder = host().DataFolder();
     for (int16_t set = 1; set <= 5; ++set) {
         if (set == main.CurFavoFile) {

@@ -11,7 +11,6 @@
 
 #include <optional>
 
-class MainForm;
 class Module1;
 
 class FindFavoriteForm : public Form

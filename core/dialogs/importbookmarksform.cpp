@@ -3,15 +3,15 @@
 
 #include "core/dialogs/adddirform.h"
 #include "core/dialogs/bookmarkstexts.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
 #include "core/dialogs/storablefavorite.h"
-#include "core/mainform/mainform.h"
 
 #include <QDir>
 
 namespace {
 
-bool inFavorites(const MainForm& main, const QString& path)
+bool inFavorites(const MainWindowParts& main, const QString& path)
 {
     const QString clean = QDir::cleanPath(path);
     for (const QString& favorite : main.FavoDirPath.Items()) {
@@ -91,7 +91,7 @@ void ImportBookmarksForm::Form_Load()
     Command_Cancel.setCaption(T::Cancel.text(sv));
     Skipped = 0;
 
-    const MainForm& main = m_module.mainForm();
+    const MainWindowParts& main = m_module.mainWindow();
     List_Folders.Clear();
     for (const DesktopBookmarks::Bookmark& folder : Folders) {
         const bool present = inFavorites(main, folder.path);
@@ -117,7 +117,7 @@ void ImportBookmarksForm::List_Folders_ItemCheck(int)
 
 void ImportBookmarksForm::Command_Import_Click()
 {
-    MainForm& main = m_module.mainForm();
+    MainWindowParts& main = m_module.mainWindow();
     int added = 0;
     for (int i = 0; i < List_Folders.ListCount() && i < Folders.size(); ++i) {
         if (!List_Folders.Checked(i))

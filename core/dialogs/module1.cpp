@@ -7,7 +7,7 @@
 #include "core/dialogs/changedriveform.h"
 #include "core/dialogs/messbox.h"
 #include "core/dialogs/renamedirform.h"
-#include "core/mainform/mainform.h"
+#include "core/toolkit/form.h"
 
 Module1::Module1(Host& host) : m_host(host) {}
 
@@ -20,13 +20,6 @@ int16_t Module1::ShowMessBox(const QString& prompt, int16_t style, const QString
     MessTitle = title;
     messBox().ShowModal();
     return MessAnswer;
-}
-
-MainForm& Module1::mainForm()
-{
-    if (!m_mainForm)
-        m_mainForm = std::make_unique<MainForm>(*this);
-    return *m_mainForm;
 }
 
 MessBox& Module1::messBox()

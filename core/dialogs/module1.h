@@ -10,8 +10,10 @@ class AddDirForm;
 class AddFilterForm;
 class ChangeDriveForm;
 class Host;
+class Form;
 class MainForm;
 class MessBox;
+struct MainWindowParts;
 class RenameDirForm;
 
 /// Answers of ShowMessBox.
@@ -45,6 +47,9 @@ public:
 
     Host& host() const { return m_host; }
 
+    /// The program's name, in the title of its windows.
+    static constexpr QStringView AppTitle = u"Wayfolder";
+
     bool FavoListChanged = false;
     bool SwedishLanguage = false;
     bool EditFilterOnly = false;
@@ -60,7 +65,10 @@ public:
     /// The one way a message is shown: the program's own box, labelled in the current language.
     int16_t ShowMessBox(const QString& prompt, int16_t style, const QString& title);
 
+    /// The main window, made on first use; defined with it, in core/mainform/.
     MainForm& mainForm();
+    /// What the dialogs may see of the main window.
+    MainWindowParts& mainWindow();
     MessBox& messBox();
     AddDirForm& addDirForm();
     RenameDirForm& renameDirForm();
@@ -70,7 +78,8 @@ public:
 
 private:
     Host& m_host;
-    std::unique_ptr<MainForm> m_mainForm;
+    // Held by its base so that the dialogs' room needs no definition of the main window.
+    std::unique_ptr<Form> m_mainForm;
     std::unique_ptr<MessBox> m_messBox;
     std::unique_ptr<AddDirForm> m_addDirForm;
     std::unique_ptr<RenameDirForm> m_renameDirForm;

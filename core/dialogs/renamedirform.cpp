@@ -1,10 +1,10 @@
 // The edit-favorite dialog: both modes, and the entry replaced in place in all three lists.
 #include "core/dialogs/renamedirform.h"
 
+#include "core/dialogs/mainwindowparts.h"
 #include "core/dialogs/module1.h"
 #include "core/dialogs/renamedirformtexts.h"
 #include "core/dialogs/storablefavorite.h"
-#include "core/mainform/mainform.h"
 
 #include <utility>
 
@@ -66,9 +66,9 @@ RenameDirForm::RenameDirForm(Module1& module)
     restoreDesignState();
 }
 
-MainForm& RenameDirForm::mainForm() const
+MainWindowParts& RenameDirForm::mainWindow() const
 {
-    return m_module.mainForm();
+    return m_module.mainWindow();
 }
 
 void RenameDirForm::restoreDesignState()
@@ -96,7 +96,7 @@ void RenameDirForm::Form_Load()
 {
     restoreDesignState();
     m_selectAfterClose = -1;
-    const MainForm& main = mainForm();
+    const MainWindowParts& main = mainWindow();
     FavoIndex = main.FavoDirList.ListIndex();
     if (FavoIndex < 0 || FavoIndex >= main.FavoDirList.ListCount()) {
         // Nothing selected: there is no entry to edit.
@@ -144,7 +144,7 @@ void RenameDirForm::ShowModal()
     Form::ShowModal();
     const int16_t index = std::exchange(m_selectAfterClose, int16_t(-1));
     if (index >= 0)
-        mainForm().FavoDirList.setListIndex(index);
+        mainWindow().FavoDirList.setListIndex(index);
 }
 
 void RenameDirForm::Command_Save_Click()
@@ -153,7 +153,7 @@ void RenameDirForm::Command_Save_Click()
     if (!AcceptStorableFavorite(m_module, entry))
         return;
 
-    MainForm& main = mainForm();
+    MainWindowParts& main = mainWindow();
     const int16_t i = FavoIndex;
     main.Favorites.replace(i, entry);
     m_module.FavoListChanged = true;

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-class MainForm;
+struct MainWindowParts;
 class Module1;
 
 /// Module1::EditFilterOnly, read at load, chooses the mode. With no favorite selected the dialog
@@ -68,7 +68,7 @@ private:
     bool saveAllowed() const;
     void updateSave();
     void keyPress(int16_t KeyAscii);
-    MainForm& mainForm() const;
+    MainWindowParts& mainWindow() const;
 
     Module1& m_module;
     /// The entry to select once the dialog has closed; -1 when Save did not run.

@@ -30,6 +30,18 @@ constexpr int VisibleStrip = 600;
 
 } // namespace
 
+MainForm& Module1::mainForm()
+{
+    if (!m_mainForm)
+        m_mainForm = std::make_unique<MainForm>(*this);
+    return static_cast<MainForm&>(*m_mainForm);
+}
+
+MainWindowParts& Module1::mainWindow()
+{
+    return mainForm().dialogParts();
+}
+
 MainForm::MainForm(Module1& module)
     : Form(module.host(), QStringLiteral("MainForm")), FavoDirList(*this, controlName("FavoDirList")),
       FavoDirPath(*this, controlName("FavoDirPath")), FavoFileFilter(*this, controlName("FavoFileFilter")),

@@ -4,6 +4,7 @@
 // subsystems they belong to; this header is the one place that lists them all.
 
 #include "core/dialogs/favoritelist.h"
+#include "core/dialogs/mainwindowparts.h"
 #include "core/formats/favofile.h"
 #include "core/mainform/favodatafile.h"
 #include "core/mainform/typeahead.h"
@@ -239,6 +240,9 @@ public:
     void UpdateFileStatus();
     PaneWatch& paneWatch() const { return *m_paneWatch; }
 
+    /// What the dialogs see of this window.
+    MainWindowParts& dialogParts() { return m_dialogParts; }
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -296,4 +300,16 @@ private:
     std::unique_ptr<PaneWatch> m_paneWatch;
     std::unique_ptr<FavoriteCheck> m_favoriteCheck;
     TypeAhead m_typeAhead;
+    MainWindowParts m_dialogParts{*this,
+                                  DirList,
+                                  FileList,
+                                  FileFind,
+                                  FavoDirList,
+                                  FavoDirPath,
+                                  FavoFileFilter,
+                                  Favorites,
+                                  Menu_UndoChanges,
+                                  Menu_SaveFavoFile,
+                                  CurFavoFile,
+                                  [this] { return refuseWhenFavoritesFull(); }};
 };

@@ -2,11 +2,12 @@
 // The main window's captions, and the messages that several of its parts share, in English and
 // Swedish. Each part's own messages live next to its code.
 
+#include "core/dialogs/module1.h"
 #include "core/toolkit/bilingual.h"
 
 namespace MainFormText {
 
-inline constexpr QStringView AppTitle = u"Wayfolder";
+inline constexpr QStringView AppTitle = Module1::AppTitle;
 inline constexpr Bilingual ActiveFavoFile{u"    [Active Favorite File:  FF", u"    [Aktiv Favoritfil:  FF"};
 
 // Captions.
