@@ -16,11 +16,14 @@
 #include <QIcon>
 #include <QTextStream>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
     KeepFreedMemoryForReuse();
+    // A write past the file-size limit then fails with EFBIG and is reported like any other.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // The favorites commands print and end before any window or display is needed.
     QStringList arguments;

@@ -6,6 +6,7 @@
 #include "core/dialogs/findfavoriteform.h"
 #include "core/dialogs/module1.h"
 #include "core/formats/favofile.h"
+#include "core/system/atomicfile.h"
 #include "core/system/windowlesshost.h"
 
 #include <QDir>
@@ -47,7 +48,7 @@ public:
                                  : ComposeFavoLine(name, path, i % 3 ? QString() : QStringLiteral("*.txt")));
             }
             const QString path = m_data + u'/' + FavoFileName(int16_t(set));
-            WriteFavoFileBytes(path, EncodeFavoLines(lines));
+            WriteFileLocked(path, EncodeFavoLines(lines), MaxFavoFileBytes);
             m_files.push_back(QFile::encodeName(path).toStdString());
         }
     }

@@ -4,6 +4,7 @@
 
 #include "core/cli/favoritesclitexts.h"
 #include "core/dialogs/adddirform.h"
+#include "core/dialogs/favodatafiletexts.h"
 #include "core/dialogs/storablefavorite.h"
 #include "core/formats/favoritesio.h"
 #include "core/formats/startsettings.h"
@@ -22,6 +23,9 @@ namespace T = FavoritesCliText;
 const QString ListOption = QStringLiteral("list");
 const QString PathOption = QStringLiteral("path");
 const QString AddOption = QStringLiteral("add");
+
+// Many shell commands may add at once; each holds the lock for one read and one write.
+constexpr int AddLockWaitMs = 10000;
 
 bool isCommandArgument(const QString& argument)
 {
@@ -70,19 +74,27 @@ int path(const QList<FavoritesEntry>& entries, const QString& name, QTextStream&
     return 1;
 }
 
-int add(const QString& file, const FavoritesFileContent& content, const QCommandLineParser& parser,
-        QTextStream& out, QTextStream& err, bool sv)
+// What the file says to a reader or writer that cannot use it; nothing when it can be used.
+std::optional<QString> unusable(const QString& file, const FavoritesFileContent& content, bool sv)
 {
-    if (content.status == FavoritesFileContent::Unreadable) {
-        err << T::Unreadable.text(sv) << file << u'\n' << content.error << u'\n';
-        return 1;
+    namespace D = FavoDataFileText;
+    switch (content.status) {
+    case FavoritesFileContent::Ok:
+    case FavoritesFileContent::Missing:
+    case FavoritesFileContent::Faulty:
+        return std::nullopt;
+    case FavoritesFileContent::NotRegular:
+        return D::NotAFile.text(sv).arg(file);
+    case FavoritesFileContent::TooLarge:
+        return D::FileTooLarge.text(sv).arg(file, QString::number(MaxFavoFileBytes / (1024 * 1024)));
+    case FavoritesFileContent::Unreadable:
+        break;
     }
-    // Appending to a file the window stops reading at a faulty line would hide the new favorite
-    // behind it; the window's own save keeps a copy of such a file, so it is corrected there.
-    if (content.status == FavoritesFileContent::Faulty) {
-        err << faultyText(file, content, sv) << T::FaultyAdd.text(sv) << u'\n';
-        return 1;
-    }
+    return T::Unreadable.text(sv) + file + u'\n' + content.error;
+}
+
+int add(const QString& file, const QCommandLineParser& parser, QTextStream& out, QTextStream& err, bool sv)
+{
     const QString given = parser.value(AddOption);
     const QFileInfo folderInfo(given);
     if (given.isEmpty() || !folderInfo.isDir()) {
@@ -102,13 +114,41 @@ int add(const QString& file, const FavoritesFileContent& content, const QCommand
         err << StorableFavoriteText::Prompt.text(sv) << u'\n';
         return 1;
     }
-    QList<FavoritesEntry> entries = content.shownEntries(DesktopFolders::Home());
-    entries.append(entry);
-    // The window creates the data folder at its first start; the command line may come first.
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    const FavoWriteResult written = FavoritesIo::Write(file, sv, entries);
-    if (!written.ok) {
-        err << T::SaveFailed.text(sv) << file << u'\n' << written.error << u'\n';
+
+    // Appended under the file's lock to the list as it is then, so that writers running at the
+    // same time each keep the others' favorites.
+    std::optional<QString> refused;
+    const LockedWrite written = FavoritesIo::Update(
+        file,
+        [&](const FavoritesFileContent& now) -> std::optional<QList<FavoritesEntry>> {
+            refused = unusable(file, now, sv);
+            // Appending to a file the window stops reading at a faulty line would hide the new
+            // favorite behind it; the window's own save keeps a copy of such a file.
+            if (!refused && now.status == FavoritesFileContent::Faulty)
+                refused = faultyText(file, now, sv) + T::FaultyAdd.text(sv);
+            QList<FavoritesEntry> entries = now.shownEntries(DesktopFolders::Home());
+            if (!refused && entries.size() >= MaxFavorites)
+                refused = FavoDataFileText::ListFull.text(sv).arg(MaxFavorites);
+            if (refused)
+                return std::nullopt;
+            entries.append(entry);
+            return entries;
+        },
+        AddLockWaitMs);
+    if (!refused && !written.ok()) {
+        // What the writer found before it could ask, said as a reader would say it.
+        FavoritesFileContent found;
+        found.status = written.status == LockedWrite::NotRegular ? FavoritesFileContent::NotRegular
+                       : written.status == LockedWrite::TooLarge ? FavoritesFileContent::TooLarge
+                                                                 : FavoritesFileContent::Unreadable;
+        found.error = written.error;
+        refused =
+            written.status == LockedWrite::ReadFailed || found.status != FavoritesFileContent::Unreadable
+                ? *unusable(file, found, sv)
+                : T::SaveFailed.text(sv) + file + u'\n' + written.error;
+    }
+    if (refused) {
+        err << *refused << u'\n';
         return 1;
     }
     out << T::Added1.text(sv) << entry.name << T::Added2.text(sv) << file << u'\n';
@@ -214,10 +254,10 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
     const bool sv = content.swedish;
 
     if (parser.isSet(AddOption))
-        return add(file, content, parser, out, err, sv);
+        return add(file, parser, out, err, sv);
 
-    if (content.status == FavoritesFileContent::Unreadable) {
-        err << T::Unreadable.text(sv) << file << u'\n' << content.error << u'\n';
+    if (const std::optional<QString> problem = unusable(file, content, sv)) {
+        err << *problem << u'\n';
         return 1;
     }
     const QList<FavoritesEntry> entries = content.shownEntries(host.HomeFolder());

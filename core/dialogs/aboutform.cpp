@@ -8,6 +8,7 @@
 #include "core/dialogs/openwithform.h"
 #include "core/formats/versionfile.h"
 #include "core/system/host.h"
+#include "core/system/regularfile.h"
 #include "core/toolkit/plaintext.h"
 
 #include <QDir>
@@ -161,13 +162,13 @@ void AboutForm::CheckUpdate_Click()
         offerHomePage(AboutFormText::WebFileNotFound.text(sv), title, homePage);
         return;
     }
-    QFile file(localFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The version file is small; anything else standing there is not read.
+    const RegularFileRead read = ReadRegularFile(localFile, qint64{1024} * 1024);
+    if (read.status != RegularFileRead::Ok) {
         offerHomePage(AboutFormText::DownloadedFileNotFound.text(sv), title, homePage);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray& bytes = read.bytes;
 
     const std::optional<QString> item = VersionFile::FindProgramItem(bytes, appTitle());
     if (!item) {

@@ -27,6 +27,13 @@ inline constexpr Bilingual Malformed2{u"\" is not a valid bookmarks file and was
                                       u"\" är inte en giltig bokmärkesfil och lämnades orörd:\n"};
 inline constexpr Bilingual Unreadable2{u"\" could not be read and was left untouched:\n",
                                        u"\" kunde inte läsas och lämnades orörd:\n"};
+inline constexpr Bilingual NotAFile2{u"\" is not a regular file (it may be a pipe, a device or a "
+                                     u"folder).\nIt was not read and was left untouched.",
+                                     u"\" är inte en vanlig fil (det kan vara en pipe, en enhet eller en "
+                                     u"mapp).\nDen har inte lästs och lämnades orörd."};
+inline constexpr Bilingual TooLarge2{
+    u"\" is larger than a bookmarks file can be; it was not read and was left untouched.",
+    u"\" är större än en bokmärkesfil kan vara; den har inte lästs och lämnades orörd."};
 inline constexpr Bilingual SaveFailed2{u"\" could not be saved and was left as it was:\n",
                                        u"\" kunde inte sparas och lämnades som den var:\n"};
 inline constexpr Bilingual Skipped{

@@ -4,6 +4,8 @@
 
 #include "core/toolkit/listbox.h"
 
+#include <algorithm>
+
 FavoritesList::FavoritesList(ListBox& names, ListBox& paths, ListBox& filters)
     : m_names(names), m_paths(paths), m_filters(filters)
 {}
@@ -36,6 +38,24 @@ bool FavoritesList::insert(int16_t index, const FavoritesEntry& entry)
     m_paths.AddItem(entry.path, index);
     m_names.AddItem(entry.name, index);
     return true;
+}
+
+qsizetype FavoritesList::append(const QList<FavoritesEntry>& entries)
+{
+    const qsizetype taken = std::min<qsizetype>(entries.size(), MaxFavorites - count());
+    if (taken <= 0)
+        return 0;
+    QStringList names, paths, filters;
+    for (qsizetype i = 0; i < taken; ++i) {
+        names.append(entries.at(i).name);
+        paths.append(entries.at(i).path);
+        filters.append(entries.at(i).filter);
+    }
+    // The same order as insert: the visible list last.
+    m_filters.AddItems(filters);
+    m_paths.AddItems(paths);
+    m_names.AddItems(names);
+    return taken;
 }
 
 void FavoritesList::remove(int16_t index)

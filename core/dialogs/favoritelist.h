@@ -23,6 +23,8 @@ public:
     /// Inserts before `index`, or appends when `index` is -1 or the count; false when full.
     bool insert(int16_t index, const FavoritesEntry& entry);
     bool append(const FavoritesEntry& entry) { return insert(-1, entry); }
+    /// Appends as many as the list has room for, in one step; how many were appended.
+    qsizetype append(const QList<FavoritesEntry>& entries);
     void remove(int16_t index);
     void replace(int16_t index, const FavoritesEntry& entry);
     /// Moves the entry `from` so that it ends at `to`; the others keep their order.

@@ -8,28 +8,43 @@
 #include "core/dialogs/storablefavorite.h"
 
 #include <QDir>
+#include <QHash>
+#include <QSet>
+#include <vector>
 
 namespace {
 
-bool inFavorites(const MainWindowParts& main, const QString& path)
+// Looked up once per bookmark: a list of tens of thousands is compared in one pass.
+QSet<QString> favoriteFolders(const MainWindowParts& main)
 {
-    const QString clean = QDir::cleanPath(path);
-    for (const QString& favorite : main.FavoDirPath.Items()) {
-        if (QDir::cleanPath(favorite) == clean)
-            return true;
-    }
-    return false;
-}
-
-QString problem(const QString& path, const DesktopBookmarks::BookmarkFile& file, bool sv)
-{
-    namespace T = BookmarksText;
-    const Bilingual& why =
-        file.status == DesktopBookmarks::BookmarkFile::Malformed ? T::Malformed2 : T::Unreadable2;
-    return T::Malformed1.text(sv) + path + why.text(sv) + file.error;
+    QSet<QString> folders;
+    for (const QString& favorite : main.FavoDirPath.Items())
+        folders.insert(QDir::cleanPath(favorite));
+    return folders;
 }
 
 } // namespace
+
+std::optional<QString> BookmarkFileProblem(const QString& path, DesktopBookmarks::BookmarkFile::Status status,
+                                           const QString& error, bool sv)
+{
+    namespace T = BookmarksText;
+    using F = DesktopBookmarks::BookmarkFile;
+    switch (status) {
+    case F::Ok:
+    case F::Missing:
+        return std::nullopt;
+    case F::Malformed:
+        return T::Malformed1.text(sv) + path + T::Malformed2.text(sv) + error;
+    case F::Unreadable:
+        return T::Malformed1.text(sv) + path + T::Unreadable2.text(sv) + error;
+    case F::NotRegular:
+        return T::Malformed1.text(sv) + path + T::NotAFile2.text(sv);
+    case F::TooLarge:
+        return T::Malformed1.text(sv) + path + T::TooLarge2.text(sv);
+    }
+    return std::nullopt;
+}
 
 FoundBookmarks CollectDesktopBookmarks(bool swedish)
 {
@@ -37,18 +52,21 @@ FoundBookmarks CollectDesktopBookmarks(bool swedish)
     FoundBookmarks found;
     const std::pair<QString, BookmarkFile> files[] = {{GtkPath(), ReadGtk(GtkPath())},
                                                       {XbelPath(), ReadXbel(XbelPath())}};
+    QHash<QString, qsizetype> seen;
     for (const auto& [path, file] : files) {
-        if (file.status == BookmarkFile::Malformed || file.status == BookmarkFile::Unreadable) {
-            found.problems.append(problem(path, file, swedish));
+        if (const std::optional<QString> problem =
+                BookmarkFileProblem(path, file.status, file.error, swedish)) {
+            found.problems.append(*problem);
             continue;
         }
         for (const Bookmark& folder : file.folders) {
-            auto same = std::find_if(found.folders.begin(), found.folders.end(),
-                                     [&folder](const Bookmark& b) { return b.path == folder.path; });
-            if (same == found.folders.end()) {
+            const auto known = seen.constFind(folder.path);
+            if (known == seen.cend()) {
+                seen.insert(folder.path, found.folders.size());
                 found.folders.append(folder);
                 continue;
             }
+            Bookmark* same = &found.folders[*known];
             if (same->title.isEmpty())
                 same->title = folder.title;
             if (same->filter.isEmpty())
@@ -90,19 +108,27 @@ void ImportBookmarksForm::Form_Load()
     Command_Import.setCaption(T::Import.text(sv));
     Command_Cancel.setCaption(T::Cancel.text(sv));
     Skipped = 0;
+    Added = 0;
+    LeftOut = 0;
 
-    const MainWindowParts& main = m_module.mainWindow();
+    const QSet<QString> inFavorites = favoriteFolders(m_module.mainWindow());
     List_Folders.Clear();
+    QStringList texts;
+    std::vector<bool> checked;
+    texts.reserve(Folders.size());
+    checked.reserve(size_t(Folders.size()));
     for (const DesktopBookmarks::Bookmark& folder : Folders) {
-        const bool present = inFavorites(main, folder.path);
+        const bool present = inFavorites.contains(QDir::cleanPath(folder.path));
         QString text = (folder.title.isEmpty() ? AddDirForm::ProposedName(folder.path) : folder.title) +
                        QStringLiteral("   ") + folder.path;
         if (!folder.filter.isEmpty())
             text += T::FilterMark.text(sv) + folder.filter;
         if (present)
             text += T::AlreadyThere.text(sv);
-        List_Folders.AddItem(text, !present);
+        texts.append(text);
+        checked.push_back(!present);
     }
+    List_Folders.AddItems(texts, checked);
     List_Folders_ItemCheck(-1);
     List_Folders.SetFocus();
 }
@@ -118,7 +144,7 @@ void ImportBookmarksForm::List_Folders_ItemCheck(int)
 void ImportBookmarksForm::Command_Import_Click()
 {
     MainWindowParts& main = m_module.mainWindow();
-    int added = 0;
+    QList<FavoritesEntry> chosen;
     for (int i = 0; i < List_Folders.ListCount() && i < Folders.size(); ++i) {
         if (!List_Folders.Checked(i))
             continue;
@@ -132,11 +158,11 @@ void ImportBookmarksForm::Command_Import_Click()
             ++Skipped;
             continue;
         }
-        main.FavoDirList.AddItem(entry.name);
-        main.FavoDirPath.AddItem(entry.path);
-        main.FavoFileFilter.AddItem(entry.filter);
-        ++added;
+        chosen.append(entry);
     }
+    const qsizetype added = main.Favorites.append(chosen);
+    LeftOut = int(chosen.size() - added);
+    Added = int(added);
     if (added > 0) {
         m_module.FavoListChanged = true;
         main.Menu_UndoChanges.setEnabled(true);

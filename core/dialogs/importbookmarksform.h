@@ -29,6 +29,9 @@ public:
     QList<DesktopBookmarks::Bookmark> Folders;
     /// How many checked folders could not be stored in the favorites file and were left out.
     int Skipped = 0;
+    /// How many were appended, and how many the full list left out.
+    int Added = 0;
+    int LeftOut = 0;
 
     void List_Folders_ItemCheck(int index);
     void Command_Import_Click();
@@ -49,3 +52,7 @@ struct FoundBookmarks
     QStringList problems;
 };
 FoundBookmarks CollectDesktopBookmarks(bool swedish);
+
+/// What to tell about a bookmarks file that could not be used; nothing when it could.
+std::optional<QString> BookmarkFileProblem(const QString& path, DesktopBookmarks::BookmarkFile::Status status,
+                                           const QString& error, bool sv);

@@ -136,6 +136,10 @@ void OpenWithForm::Command_Open_Click()
     const bool sv = m_module.SwedishLanguage;
     const DesktopEntries::Command command = DesktopEntries::FromExecLine(typed, m_target);
     const QString program = typed.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    if (command.unsafe) {
+        m_module.ShowMessBox(T::Unsafe.text(sv), MsgStyle::OKOnly, T::ErrorTitle.text(sv));
+        return;
+    }
     if (command.program.isEmpty()) {
         m_module.ShowMessBox(T::NotFound1.text(sv) + program + T::NotFound2.text(sv), MsgStyle::OKOnly,
                              T::ErrorTitle.text(sv));

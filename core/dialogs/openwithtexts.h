@@ -20,6 +20,11 @@ inline constexpr Bilingual CommandLabel{u"Or a command (%f is the file, %u its a
 inline constexpr Bilingual Open{u"&Open", u"&Öppna"};
 inline constexpr Bilingual Cancel{u"&Cancel", u"&Avbryt"};
 inline constexpr Bilingual ErrorTitle{u"Open With", u"Öppna med"};
+inline constexpr Bilingual Unsafe{
+    u"The command puts the file's name inside a quoted argument, where the program could run it "
+    u"as code.\nGive %f or %u as an argument of its own.",
+    u"Kommandot lägger filens namn inuti ett citerat argument, där programmet kan köra det som "
+    u"kod.\nAnge %f eller %u som ett eget argument."};
 inline constexpr Bilingual NotFound1{u"The program \"", u"Programmet \""};
 inline constexpr Bilingual NotFound2{u"\" cannot be found.", u"\" hittas inte."};
 inline constexpr Bilingual NotStarted1{u"The program \"", u"Programmet \""};

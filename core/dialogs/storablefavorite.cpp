@@ -6,6 +6,10 @@
 
 bool IsStorableFavorite(const FavoritesEntry& entry)
 {
+    for (const QString* field : {&entry.name, &entry.path, &entry.filter}) {
+        if (field->contains(u'\t'))
+            return false;
+    }
     const QString line = ComposeFavoLine(entry);
     if (SplitFavoLines(line) != QStringList{line})
         return false;

@@ -3,10 +3,10 @@
 #include "core/formats/desktopbookmarks.h"
 
 #include "core/formats/favofile.h"
+#include "core/system/atomicfile.h"
 #include "core/system/desktopfolders.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QUrl>
@@ -31,24 +31,31 @@ QString parentOf(const QString& folder)
     return QFileInfo(folder).path();
 }
 
+BookmarkFile fromRead(const RegularFileRead& read, BookmarkFile (*parse)(const QByteArray&))
+{
+    BookmarkFile result;
+    switch (read.status) {
+    case RegularFileRead::Ok:
+        return parse(read.bytes);
+    case RegularFileRead::Missing:
+        return result;
+    case RegularFileRead::NotRegular:
+        result.status = BookmarkFile::NotRegular;
+        return result;
+    case RegularFileRead::TooLarge:
+        result.status = BookmarkFile::TooLarge;
+        return result;
+    case RegularFileRead::Failed:
+        break;
+    }
+    result.status = BookmarkFile::Unreadable;
+    result.error = read.error;
+    return result;
+}
+
 BookmarkFile readFile(const QString& path, BookmarkFile (*parse)(const QByteArray&))
 {
-    if (!QFileInfo::exists(path))
-        return {};
-    QFile file(path);
-    BookmarkFile result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = BookmarkFile::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = BookmarkFile::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    return parse(bytes);
+    return fromRead(ReadRegularFile(path, MaxBytes), parse);
 }
 
 // The bookmark element of one favorite, indented as KDE writes it.
@@ -316,52 +323,80 @@ std::optional<QByteArray> AppendXbel(const QByteArray& existing, const QList<Boo
 ExportResult Export(Format format, const QString& path, const QList<Bookmark>& folders)
 {
     ExportResult result;
-    const BookmarkFile file = format == Format::Gtk ? ReadGtk(path) : ReadXbel(path);
-    result.status = file.status;
-    if (file.status == BookmarkFile::Unreadable || file.status == BookmarkFile::Malformed) {
-        result.error = file.error;
-        return result;
-    }
-    QList<Bookmark> added;
-    for (const Bookmark& folder : folders) {
-        const QString clean = QDir::cleanPath(folder.path);
-        bool already = file.contains(clean);
-        for (const Bookmark& b : added)
-            already = already || b.path == clean;
-        if (already) {
-            ++result.present;
-            continue;
-        }
-        added.append({clean, folder.title, folder.filter});
-    }
-    if (added.isEmpty())
-        return result;
-
-    std::optional<QByteArray> bytes =
-        format == Format::Gtk ? AppendGtk(file.bytes, added) : AppendXbel(file.bytes, added);
-    if (!bytes) {
-        result.status = BookmarkFile::Malformed;
-        result.error = QStringLiteral("not XBEL");
-        return result;
-    }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        result.error = QStringLiteral("cannot create %1").arg(QFileInfo(path).absolutePath());
-        return result;
-    }
-    if (file.undecodable > 0) {
-        const FavoWriteResult backup = WriteFavoFileBytes(path + QStringLiteral(".bak"), file.bytes);
-        if (!backup.ok) {
-            result.error = backup.error;
-            return result;
-        }
-        result.backup = true;
-    }
-    const FavoWriteResult written = WriteFavoFileBytes(path, *bytes);
-    if (!written.ok) {
+    const auto parse = format == Format::Gtk ? ParseGtk : ParseXbel;
+    // Decided from the file as it is under the lock: a bookmark the file manager added a moment
+    // ago stays.
+    const LockedWrite written =
+        UpdateFileLocked(path, MaxBytes, [&](const RegularFileRead& now) -> std::optional<QByteArray> {
+            const BookmarkFile file = fromRead(now, parse);
+            result.status = file.status;
+            if (file.status != BookmarkFile::Ok && file.status != BookmarkFile::Missing) {
+                result.error = file.error;
+                return std::nullopt;
+            }
+            QList<Bookmark> added;
+            for (const Bookmark& folder : folders) {
+                const QString clean = QDir::cleanPath(folder.path);
+                bool already = file.contains(clean);
+                for (const Bookmark& b : added)
+                    already = already || b.path == clean;
+                if (already) {
+                    ++result.present;
+                    continue;
+                }
+                added.append({clean, folder.title, folder.filter});
+            }
+            if (added.isEmpty())
+                return std::nullopt;
+            std::optional<QByteArray> bytes =
+                format == Format::Gtk ? AppendGtk(file.bytes, added) : AppendXbel(file.bytes, added);
+            if (!bytes) {
+                result.status = BookmarkFile::Malformed;
+                result.error = QStringLiteral("not XBEL");
+                return std::nullopt;
+            }
+            const QString bak = path + QStringLiteral(".bak");
+            if (file.undecodable > 0) {
+                const LockedWrite backup = WriteFileLocked(bak, file.bytes, MaxBytes);
+                if (!backup.ok()) {
+                    result.error = backup.error;
+                    return std::nullopt;
+                }
+                result.backup = true;
+            } else if (format == Format::Xbel && file.status == BookmarkFile::Ok && !QFileInfo::exists(bak)) {
+                // The whole file is written anew; the user's own version is kept once, before
+                // the first rewrite, and never written over by a later one.
+                const AtomicWriteResult backup = WriteNewFile(bak, file.bytes);
+                if (!backup.ok) {
+                    result.error = backup.error;
+                    return std::nullopt;
+                }
+                result.backup = true;
+            }
+            result.added = int(added.size());
+            return bytes;
+        });
+    switch (written.status) {
+    case LockedWrite::Written:
+    case LockedWrite::Unchanged:
+        break;
+    case LockedWrite::NotRegular:
+        result.status = BookmarkFile::NotRegular;
+        break;
+    case LockedWrite::TooLarge:
+        result.status = BookmarkFile::TooLarge;
+        break;
+    case LockedWrite::ReadFailed:
+        result.status = BookmarkFile::Unreadable;
         result.error = written.error;
-        return result;
+        break;
+    case LockedWrite::Locked:
+    case LockedWrite::WriteFailed:
+        result.added = 0;
+        result.backup = false;
+        result.error = written.error;
+        break;
     }
-    result.added = int(added.size());
     return result;
 }
 

@@ -2,7 +2,7 @@
 // The desktop's own folder bookmarks, read and added to: the GTK bookmarks file (one
 // "file:///percent-encoded/path label" per line) and the KDE places file (XBEL). Each format has
 // one parser and one writer; the writer only ever appends, keeps every entry of the user's as it
-// was, and replaces the file atomically through the favorites file's checked writer.
+// was, and replaces the file through the one locked, atomic writer.
 
 #include <QByteArray>
 #include <QList>
@@ -30,6 +30,8 @@ struct BookmarkFile
         Missing,
         Unreadable, ///< the file could not be read
         Malformed,  ///< not in the file's format; never written
+        NotRegular, ///< a FIFO, device or folder: never read, never written over
+        TooLarge,   ///< larger than MaxBytes: never read, never written over
     };
     Status status = Missing;
     QString error;           ///< the system's or the parser's reason
@@ -42,6 +44,9 @@ struct BookmarkFile
 
     bool contains(const QString& path) const;
 };
+
+/// Far beyond any bookmarks file a desktop writes; a larger one is not read.
+constexpr qint64 MaxBytes = qint64{16} * 1024 * 1024;
 
 /// $XDG_CONFIG_HOME/gtk-3.0/bookmarks
 QString GtkPath();
@@ -84,8 +89,9 @@ enum class Format
     Xbel
 };
 
-/// Adds the folders that the file lacks, after the user's entries, through the atomic writer.
-/// A malformed or unreadable file is left untouched.
+/// Adds the folders that the file lacks, after the user's entries, under the file's lock from the
+/// file as it is then. A malformed or unreadable file is left untouched; the first rewrite of an
+/// XBEL file (which is written whole) keeps the user's file as <file>.bak.
 ExportResult Export(Format format, const QString& path, const QList<Bookmark>& folders);
 
 } // namespace DesktopBookmarks

@@ -1,8 +1,7 @@
-// The favorites data file format and its atomic writer.
+// The favorites data file format.
 
 #include "core/formats/favofile.h"
 
-#include "core/system/atomicfile.h"
 #include "core/system/filename.h"
 
 #include <QStringDecoder>
@@ -150,12 +149,6 @@ QString ComposeFavoLine(const QString& name, const QString& path, const QString&
     return line;
 }
 
-FavoWriteResult WriteFavoFileBytes(const QString& path, const QByteArray& bytes)
-{
-    const AtomicWriteResult written = WriteFileAtomically(path, bytes);
-    return {written.ok, written.error};
-}
-
 ParsedFavoEntries ParseFavoEntries(const QStringList& lines, qsizetype first)
 {
     ParsedFavoEntries parsed;
@@ -165,12 +158,14 @@ ParsedFavoEntries ParseFavoEntries(const QStringList& lines, qsizetype first)
             continue;
         if (parsed.entries.size() >= MaxFavorites) {
             parsed.stop = ParsedFavoEntries::TooMany;
+            parsed.stopLine = i;
             return parsed;
         }
         ParsedFavoLine entry = ParseFavoLine(line);
         if (entry.outcome != ParsedFavoLine::Entry) {
             parsed.stop = entry.outcome == ParsedFavoLine::TooLong ? ParsedFavoEntries::TooLong
                                                                    : ParsedFavoEntries::DataError;
+            parsed.stopLine = i;
             return parsed;
         }
         parsed.entries.append(std::move(entry.entry));

@@ -1,6 +1,7 @@
 #pragma once
 // The favorites data file on its own: file names, header lines, text decoding, the line syntax
-// both ways, and an atomic writer. MainForm's loader and saver are built on top of this.
+// both ways. Files are read and written through core/system (one bounded reader, one locked
+// writer); MainForm's loader and saver are built on top of this.
 
 #include <QByteArray>
 #include <QList>
@@ -108,6 +109,7 @@ struct ParsedFavoEntries
     };
     QList<FavoritesEntry> entries;
     Stop stop = None;
+    qsizetype stopLine = -1; ///< the index in the lines of the line the reading stopped at
 };
 ParsedFavoEntries ParseFavoEntries(const QStringList& lines, qsizetype first);
 
@@ -121,13 +123,3 @@ ParsedFavoFile ParseFavoFile(const QByteArray& bytes);
 /// The data file the saver writes: the header of the language, then one line per entry. An
 /// empty list is the header alone.
 QByteArray ComposeFavoFile(bool swedish, const QList<FavoritesEntry>& entries);
-
-struct FavoWriteResult
-{
-    bool ok = false;
-    QString error; ///< the system's reason when not ok
-};
-
-/// Replaces the file with `bytes` through a temporary file renamed into place, so a failure
-/// never leaves a truncated file. A symbolic link stays a link: its target is replaced.
-FavoWriteResult WriteFavoFileBytes(const QString& path, const QByteArray& bytes);

@@ -1,9 +1,6 @@
-// Reading and writing a favorites file whole, with the loader's rules and the saver's writer.
+// Reading and changing a favorites file whole, with the loader's rules and the locked writer.
 
 #include "core/formats/favoritesio.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 QList<FavoritesEntry> FavoritesFileContent::shownEntries(const QString& homeFolder) const
 {
@@ -19,59 +16,62 @@ QString FilePath(const QString& dataFolder, int16_t n)
     return dataFolder + u'/' + FavoFileName(n);
 }
 
-FavoritesFileContent Read(const QString& path)
+FavoritesFileContent Parse(const QString& path, const RegularFileRead& read)
 {
     FavoritesFileContent content;
-    QString source = path;
-    if (!QFileInfo::exists(source)) {
-        source = LegacyFavoFilePath(path);
-        if (!QFileInfo(source).isFile())
-            return content;
+    RegularFileRead legacy;
+    const RegularFileRead* source = &read;
+    if (read.status == RegularFileRead::Missing) {
+        legacy = ReadRegularFile(LegacyFavoFilePath(path), MaxFavoFileBytes);
+        source = &legacy;
     }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
+    switch (source->status) {
+    case RegularFileRead::Ok:
+        break;
+    case RegularFileRead::Missing:
+        return content;
+    case RegularFileRead::NotRegular:
+        content.status = FavoritesFileContent::NotRegular;
+        return content;
+    case RegularFileRead::TooLarge:
+        content.status = FavoritesFileContent::TooLarge;
+        return content;
+    case RegularFileRead::Failed:
         content.status = FavoritesFileContent::Unreadable;
-        content.error = file.errorString();
+        content.error = source->error;
         return content;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        content.status = FavoritesFileContent::Unreadable;
-        content.error = file.errorString();
-        return content;
-    }
-    const QStringList lines = SplitFavoLines(DecodeFavoText(bytes));
     content.status = FavoritesFileContent::Ok;
-    if (lines.isEmpty())
+    if (source->bytes.isEmpty())
         return content;
-    content.swedish = IsSwedishHeader(lines.first());
-    content.entries.reserve(lines.size() - 1);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines.at(i).isEmpty())
-            continue;
-        ParsedFavoLine parsed = ParseFavoLine(lines.at(i));
-        if (parsed.outcome != ParsedFavoLine::Entry) {
-            content.status = FavoritesFileContent::Faulty;
-            content.faultyLine = int(i + 1);
-            return content;
-        }
-        content.entries.append(std::move(parsed.entry));
+    ParsedFavoFile parsed = ParseFavoFile(source->bytes);
+    content.swedish = parsed.swedish;
+    content.entries = std::move(parsed.entries);
+    // The loader works with a list cut at its limit; the file keeps the rest.
+    if (parsed.stop == ParsedFavoEntries::DataError || parsed.stop == ParsedFavoEntries::TooLong) {
+        content.status = FavoritesFileContent::Faulty;
+        content.faultyLine = int(parsed.stopLine + 1);
     }
     return content;
 }
 
-QByteArray Compose(bool swedish, const QList<FavoritesEntry>& entries)
+FavoritesFileContent Read(const QString& path)
 {
-    QStringList lines{swedish ? FavoHeaderSwedish : FavoHeaderEnglish};
-    lines.reserve(entries.size() + 1);
-    for (const FavoritesEntry& entry : entries)
-        lines.append(ComposeFavoLine(entry));
-    return EncodeFavoLines(lines);
+    return Parse(path, ReadRegularFile(path, MaxFavoFileBytes));
 }
 
-FavoWriteResult Write(const QString& path, bool swedish, const QList<FavoritesEntry>& entries)
+LockedWrite Update(const QString& path, const ContentChange& change, int waitMs)
 {
-    return WriteFavoFileBytes(path, Compose(swedish, entries));
+    return UpdateFileLocked(
+        path, MaxFavoFileBytes,
+        [&](const RegularFileRead& now) -> std::optional<QByteArray> {
+            const FavoritesFileContent content = Parse(path, now);
+            const std::optional<QList<FavoritesEntry>> entries = change(content);
+            if (!entries)
+                return std::nullopt;
+            return ComposeFavoFile(content.swedish, *entries);
+        },
+        waitMs);
 }
 
 bool IsSeparator(const FavoritesEntry& entry)

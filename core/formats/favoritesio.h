@@ -1,9 +1,10 @@
 #pragma once
-// A favorites data file read and written whole, outside the window: the command line, the search
-// across all five files and the desktop-bookmarks export use it. The line format, the text
-// decoding and the atomic, checked writer are the window's own (favofile.h).
+// A favorites data file read and written whole, outside the window's loader: the command line,
+// the search across all five files and the desktop-bookmarks export use it. The bounded reader,
+// the parser, the composer and the locked writer are the window's own.
 
 #include "core/formats/favofile.h"
+#include "core/system/atomicfile.h"
 
 #include <QList>
 #include <QString>
@@ -16,6 +17,8 @@ struct FavoritesFileContent
     {
         Ok,
         Missing,    ///< neither the data file nor its legacy file exists
+        NotRegular, ///< a FIFO, device or folder: never read, never written over
+        TooLarge,   ///< larger than a favorites file can be: never read, never written over
         Unreadable, ///< the file exists but could not be read
         Faulty,     ///< a line the loader stops at; `entries` holds those before it
     };
@@ -38,11 +41,14 @@ QString FilePath(const QString& dataFolder, int16_t n);
 /// Reads the data file, or its legacy file while the data file is missing.
 FavoritesFileContent Read(const QString& path);
 
-/// The whole file as the saver writes it: the header of the language, then one line per entry.
-QByteArray Compose(bool swedish, const QList<FavoritesEntry>& entries);
+/// What the bounded reader gave for the data file, parsed; a missing data file falls back to its
+/// legacy file.
+FavoritesFileContent Parse(const QString& path, const RegularFileRead& read);
 
-/// Replaces the file atomically (see WriteFavoFileBytes).
-FavoWriteResult Write(const QString& path, bool swedish, const QList<FavoritesEntry>& entries);
+/// Changes the file under its lock: `change` gets the content as it is now and returns the new
+/// list, or nothing to leave the file as it is.
+using ContentChange = std::function<std::optional<QList<FavoritesEntry>>(const FavoritesFileContent& now)>;
+LockedWrite Update(const QString& path, const ContentChange& change, int waitMs = FileLockWaitMs);
 
 /// A separator line of the list: its path is "-".
 bool IsSeparator(const FavoritesEntry& entry);

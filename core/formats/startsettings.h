@@ -19,6 +19,9 @@ inline const QString DefaultFilter = QStringLiteral("DefaultFilter");
 inline const QString DefaultFavoFile = QStringLiteral("DefaultFavoFile");
 inline const QString StartWidth = QStringLiteral("StartWidth");
 inline const QString StartHeight = QStringLiteral("StartHeight");
+/// The copy a session end kept when it merged the list with another program's change; told and
+/// cleared at the next start.
+inline const QString MergedFavoritesCopy = QStringLiteral("MergedFavoritesCopy");
 
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
 bool ReadUseSavedStartPosition(Host& host);

@@ -1,5 +1,5 @@
-// The active favorites data file: bounded reading, repair, atomic save with .bak, the check for
-// changes by others, and the watch.
+// The active favorites data file: bounded reading, repair, the locked save with .bak that never
+// writes over another program's change, the copy kept by a merge, and the watch.
 
 #include "core/mainform/favodatafile.h"
 
@@ -8,7 +8,7 @@
 #include "core/system/regularfile.h"
 #include "core/system/runtimeerror.h"
 
-#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <utility>
@@ -32,12 +32,6 @@ void FavoDataFile::setPath(const QString& path)
         watch(m_changed);
 }
 
-FavoDataFile::Stamp FavoDataFile::stampOf(const QByteArray& bytes, const QString& path)
-{
-    return {bytes.size(), QFileInfo(path).lastModified(),
-            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
-}
-
 FavoDataFile::Open FavoDataFile::open()
 {
     m_lines.clear();
@@ -55,7 +49,7 @@ FavoDataFile::Open FavoDataFile::open()
     case RegularFileRead::Failed:
         return Open::Failed;
     }
-    m_known = stampOf(read.bytes, m_path);
+    m_known = read.bytes;
     m_lines = SplitFavoLines(DecodeFavoText(read.bytes));
     return Open::Ok;
 }
@@ -91,7 +85,9 @@ bool FavoDataFile::recover(int16_t error)
     if (error == ErrNo::FileNotFound && QFileInfo(legacy).isFile()) {
         if (!QFile::rename(legacy, m_path))
             return false;
-    } else if (!WriteFileAtomically(m_path, DefaultFavoFileBytes(m_host.HomeFolder(), swedishLocale())).ok) {
+    } else if (!WriteFileLocked(m_path, DefaultFavoFileBytes(m_host.HomeFolder(), swedishLocale()),
+                                MaxFavoFileBytes)
+                    .ok()) {
         return false;
     }
     if (open() != Open::Ok)
@@ -103,54 +99,76 @@ bool FavoDataFile::recover(int16_t error)
     return true;
 }
 
-bool FavoDataFile::changedOnDisk() const
-{
-    const RegularFileRead now = ReadRegularFile(m_path, MaxFavoFileBytes);
-    // What cannot be read cannot be compared; the save itself refuses or reports it.
-    if (now.status != RegularFileRead::Ok)
-        return false;
-    if (!m_known)
-        return true;
-    // A file touched without a change of its bytes is the same list.
-    return now.bytes.size() != m_known->size ||
-           QCryptographicHash::hash(now.bytes, QCryptographicHash::Sha256) != m_known->hash;
-}
-
-FavoDataFile::SaveResult FavoDataFile::save(const QByteArray& bytes)
+FavoDataFile::SaveResult FavoDataFile::save(const QByteArray& bytes,
+                                            const std::optional<QByteArray>& overwriting)
 {
     using R = SaveResult;
     if (bytes.size() > MaxFavoFileBytes)
-        return {R::ListTooLarge, {}};
+        return {R::ListTooLarge, {}, {}};
 
-    if (m_partial) {
-        const RegularFileRead faulty = ReadRegularFile(m_path, MaxFavoFileBytes);
-        switch (faulty.status) {
-        case RegularFileRead::Ok: {
-            const AtomicWriteResult backup =
-                WriteFileAtomically(m_path + QStringLiteral(".bak"), faulty.bytes);
-            if (!backup.ok)
-                return {R::BackupFailed, backup.error};
-            break;
-        }
-        case RegularFileRead::Missing:
-            break;
-        case RegularFileRead::NotRegular:
-            return {R::NotRegular, {}};
-        case RegularFileRead::TooLarge:
-            return {R::TooLarge, {}};
-        case RegularFileRead::Failed:
-            return {R::BackupUnreadable, faulty.error};
-        }
-        m_partial = false;
+    SaveResult result{R::Ok, {}, {}};
+    // Everything from the look at the file to the rename happens under its lock: a command-line
+    // add that comes between is either seen here or waits for this write.
+    const LockedWrite written = UpdateFileLocked(
+        m_path, MaxFavoFileBytes, [&](const RegularFileRead& now) -> std::optional<QByteArray> {
+            if (now.status == RegularFileRead::Ok && now.bytes != m_known && now.bytes != overwriting) {
+                result = {R::Changed, {}, now.bytes};
+                return std::nullopt;
+            }
+            if (m_partial && now.status == RegularFileRead::Ok) {
+                // The lines the last load could not read are never lost silently.
+                const LockedWrite backup =
+                    WriteFileLocked(m_path + QStringLiteral(".bak"), now.bytes, MaxFavoFileBytes);
+                if (!backup.ok()) {
+                    result = {R::BackupFailed, backup.error, {}};
+                    return std::nullopt;
+                }
+            }
+            return bytes;
+        });
+    if (result.status != R::Ok)
+        return result;
+    switch (written.status) {
+    case LockedWrite::Written:
+    case LockedWrite::Unchanged:
+        break;
+    case LockedWrite::NotRegular:
+        return {R::NotRegular, {}, {}};
+    case LockedWrite::TooLarge:
+        return {R::TooLarge, {}, {}};
+    case LockedWrite::ReadFailed:
+        return {m_partial ? R::BackupUnreadable : R::WriteFailed, written.error, {}};
+    case LockedWrite::Locked:
+    case LockedWrite::WriteFailed:
+        return {R::WriteFailed, written.error, {}};
     }
+    m_partial = false;
+    m_known = bytes;
+    return result;
+}
 
-    if (KindOfFile(ResolveFileLinks(m_path)) == FileKind::Other)
-        return {R::NotRegular, {}};
-    const AtomicWriteResult written = WriteFileAtomically(m_path, bytes);
-    if (!written.ok)
-        return {R::WriteFailed, written.error};
-    m_known = stampOf(bytes, m_path);
-    return {R::Ok, {}};
+QList<FavoritesEntry> FavoDataFile::knownEntries() const
+{
+    if (!m_known)
+        return {};
+    return ParseFavoFile(*m_known).entries;
+}
+
+std::optional<QString> FavoDataFile::keepCopy(const QByteArray& bytes, QString& error) const
+{
+    const QString stem = m_path + QStringLiteral(".merged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n <= 100; ++n) {
+        const QString name = n == 1 ? stem : stem + u'-' + QString::number(n);
+        const AtomicWriteResult written = WriteNewFile(name, bytes);
+        if (written.ok)
+            return name;
+        error = written.error;
+        // Only a taken name is worth another try.
+        if (!QFileInfo::exists(name))
+            break;
+    }
+    return std::nullopt;
 }
 
 std::optional<ParsedFavoFile> FavoDataFile::readChangedWhole()
@@ -158,13 +176,12 @@ std::optional<ParsedFavoFile> FavoDataFile::readChangedWhole()
     const RegularFileRead now = ReadRegularFile(m_path, MaxFavoFileBytes);
     if (now.status != RegularFileRead::Ok)
         return std::nullopt;
-    const Stamp stamp = stampOf(now.bytes, m_path);
-    if (m_known && m_known->size == stamp.size && m_known->hash == stamp.hash)
+    if (now.bytes == m_known)
         return std::nullopt;
     ParsedFavoFile parsed = ParseFavoFile(now.bytes);
     if (parsed.stop != ParsedFavoEntries::None || parsed.entries.isEmpty())
         return std::nullopt;
-    m_known = stamp;
+    m_known = now.bytes;
     m_partial = false;
     return parsed;
 }

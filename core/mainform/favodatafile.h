@@ -1,12 +1,13 @@
 #pragma once
 // The active favorites data file on disk: reading it for the loader (with the repair of a
-// missing or empty file), the atomic save with its .bak copy, the check that nobody else changed
-// it since this run read or wrote it, and the watch that tells when somebody did.
+// missing or empty file), the locked, atomic save with its .bak copy, which refuses to write over
+// a file somebody else changed since this run read or wrote it, and the watch that tells when
+// somebody did.
 
 #include "core/formats/favofile.h"
 
 #include <QByteArray>
-#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -51,16 +52,12 @@ public:
     void setPartial(bool partial) { m_partial = partial; }
     bool isPartial() const { return m_partial; }
 
-    /// True when the file on disk is not what this run last read or wrote: other bytes, or a
-    /// file that appeared where none was read. A file that is gone is no change worth asking
-    /// about (there is nothing to overwrite), and one that cannot be read is left to the save.
-    bool changedOnDisk() const;
-
     struct SaveResult
     {
         enum Status
         {
             Ok,
+            Changed, ///< somebody else wrote the file since this run read or wrote it
             BackupFailed,
             BackupUnreadable, ///< the file to keep a copy of could not be read
             NotRegular,       ///< the path leads to something that is not a regular file
@@ -69,9 +66,22 @@ public:
             WriteFailed,
         };
         Status status = WriteFailed;
-        QString error; ///< the system's reason for BackupFailed, BackupUnreadable and WriteFailed
+        QString error;     ///< the system's reason for BackupFailed, BackupUnreadable and WriteFailed
+        QByteArray onDisk; ///< for Changed: the file as it is now
     };
-    SaveResult save(const QByteArray& bytes);
+    /// Writes `bytes` under the file's lock, unless the file on disk is no longer what this run
+    /// last read or wrote (other bytes, or a file where none was read; a file that is gone is
+    /// no change): then nothing is written and the result is Changed with what is there, unless
+    /// that is exactly `overwriting`, the version the caller has merged or chosen to replace.
+    SaveResult save(const QByteArray& bytes, const std::optional<QByteArray>& overwriting = std::nullopt);
+
+    /// The file's entries as this run last read or wrote them: what both sides of a merge grew
+    /// from. Empty when this run has not read the file.
+    QList<FavoritesEntry> knownEntries() const;
+
+    /// Keeps `bytes` as a new file beside the data file, "<name>.merged-<date>-<time>[-n]",
+    /// never over an earlier one. Its path, or nothing with the reason in `error`.
+    std::optional<QString> keepCopy(const QByteArray& bytes, QString& error) const;
 
     /// The file as it is on disk now, when it changed since this run last read or wrote it and
     /// reads whole (no faulty line, within the limits); remembered as read when returned.
@@ -81,13 +91,6 @@ public:
     void watch(std::function<void()> changed);
 
 private:
-    struct Stamp
-    {
-        qint64 size = -1;
-        QDateTime modified;
-        QByteArray hash;
-    };
-    static Stamp stampOf(const QByteArray& bytes, const QString& path);
     void stopWatching();
     /// A default file written on a Swedish locale gets the Swedish header.
     bool swedishLocale() const;
@@ -98,7 +101,9 @@ private:
     qsizetype m_next = 0;
     int m_recoveries = 0;
     bool m_partial = false;
-    std::optional<Stamp> m_known;
+    /// The bytes this run last read or wrote, compared whole: a file touched without a change of
+    /// its bytes is the same list.
+    std::optional<QByteArray> m_known;
     std::function<void()> m_changed;
     QString m_watched;
 };

@@ -328,6 +328,7 @@ void MainForm::Form_Activate()
 
     LoadFavoFile();
     reportSettingsProblem(m_settingsReadProblem, false);
+    reportMergeAtLastEnd();
 
     if (!CommandLinePath.isEmpty() && openCommandLinePath())
         return;

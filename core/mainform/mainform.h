@@ -278,9 +278,20 @@ private:
         Reloaded,  ///< the user took the file's version, dropping the edits
     };
     FavoSaveOutcome saveFavorites();
+    /// What to write when another program changed the file since this run read or wrote it:
+    /// the merged list (a session end never asks), this list, or nothing when the user chose to
+    /// reload or cancel. `outcome` then says which.
+    std::optional<QByteArray> resolveChangedFile(const QByteArray& onDisk, FavoSaveOutcome& outcome);
+    /// Merges this list with the file's `onDisk` version, shows the result and keeps `onDisk`
+    /// as a copy beside the file; the copy's path, or nothing when it could not be written.
+    std::optional<QString> mergeWithFile(const QByteArray& onDisk);
+    /// Tells, once, that the last session end merged the list with another program's change.
+    void reportMergeAtLastEnd();
     /// The favorites' part of closing the window; false when the user cancelled the save.
     bool saveFavoritesBeforeExit();
     bool m_favoritesSavedForExit = false;
+    /// The session is ending: nothing may wait for an answer.
+    bool m_sessionEnding = false;
     /// Shows the one-time filter warning; No clears the filter.
     void showFilterWarning();
     /// Tells why a favorite's folder cannot be opened and offers to remove or edit it.

@@ -1,9 +1,11 @@
 // The main window's favorites loader and saver, the quiet reload after a change by somebody
 // else, and the check marks of the favorites-file menus.
 
+#include "core/dialogs/favodatafiletexts.h"
 #include "core/dialogs/module1.h"
 #include "core/formats/favofile.h"
-#include "core/mainform/favodatafiletexts.h"
+#include "core/formats/favoritesmerge.h"
+#include "core/formats/startsettings.h"
 #include "core/mainform/favoritestexts.h"
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
@@ -133,25 +135,29 @@ MainForm::FavoSaveOutcome MainForm::saveFavorites()
 
     if (FavoData.path() != FavoFilePath)
         FavoData.setPath(FavoFilePath);
-    // Another window or an editor wrote the file since this run read or wrote it.
-    if (FavoData.changedOnDisk()) {
-        const int16_t answer = mod.ShowMessBox(D::Changed.text(sv).arg(FavoFilePath), MsgStyle::YesNoCancel,
-                                               D::ChangedTitle.text(sv));
-        if (answer == MsgAnswer::Cancel)
-            return FavoSaveOutcome::Cancelled;
-        if (answer == MsgAnswer::No) {
-            LoadFavoFile();
-            return FavoSaveOutcome::Reloaded;
-        }
-    }
-
     // An empty list is written as the header alone rather than as a nameless entry with no
     // path; the next load then offers the default favorite.
-    const FavoDataFile::SaveResult saved = FavoData.save(ComposeFavoFile(sv, Favorites.entries()));
+    QByteArray bytes = ComposeFavoFile(sv, Favorites.entries());
+    std::optional<QByteArray> overwriting;
+    FavoDataFile::SaveResult saved = FavoData.save(bytes);
+    // Another window, an editor or the command line wrote the file since this run read or wrote
+    // it; a few rounds cover a writer that comes again while the user answers.
+    for (int round = 0; saved.status == FavoDataFile::SaveResult::Changed && round < 5; ++round) {
+        FavoSaveOutcome outcome = FavoSaveOutcome::Saved;
+        const std::optional<QByteArray> resolved = resolveChangedFile(saved.onDisk, outcome);
+        if (!resolved)
+            return outcome;
+        bytes = *resolved;
+        overwriting = saved.onDisk;
+        saved = FavoData.save(bytes, overwriting);
+    }
+
     const QString limit = megabytes(MaxFavoFileBytes);
     switch (saved.status) {
     case FavoDataFile::SaveResult::Ok:
         break;
+    case FavoDataFile::SaveResult::Changed:
+        return fail(D::ChangedTitle.text(sv));
     case FavoDataFile::SaveResult::BackupFailed:
         return fail(T::BackupError.text(sv) + saved.error);
     case FavoDataFile::SaveResult::BackupUnreadable:
@@ -171,6 +177,58 @@ MainForm::FavoSaveOutcome MainForm::saveFavorites()
     Menu_UndoChanges.setEnabled(false);
     Menu_SaveFavoFile.setEnabled(false);
     return FavoSaveOutcome::Saved;
+}
+
+std::optional<QByteArray> MainForm::resolveChangedFile(const QByteArray& onDisk, FavoSaveOutcome& outcome)
+{
+    namespace D = FavoDataFileText;
+    const bool sv = m_module.SwedishLanguage;
+    // A session end keeps both sides without asking: nobody may be there to answer.
+    if (m_sessionEnding) {
+        if (const std::optional<QString> copy = mergeWithFile(onDisk))
+            saveSetting(StartSettings::MergedFavoritesCopy, *copy);
+        return ComposeFavoFile(sv, Favorites.entries());
+    }
+    const int16_t merge = m_module.ShowMessBox(D::MergeAsk.text(sv).arg(FavoFilePath), MsgStyle::YesNoCancel,
+                                               D::ChangedTitle.text(sv));
+    if (merge == MsgAnswer::Yes) {
+        mergeWithFile(onDisk);
+        return ComposeFavoFile(sv, Favorites.entries());
+    }
+    const int16_t answer = merge == MsgAnswer::Cancel
+                               ? MsgAnswer::Cancel
+                               : m_module.ShowMessBox(D::Changed.text(sv).arg(FavoFilePath),
+                                                      MsgStyle::YesNoCancel, D::ChangedTitle.text(sv));
+    if (answer == MsgAnswer::Yes)
+        return ComposeFavoFile(sv, Favorites.entries());
+    if (answer == MsgAnswer::No) {
+        LoadFavoFile();
+        outcome = FavoSaveOutcome::Reloaded;
+        return std::nullopt;
+    }
+    outcome = FavoSaveOutcome::Cancelled;
+    return std::nullopt;
+}
+
+std::optional<QString> MainForm::mergeWithFile(const QByteArray& onDisk)
+{
+    const QList<FavoritesEntry> merged =
+        MergeFavorites(FavoData.knownEntries(), Favorites.entries(), ParseFavoFile(onDisk).entries);
+    // A list that no longer fits keeps what fits; the copy beside the file keeps the rest.
+    Favorites.assign(merged);
+    QString error;
+    return FavoData.keepCopy(onDisk, error);
+}
+
+void MainForm::reportMergeAtLastEnd()
+{
+    const QString copy = host().GetSetting(StartSettings::MergedFavoritesCopy, {});
+    if (copy.isEmpty())
+        return;
+    host().SaveSetting(StartSettings::MergedFavoritesCopy, {});
+    const bool sv = m_module.SwedishLanguage;
+    m_module.ShowMessBox(FavoDataFileText::MergedAtEnd.text(sv).arg(FavoFilePath, copy), MsgStyle::OKOnly,
+                         FavoDataFileText::ChangedTitle.text(sv));
 }
 
 bool MainForm::saveFavoritesBeforeExit()

@@ -50,5 +50,6 @@ void MainForm::saveSetting(const QString& key, const QString& value)
 
 void MainForm::SessionEnd()
 {
+    m_sessionEnding = true;
     Unload();
 }

@@ -2,6 +2,7 @@
 // files, and the desktop's bookmarks both ways.
 
 #include "core/dialogs/bookmarkstexts.h"
+#include "core/dialogs/favodatafiletexts.h"
 #include "core/dialogs/findfavoriteform.h"
 #include "core/dialogs/findfavoriteformtexts.h"
 #include "core/dialogs/importbookmarksform.h"
@@ -128,6 +129,10 @@ void MainForm::Menu_ImportBookmarks_Click()
     if (form.Skipped > 0)
         m_module.ShowMessBox(QString::number(form.Skipped) + T::Skipped.text(sv), MsgStyle::OKOnly,
                              T::Title.text(sv));
+    if (form.LeftOut > 0)
+        m_module.ShowMessBox(
+            FavoDataFileText::ImportFull.text(sv).arg(MaxFavorites).arg(form.Added).arg(form.LeftOut),
+            MsgStyle::OKOnly, FavoDataFileText::TooManyTitle.text(sv));
 }
 
 void MainForm::Menu_ExportBookmarks_Click()
@@ -161,9 +166,9 @@ void MainForm::Menu_ExportBookmarks_Click()
     QStringList report;
     for (const auto& [format, path] : files) {
         const ExportResult result = Export(format, path, folders);
-        if (result.status == BookmarkFile::Malformed || result.status == BookmarkFile::Unreadable) {
-            const Bilingual& why = result.status == BookmarkFile::Malformed ? T::Malformed2 : T::Unreadable2;
-            report.append(T::Malformed1.text(sv) + path + why.text(sv) + result.error);
+        if (const std::optional<QString> problem =
+                BookmarkFileProblem(path, result.status, result.error, sv)) {
+            report.append(*problem);
             continue;
         }
         if (!result.error.isEmpty()) {

@@ -1,6 +1,8 @@
 // Reading desktop entry files and MIME associations, and turning an Exec line into a program and arguments.
 #include "core/system/desktopentries.h"
 
+#include "core/system/regularfile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -87,12 +89,13 @@ using KeyFile = QHash<QString, QHash<QString, QString>>;
 KeyFile readKeyFile(const QString& file)
 {
     KeyFile groups;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
+    // A FIFO or a device among the desktop's files must not hang or flood the program.
+    const RegularFileRead read = ReadRegularFile(file, qint64{1024} * 1024);
+    if (read.status != RegularFileRead::Ok)
         return groups;
     QHash<QString, QString>* group = nullptr;
-    while (!in.atEnd()) {
-        const QString line = QString::fromUtf8(in.readLine()).trimmed();
+    for (const QByteArray& raw : read.bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
@@ -138,13 +141,15 @@ void appendNew(QStringList& to, const QStringList& ids)
 }
 
 // Splits an Exec line into words: blanks separate, double quotes group, a backslash inside
-// quotes escapes the next character.
-QStringList execWords(const QString& exec)
+// quotes escapes the next character. `quotedWords` tells which words held quotes.
+QStringList execWords(const QString& exec, QList<bool>* quotedWords = nullptr)
 {
     QStringList words;
+    QList<bool> wasQuoted;
     QString word;
     bool quoted = false;
     bool inWord = false;
+    bool hadQuotes = false;
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec.at(i);
         if (quoted) {
@@ -155,12 +160,14 @@ QStringList execWords(const QString& exec)
             else
                 word += c;
         } else if (c == QLatin1Char('"')) {
-            quoted = inWord = true;
+            quoted = inWord = hadQuotes = true;
         } else if (c.isSpace()) {
-            if (inWord)
+            if (inWord) {
                 words << word;
+                wasQuoted << hadQuotes;
+            }
             word.clear();
-            inWord = false;
+            inWord = hadQuotes = false;
         } else {
             word += c;
             inWord = true;
@@ -168,9 +175,27 @@ QStringList execWords(const QString& exec)
     }
     if (quoted)
         return {};
-    if (inWord)
+    if (inWord) {
         words << word;
+        wasQuoted << hadQuotes;
+    }
+    if (quotedWords)
+        *quotedWords = wasQuoted;
     return words;
+}
+
+bool isFieldCode(QChar code)
+{
+    return code == u'f' || code == u'F' || code == u'u' || code == u'U';
+}
+
+// A shell whose "-c" takes a script: a name spliced into it would run as commands.
+bool isShell(const QString& program)
+{
+    static const QStringList shells{QStringLiteral("sh"),  QStringLiteral("bash"),   QStringLiteral("dash"),
+                                    QStringLiteral("zsh"), QStringLiteral("ksh"),    QStringLiteral("mksh"),
+                                    QStringLiteral("ash"), QStringLiteral("busybox")};
+    return shells.contains(QFileInfo(program).fileName());
 }
 
 bool isUrl(const QString& target)
@@ -336,9 +361,16 @@ std::vector<Entry> ApplicationsFor(const QStringList& mimeTypes, bool swedish)
 
 Command FromExecLine(const QString& exec, const QString& target)
 {
-    QStringList words = execWords(exec);
+    QList<bool> quoted;
+    QStringList words = execWords(exec, &quoted);
     if (words.isEmpty())
         return {};
+    // The script of "sh -c" as the last word: its codes become "$1", the target its argument.
+    const qsizetype script =
+        words.size() >= 3 && isShell(words.first()) && words.at(words.size() - 2) == QLatin1String("-c")
+            ? words.size() - 1
+            : -1;
+    bool scriptTakesTarget = false;
     const bool url = isUrl(target);
     const QString& asFile = target;
     const QString asUrl = url ? target : QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded);
@@ -367,6 +399,14 @@ Command FromExecLine(const QString& exec, const QString& target)
             const QChar code = word.at(++at);
             if (code == QLatin1Char('%')) {
                 filled += code;
+            } else if (isFieldCode(code) && i == script) {
+                filled += QStringLiteral("\"$1\"");
+                scriptTakesTarget = targetGiven = true;
+            } else if (isFieldCode(code) && quoted.value(i)) {
+                // Not allowed by the format, and no way to tell what the program makes of it.
+                Command refused;
+                refused.unsafe = true;
+                return refused;
             } else if (code == QLatin1Char('f') || code == QLatin1Char('F')) {
                 filled += asFile;
                 targetGiven = true;
@@ -378,6 +418,12 @@ Command FromExecLine(const QString& exec, const QString& target)
         if (!filled.isEmpty() || !word.startsWith(QLatin1Char('%')))
             arguments << filled;
     }
+    if (scriptTakesTarget)
+        arguments << QStringLiteral("sh")
+                  << (words.at(script).contains(QLatin1String("%u")) ||
+                              words.at(script).contains(QLatin1String("%U"))
+                          ? asUrl
+                          : asFile);
     if (!targetGiven)
         arguments << target;
     const QString& first = words.first();

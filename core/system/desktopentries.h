@@ -14,6 +14,9 @@ struct Command
 {
     QString program; // empty when nothing usable was found
     QStringList arguments;
+    /// The line puts the target inside a quoted argument, where a program could read the name
+    /// as code; such a line is never run.
+    bool unsafe = false;
 };
 
 /// What a desktop entry's [Desktop Entry] group says; values already unescaped.
@@ -52,8 +55,10 @@ std::vector<Entry> ApplicationsFor(const QStringList& mimeTypes, bool swedish = 
 /// An Exec line (or a command typed by the user, read by the same rules) with its field codes
 /// filled in for one target, a local file or a URL: %f/%F the path, %u/%U its URL (a URL is
 /// passed as it is), other codes dropped, "%%" a percent sign; the target is appended when the
-/// line has no code for it. An empty program when the line cannot be used or names a program
-/// that is not installed.
+/// line has no code for it. The target is always an argument of its own and never part of code:
+/// in a shell's "-c" script a code becomes "$1" and the target follows as that positional
+/// argument; a code inside any other quoted argument makes the line unsafe. An empty program
+/// when the line cannot be used or names a program that is not installed.
 Command FromExecLine(const QString& exec, const QString& target);
 
 } // namespace DesktopEntries

@@ -1,61 +1,47 @@
 // The settings file: reading a key, and saving one by an atomic rewrite that changes only its line.
 #include "core/system/settingsfile.h"
 
-#include "core/system/safefileread.h"
+#include "core/system/atomicfile.h"
+#include "core/system/regularfile.h"
 #include "core/system/settingstext.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 
 namespace {
 
 const QString Section = QStringLiteral("Settings");
 
-SettingsFileProblem::Kind problemOf(SafeFileRead::Status status)
+SettingsFileProblem::Kind problemOf(RegularFileRead::Status status)
 {
     switch (status) {
-    case SafeFileRead::Status::Ok:
-    case SafeFileRead::Status::Missing:
+    case RegularFileRead::Ok:
+    case RegularFileRead::Missing:
         return SettingsFileProblem::None;
-    case SafeFileRead::Status::NotRegularFile:
+    case RegularFileRead::NotRegular:
         return SettingsFileProblem::NotRegularFile;
-    case SafeFileRead::Status::TooLarge:
+    case RegularFileRead::TooLarge:
         return SettingsFileProblem::TooLarge;
-    case SafeFileRead::Status::Failed:
+    case RegularFileRead::Failed:
         break;
     }
     return SettingsFileProblem::ReadFailed;
 }
 
-// The file a save really replaces: a link stays a link, its target is rewritten.
-QString resolveLinks(const QString& path)
+SettingsFileProblem::Kind problemOf(LockedWrite::Status status)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
-}
-
-// Replaces the file whole or not at all. QSaveFile's commit() can report success after a short
-// write, so every step is checked.
-QString writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const int err = errno;
-        QString error = err != 0 ? qt_error_string(err) : file.errorString();
-        file.cancelWriting();
-        return error;
+    switch (status) {
+    case LockedWrite::Written:
+    case LockedWrite::Unchanged:
+        return SettingsFileProblem::None;
+    case LockedWrite::NotRegular:
+        return SettingsFileProblem::NotRegularFile;
+    case LockedWrite::TooLarge:
+        return SettingsFileProblem::TooLarge;
+    case LockedWrite::ReadFailed:
+        return SettingsFileProblem::ReadFailed;
+    case LockedWrite::Locked:
+    case LockedWrite::WriteFailed:
+        break;
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return SettingsFileProblem::WriteFailed;
 }
 
 } // namespace
@@ -67,37 +53,25 @@ SettingsFile::SettingsFile(const QString& path) : m_path(path)
 
 QString SettingsFile::Get(const QString& key, const QString& defaultValue) const
 {
-    const SafeFileRead::Result read = SafeFileRead::ReadRegularFile(m_path, MaxBytes);
+    const RegularFileRead read = ReadRegularFile(m_path, MaxBytes);
     m_problem.kind = problemOf(read.status);
-    m_problem.reason = read.reason;
-    if (read.status != SafeFileRead::Status::Ok)
+    m_problem.reason = read.error;
+    if (read.status != RegularFileRead::Ok)
         return defaultValue;
     return SettingsText::Value(read.bytes, Section, key).value_or(defaultValue);
 }
 
 bool SettingsFile::Save(const QString& key, const QString& value)
 {
-    // Read afresh: lines edited by hand since the start stay as they are now.
-    const SafeFileRead::Result read = SafeFileRead::ReadRegularFile(m_path, MaxBytes);
-    m_problem.kind = problemOf(read.status);
-    m_problem.reason = read.reason;
-    if (m_problem.kind != SettingsFileProblem::None)
-        return false;
-    if (SettingsText::Value(read.bytes, Section, key) == value)
-        return true;
-
-    const QString target = resolveLinks(m_path);
-    // A link to something that is not a regular file is not replaced by one.
-    const SafeFileRead::Status there = SafeFileRead::Inspect(target);
-    if (there != SafeFileRead::Status::Ok && there != SafeFileRead::Status::Missing) {
-        m_problem.kind = SettingsFileProblem::NotRegularFile;
-        return false;
-    }
-    const QString error = writeAtomically(target, SettingsText::WithValue(read.bytes, Section, key, value));
-    if (!error.isEmpty()) {
-        m_problem.kind = SettingsFileProblem::WriteFailed;
-        m_problem.reason = error;
-        return false;
-    }
-    return true;
+    // Read afresh under the lock: lines edited by hand, or by another copy of the program, since
+    // the start stay as they are now.
+    const LockedWrite written =
+        UpdateFileLocked(m_path, MaxBytes, [&](const RegularFileRead& now) -> std::optional<QByteArray> {
+            if (SettingsText::Value(now.bytes, Section, key) == value)
+                return std::nullopt;
+            return SettingsText::WithValue(now.bytes, Section, key, value);
+        });
+    m_problem.kind = problemOf(written.status);
+    m_problem.reason = written.error;
+    return written.ok();
 }

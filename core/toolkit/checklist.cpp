@@ -8,6 +8,14 @@ void CheckList::AddItem(const QString& item, bool checked)
     emit itemsChanged();
 }
 
+void CheckList::AddItems(const QStringList& items, const std::vector<bool>& checked)
+{
+    m_items.append(items);
+    m_checked.insert(m_checked.end(), checked.begin(), checked.end());
+    m_checked.resize(size_t(m_items.size()), false);
+    emit itemsChanged();
+}
+
 void CheckList::Clear()
 {
     m_items.clear();

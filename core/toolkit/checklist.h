@@ -14,6 +14,8 @@ public:
     using Control::Control;
 
     void AddItem(const QString& item, bool checked);
+    /// Appends many at once: a view redraws once, not once per entry.
+    void AddItems(const QStringList& items, const std::vector<bool>& checked);
     void Clear();
 
     QString List(int index) const;

@@ -25,6 +25,14 @@ void ListBox::AddItem(const QString& item, int16_t index)
     emit itemsChanged();
 }
 
+void ListBox::AddItems(const QStringList& items)
+{
+    m_items.append(items);
+    if (!m_notes.isEmpty())
+        m_notes.resize(m_items.size());
+    emit itemsChanged();
+}
+
 void ListBox::RemoveItem(int16_t index)
 {
     if (index < 0 || index >= ListCount())

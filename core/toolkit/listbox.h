@@ -14,6 +14,8 @@ public:
 
     /// Appends, or inserts before `index` when it is 0..ListCount.
     void AddItem(const QString& item, int16_t index = -1);
+    /// Appends many at once: a view redraws once, not once per entry.
+    void AddItems(const QStringList& items);
     void RemoveItem(int16_t index);
     void Clear();
 

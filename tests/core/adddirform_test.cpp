@@ -142,6 +142,8 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
     const Row rows[] = {
         {"star in name", "a*b", {}, {}, false},
         {"line break in name", "a\nb", {}, {}, false},
+        {"tab in name", "a\tb", {}, {}, false},
+        {"tab in filter", "n", {}, "*.c\t*.h", false},
         {"double star inside the filter", "n", {}, "x**y", false},
         {"double star in the folder: written with an empty filter", "n", "p**q", {}, true},
         {"folder ending in a star, with filter", "n", "p*", "txt", false},
@@ -178,9 +180,11 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
                 EXPECT_EQ(app.host.messages[0].prompt,
                           swedish
                               ? "Namnet, sökvägen eller filtret innehåller tecken som Favoritfilen inte kan "
-                                "lagra:\nen \"*\" i namnet, eller \"**\" i sökvägen eller filtret."
+                                "lagra:\nen \"*\" i namnet, \"**\" i sökvägen eller filtret, eller en tabb "
+                                "eller radbrytning."
                               : "The name, path or filter contains characters that the Favorites file cannot "
-                                "store:\na \"*\" in the name, or \"**\" in the path or filter.");
+                                "store:\na \"*\" in the name, \"**\" in the path or filter, or a tab or line "
+                                "break.");
                 EXPECT_EQ(app.host.messages[0].style, 0);
                 EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
                 EXPECT_FALSE(app.module.FavoListChanged);

@@ -3,7 +3,7 @@
 // window or an editor writing the same file, and "files" that are pipes, devices or huge.
 
 #include "appfixture.h"
-#include "core/mainform/favodatafiletexts.h"
+#include "core/dialogs/favodatafiletexts.h"
 #include "core/mainform/favoritestexts.h"
 #include "core/system/regularfile.h"
 
@@ -204,39 +204,81 @@ struct TwoRuns
 struct TwoWindows : TwoRuns, ::testing::Test
 {};
 
+QStringList mergedCopies(const QString& path)
+{
+    const QFileInfo file(path);
+    return QDir(file.path()).entryList({file.fileName() + QStringLiteral(".merged-*")}, QDir::Files);
+}
+
 TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
 {
     struct Row
     {
-        const char* answer;
+        QStringList answers; // empty: the session ends instead of Exit
         bool stillOpen;
         QStringList onDisk;
         QStringList secondList;
+        int copies; // of the other window's version, beside the file
     };
+    const QStringList home{"Home"};
+    // clang-format off
     const Row rows[] = {
-        {"Cancel", true, {"Home", "First"}, {"Home", "Second"}},
-        {"Yes", false, {"Home", "Second"}, {"Home", "Second"}},
-        {"No", false, {"Home", "First"}, {"Home", "First"}},
+        {{"Yes"},          false, {"Home", "First", "Second"}, {"Home", "First", "Second"}, 1},
+        {{"No", "Yes"},    false, {"Home", "Second"},          {"Home", "Second"},          0},
+        {{"No", "No"},     false, {"Home", "First"},           {"Home", "First"},           0},
+        {{"No", "Cancel"}, true,  {"Home", "First"},           {"Home", "Second"},          0},
+        {{"Cancel"},       true,  {"Home", "First"},           {"Home", "Second"},          0},
+        {{},               false, {"Home", "First", "Second"}, {"Home", "First", "Second"}, 1},
     };
+    // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.answer);
+        SCOPED_TRACE(row.answers.join(u'+').toStdString());
         TwoRuns fresh;
         TwoRuns::add(fresh.first, QStringLiteral("First"));
         fresh.first.form.Command_Exit_Click();
         ASSERT_TRUE(fresh.first.host.messages.empty());
 
         TwoRuns::add(fresh.second, QStringLiteral("Second"));
-        fresh.second.host.answer(QString::fromLatin1(row.answer));
-        fresh.second.form.Command_Exit_Click();
-        ASSERT_EQ(fresh.second.host.messages.size(), 1u);
-        EXPECT_EQ(fresh.second.host.messages[0].title, FavoDataFileText::ChangedTitle.text(false));
-        EXPECT_EQ(fresh.second.host.messages[0].prompt,
-                  FavoDataFileText::Changed.text(false).arg(fresh.path));
-        EXPECT_EQ(fresh.second.host.messages[0].style, MsgStyle::YesNoCancel);
+        for (const QString& answer : row.answers)
+            fresh.second.host.answer(answer);
+        if (row.answers.isEmpty())
+            fresh.second.form.SessionEnd();
+        else
+            fresh.second.form.Command_Exit_Click();
+        ASSERT_EQ(fresh.second.host.messages.size(), size_t(row.answers.size()));
+        for (qsizetype i = 0; i < row.answers.size(); ++i) {
+            const Bilingual& prompt = i == 0 ? FavoDataFileText::MergeAsk : FavoDataFileText::Changed;
+            EXPECT_EQ(fresh.second.host.messages[i].prompt, prompt.text(false).arg(fresh.path));
+            EXPECT_EQ(fresh.second.host.messages[i].style, MsgStyle::YesNoCancel);
+        }
         EXPECT_EQ(fresh.second.form.IsLoaded(), row.stillOpen);
         EXPECT_EQ(fresh.namesOnDisk(), row.onDisk);
         EXPECT_EQ(fresh.names(fresh.second), row.secondList);
         EXPECT_EQ(fresh.second.module.FavoListChanged, row.stillOpen);
+        EXPECT_EQ(mergedCopies(fresh.path).size(), row.copies);
+        if (row.copies == 0)
+            continue;
+        // The copy holds the other window's version whole.
+        QFile copy(QFileInfo(fresh.path).path() + u'/' + mergedCopies(fresh.path).first());
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        QStringList copied;
+        for (const FavoritesEntry& entry : ParseFavoFile(copy.readAll()).entries)
+            copied << entry.name;
+        EXPECT_EQ(copied, (QStringList{"Home", "First"}));
+
+        // A session end said nothing then; the next start says it, once.
+        AppRun next;
+        if (row.answers.isEmpty())
+            next.host.answer(QStringLiteral("OK"));
+        next.start();
+        ASSERT_EQ(next.host.messages.size(), row.answers.isEmpty() ? 1u : 0u);
+        if (row.answers.isEmpty()) {
+            EXPECT_EQ(next.host.messages[0].prompt,
+                      FavoDataFileText::MergedAtEnd.text(false).arg(fresh.path, copy.fileName()));
+        }
+        AppRun third;
+        third.start();
+        EXPECT_TRUE(third.host.messages.empty());
     }
 }
 
@@ -256,11 +298,13 @@ TEST_F(TwoWindows, TheQuestionIsSwedishInASwedishWindowAndOwnSavesNeverAsk)
     add(second, QStringLiteral("Third"));
     tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"),
                   FavoHeaderEnglish.toUtf8() + "\r\nEditor*/");
+    second.host.answer(QStringLiteral("Nej"));
     second.host.answer(QStringLiteral("Ja"));
     second.form.SaveFavoFile();
-    ASSERT_EQ(second.host.messages.size(), 1u);
+    ASSERT_EQ(second.host.messages.size(), 2u);
     EXPECT_EQ(second.host.messages[0].title, FavoDataFileText::ChangedTitle.text(true));
-    EXPECT_EQ(second.host.messages[0].prompt, FavoDataFileText::Changed.text(true).arg(path));
+    EXPECT_EQ(second.host.messages[0].prompt, FavoDataFileText::MergeAsk.text(true).arg(path));
+    EXPECT_EQ(second.host.messages[1].prompt, FavoDataFileText::Changed.text(true).arg(path));
     EXPECT_EQ(namesOnDisk(), (QStringList{"Home", "Mine", "Mine again", "Third"}));
 }
 

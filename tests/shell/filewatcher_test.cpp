@@ -21,7 +21,7 @@ TEST(FileWatch, AFileReplacedByRenameIsStillWatched)
     for (const char* content : {"two", "three", "four"}) {
         SCOPED_TRACE(content);
         const int before = calls;
-        ASSERT_TRUE(WriteFileAtomically(path, content).ok);
+        ASSERT_TRUE(WriteFileLocked(path, content, 1 << 20).ok());
         EXPECT_TRUE(waitFor([&] { return calls > before; }));
     }
     host.WatchFile(path, {});

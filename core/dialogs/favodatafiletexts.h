@@ -27,8 +27,29 @@ inline constexpr Bilingual ListFull{
     u"Remove a favorite before you add, insert or move one.",
     u"Favoritlistan innehåller redan %1 favoriter, det största antal den kan rymma.\n"
     u"Ta bort en favorit innan du lägger till, infogar eller flyttar en."};
+inline constexpr Bilingual ImportFull{
+    u"The Favorites List is full: it holds %1 favorites, the most it can hold.\n"
+    u"%2 of the chosen folders were added; the other %3 were left out.",
+    u"Favoritlistan är full: den innehåller %1 favoriter, det största antal den kan rymma.\n"
+    u"%2 av de valda foldrarna lades till; de övriga %3 utelämnades."};
 inline constexpr Bilingual ListTooLarge{u"The list is larger than %1 MB.", u"Listan är större än %1 MB."};
 inline constexpr Bilingual ChangedTitle{u"Favorites File Changed", u"Favoritfilen ändrad"};
+inline constexpr Bilingual MergeAsk{
+    u"%1 was changed by another window or program after this list was loaded or saved.\n\n"
+    u"Yes: merge the two lists. Favorites added or removed on either side stay added or removed,\n"
+    u"and the version on disk is kept as a copy beside it.\n"
+    u"No: choose between overwriting it with this list and reloading it.\n"
+    u"Cancel: do neither for now.",
+    u"%1 har ändrats av ett annat fönster eller program efter att listan lästes in eller sparades.\n\n"
+    u"Ja: slå ihop de två listorna. Favoriter som lagts till eller tagits bort på endera sidan förblir\n"
+    u"tillagda eller borttagna, och versionen på disken behålls som en kopia bredvid den.\n"
+    u"Nej: välj mellan att skriva över den med denna lista och att läsa in den igen.\n"
+    u"Avbryt: gör ingetdera just nu."};
+inline constexpr Bilingual MergedAtEnd{
+    u"When Wayfolder ended last time, %1 had been changed by another window or program.\n"
+    u"The two lists were merged and saved; the version that was on disk is kept as\n%2",
+    u"När Wayfolder avslutades förra gången hade %1 ändrats av ett annat fönster eller program.\n"
+    u"De två listorna slogs ihop och sparades; versionen som fanns på disken finns kvar som\n%2"};
 inline constexpr Bilingual Changed{
     u"%1 was changed by another window or program after this list was loaded or saved.\n\n"
     u"Yes: overwrite it with this list.\n"
