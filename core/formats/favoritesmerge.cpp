@@ -63,30 +63,32 @@ QList<FavoritesEntry> MergeFavorites(const QList<FavoritesEntry>& base, const QL
             merged.append(entry);
         }
     }
-    // Then theirs' additions, each after the entry before it in theirs; slot 0 is the start,
-    // slot p + 1 follows merged[p].
+    // Then theirs' additions, each just before the entry that follows it in theirs (at the end
+    // when none does), so a changed entry follows this list's version of it. Walked from the
+    // end: slot p is before merged[p], slot merged.size() the end.
     QHash<QString, QList<qsizetype>> positions;
     for (qsizetype p = 0; p < merged.size(); ++p)
         positions[keyOf(merged.at(p))].append(p);
-    QList<QList<FavoritesEntry>> after(merged.size() + 1);
-    Counts seen;
-    qsizetype slot = 0;
-    for (const FavoritesEntry& entry : theirs) {
-        const QString key = keyOf(entry);
+    QList<QList<FavoritesEntry>> before(merged.size() + 1);
+    Counts seenFromEnd;
+    qsizetype slot = merged.size();
+    for (auto it = theirs.crbegin(); it != theirs.crend(); ++it) {
+        const QString key = keyOf(*it);
         if (kept.value(key) < wanted.value(key)) {
             ++kept[key];
-            after[slot].append(entry);
+            before[slot].prepend(*it);
             continue;
         }
-        const qsizetype occurrence = seen[key]++;
+        const qsizetype fromEnd = seenFromEnd[key]++;
         const auto at = positions.constFind(key);
-        if (at != positions.cend() && occurrence < at->size())
-            slot = at->at(occurrence) + 1;
+        if (at != positions.cend() && fromEnd < at->size())
+            slot = at->at(at->size() - 1 - fromEnd);
     }
-    QList<FavoritesEntry> result = after.at(0);
+    QList<FavoritesEntry> result;
     for (qsizetype p = 0; p < merged.size(); ++p) {
+        result.append(before.at(p));
         result.append(merged.at(p));
-        result.append(after.at(p + 1));
     }
+    result.append(before.at(merged.size()));
     return result;
 }

@@ -9,6 +9,6 @@
 /// Entries are compared whole (name, path and filter). An entry added on either side is kept,
 /// one removed on either side is removed, and an entry changed on both sides keeps both
 /// versions (each side's change is a removal of the old entry and an addition of its own). The
-/// order is `mine`'s, with the entries only `theirs` added placed after their neighbour there.
+/// order is `mine`'s, with the entries only `theirs` added placed before their successor there.
 QList<FavoritesEntry> MergeFavorites(const QList<FavoritesEntry>& base, const QList<FavoritesEntry>& mine,
                                      const QList<FavoritesEntry>& theirs);

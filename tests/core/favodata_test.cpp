@@ -223,12 +223,12 @@ TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
     const QStringList home{"Home"};
     // clang-format off
     const Row rows[] = {
-        {{"Yes"},          false, {"Home", "First", "Second"}, {"Home", "First", "Second"}, 1},
+        {{"Yes"},          false, {"Home", "Second", "First"}, {"Home", "Second", "First"}, 1},
         {{"No", "Yes"},    false, {"Home", "Second"},          {"Home", "Second"},          0},
         {{"No", "No"},     false, {"Home", "First"},           {"Home", "First"},           0},
         {{"No", "Cancel"}, true,  {"Home", "First"},           {"Home", "Second"},          0},
         {{"Cancel"},       true,  {"Home", "First"},           {"Home", "Second"},          0},
-        {{},               false, {"Home", "First", "Second"}, {"Home", "First", "Second"}, 1},
+        {{},               false, {"Home", "Second", "First"}, {"Home", "Second", "First"}, 1},
     };
     // clang-format on
     for (const Row& row : rows) {

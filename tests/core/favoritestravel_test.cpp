@@ -249,3 +249,31 @@ TEST(FavoritesTravel, ExportAddsTheListsFoldersToBothFilesAndAnImportGivesTheFil
     EXPECT_EQ(app.entry(int16_t(app.form.FavoDirList.ListCount() - 1)),
               (FavoritesEntry{"music", app.music, ".mp3"}));
 }
+
+TEST(FavoritesTravel, ImportStopsAtTheListsLimitAndSaysHowManyWereAdded)
+{
+    AppFixture app;
+    QByteArray list = FavoHeaderEnglish.toUtf8();
+    for (int i = 0; i < 32700; ++i)
+        list += "\r\nF" + QByteArray::number(i) + "*" + app.tmp.home().toUtf8();
+    app.writeFavoFile(list);
+    QByteArray bookmarks;
+    for (int i = 0; i < 100; ++i)
+        bookmarks += "file:///b/" + QByteArray::number(i) + "\n";
+    app.tmp.writeFile("home/.config/gtk-3.0/bookmarks", bookmarks);
+    app.start();
+    app.onDialog<ImportBookmarksForm>("ImportBookmarksForm",
+                                      [](ImportBookmarksForm& f) { f.Command_Import.RaiseClick(); });
+    app.host.answer("OK");
+    app.form.Menu_ImportBookmarks.RaiseClick();
+    EXPECT_EQ(app.form.Favorites.count(), MaxFavorites);
+    EXPECT_EQ(app.form.Favorites.at(MaxFavorites - 1).path, "/b/66");
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Favorites List Full");
+    EXPECT_TRUE(app.host.messages[0].prompt.contains("67 of the chosen folders were added; the other 33"));
+
+    // The list saves whole and loads back whole.
+    app.form.Menu_SaveFavoFile_Click();
+    app.form.LoadFavoFile();
+    EXPECT_EQ(app.form.Favorites.count(), MaxFavorites);
+}

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,7 +112,10 @@ TEST(OpenWith, ExecLinesFillTheirFieldCodes)
         {"\"/bin/true\" \"a b\" %u", "https://example.org/x?a=1", {"a b", "https://example.org/x?a=1"}},
         {"/bin/true %f", "https://example.org/", {"https://example.org/"}},
         {"true %f", file, {file}},
-        {"\"/bin/true %f", file, {}}, // unclosed quote
+        {"\"/bin/true\" \"%f\"", file, {file}},
+        {"sh -c \"cat %f\"", file, {"-c", "cat \"$1\"", "sh", file}},
+        {"/bin/true \"--open=%f\"", file, {}}, // a code inside a quoted argument
+        {"\"/bin/true %f", file, {}},          // unclosed quote
         {"no-such-program-here %f", file, {}},
         {"", file, {}},
     };
@@ -235,6 +239,24 @@ TEST(OpenWith, HomePageWithoutABrowserIsOfferedToo)
     EXPECT_EQ(app.host.messages[1].prompt.section('\n', 1, 1), homePage);
     ASSERT_EQ(app.host.startedProcesses.size(), 1u);
     EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({homePage}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(OpenWith, AFileNameNeverRunsAsShellCode)
+{
+    TempFolder tmp;
+    const QString file = tmp.writeFile("$(touch pwned)", "x");
+    const DesktopEntries::Command command = DesktopEntries::FromExecLine("sh -c \"cat %f >/dev/null\"", file);
+    ASSERT_FALSE(command.program.isEmpty());
+    QProcess sh;
+    sh.setWorkingDirectory(tmp.path());
+    sh.start(command.program, command.arguments);
+    ASSERT_TRUE(sh.waitForFinished(10000));
+    EXPECT_EQ(sh.exitCode(), 0);
+    EXPECT_FALSE(tmp.exists("pwned"));
 }
 
 } // namespace
