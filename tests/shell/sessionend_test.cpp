@@ -4,6 +4,7 @@
 #include "core/tempfolder.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QProcess>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -50,6 +51,44 @@ TEST(SessionEnd, EachEndSignalSavesTheUnsavedFavoritesAndSettings)
         EXPECT_TRUE(settings.startsWith("# mine\n[Settings]\nUseSavedStartPosition=True\n"))
             << settings.toStdString();
     }
+}
+
+TEST(SessionEnd, AFileChangedFromTheShellMeanwhileIsMergedWithoutAQuestion)
+{
+    TempFolder tmp;
+    const QByteArray home = tmp.home().toUtf8();
+    tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"), "Enter below\r\nA*" + home);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    QProcessEnvironment driven = environment;
+    driven.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(SESSION_DRIVER));
+    program.setProcessEnvironment(driven);
+    program.start(QStringLiteral(WAYFOLDER_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    QByteArray output;
+    const QDeadlineTimer deadline(30000);
+    while (!output.contains("ready") && program.state() == QProcess::Running && !deadline.hasExpired()) {
+        program.waitForReadyRead(int(deadline.remainingTime()));
+        output += program.readAllStandardOutput();
+    }
+    ASSERT_TRUE(output.contains("ready"));
+
+    const QString shellFolder = tmp.makeFolder(QStringLiteral("home/From shell"));
+    QProcess add;
+    add.setProcessEnvironment(environment);
+    add.start(QStringLiteral(WAYFOLDER_PROGRAM), {QStringLiteral("--add"), shellFolder});
+    ASSERT_TRUE(add.waitForFinished(10000));
+    ASSERT_EQ(add.exitCode(), 0);
+
+    ASSERT_EQ(::kill(pid_t(program.processId()), SIGTERM), 0);
+    ASSERT_TRUE(program.waitForFinished(10000)) << "a question kept the program up";
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray saved = tmp.readFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"));
+    EXPECT_TRUE(saved.contains("\r\n-*-")) << "the window's edit";
+    EXPECT_TRUE(saved.contains("From shell*" + shellFolder.toUtf8())) << "the shell's favorite";
+    const QStringList copies = QDir(tmp.dataFolder()).entryList({QStringLiteral("FavoDirs.dat.merged-*")});
+    EXPECT_EQ(copies.size(), 1);
 }
 
 } // namespace
