@@ -86,7 +86,7 @@ std::optional<QString> unusable(const QString& file, const FavoritesFileContent&
     case FavoritesFileContent::NotRegular:
         return D::NotAFile.text(sv).arg(file);
     case FavoritesFileContent::TooLarge:
-        return D::FileTooLarge.text(sv).arg(file, QString::number(MaxFavoFileBytes / (1024 * 1024)));
+        return D::FileTooLarge.text(sv).arg(file, QString::number(MaxFavoFileBytes / (qint64{1024} * 1024)));
     case FavoritesFileContent::Unreadable:
         break;
     }

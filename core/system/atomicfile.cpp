@@ -141,7 +141,7 @@ AtomicWriteResult WriteNewFile(const QString& path, const QByteArray& bytes)
     // replaces when the name is taken.
     const QString temporary = path + QStringLiteral(".new-") + QString::number(::getpid());
     const QByteArray tmpName = QFile::encodeName(temporary);
-    const AtomicWriteResult written = writeAtomically(temporary, bytes);
+    AtomicWriteResult written = writeAtomically(temporary, bytes);
     if (!written.ok)
         return written;
     const int linked = ::link(tmpName.constData(), QFile::encodeName(path).constData());
