@@ -159,6 +159,15 @@ TEST(DesktopBookmarks, ExportAppendsOnlyNewFoldersAndAnImportGivesTheFiltersBack
     // KDE's own metadata stays with its bookmark.
     EXPECT_TRUE(readAll(xbel).contains("<bookmark:icon name=\"user-home\"/>"));
 
+    // The XBEL file is written whole: the user's own version is kept once, before the first
+    // rewrite, and a later export never writes over that copy.
+    EXPECT_TRUE(toXbel.backup);
+    EXPECT_EQ(readAll(xbel + ".bak"), kXbel);
+    const ExportResult later = Export(Format::Xbel, xbel, {{"/srv/later", "Later", ""}});
+    EXPECT_EQ(later.added, 1);
+    EXPECT_FALSE(later.backup);
+    EXPECT_EQ(readAll(xbel + ".bak"), kXbel);
+
     // A second export finds everything there and writes nothing.
     const QByteArray once = readAll(xbel);
     EXPECT_EQ(Export(Format::Xbel, xbel, favorites).added, 0);
