@@ -3,9 +3,9 @@
 #include "core/cli/commandline.h"
 
 #include "core/cli/commandlinetexts.h"
+#include "core/system/filename.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
@@ -192,7 +192,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments, bool swedish)
             return UsageError(T::NotLocalUrl.text(swedish) + path, help);
         path = url.toLocalFile();
     }
-    result.StartPath = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    result.StartPath = AbsoluteFileName(path);
     return result;
 }
 
@@ -200,8 +200,14 @@ QStringList CommandLine::Arguments(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileNameFromBytes(argv[i]);
     return arguments;
+}
+
+void CommandLine::Print(const QString& text, std::FILE* stream)
+{
+    const QByteArray bytes = FileNameToBytes(text);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
 bool CommandLine::SwedishLocale()

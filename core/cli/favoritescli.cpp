@@ -8,6 +8,7 @@
 #include "core/formats/favoritesio.h"
 #include "core/formats/startsettings.h"
 #include "core/system/desktopfolders.h"
+#include "core/system/filename.h"
 #include "core/system/windowlesshost.h"
 
 #include <QCommandLineParser>
@@ -84,13 +85,12 @@ int add(const QString& file, const FavoritesFileContent& content, const QCommand
         return 1;
     }
     const QString given = parser.value(AddOption);
-    const QFileInfo folderInfo(given);
-    if (given.isEmpty() || !folderInfo.isDir()) {
+    if (given.isEmpty() || !IsFolderAt(given)) {
         err << T::NotFolder1.text(sv) << given << T::NotFolder2.text(sv) << u'\n';
         return 1;
     }
     FavoritesEntry entry;
-    entry.path = QDir::cleanPath(folderInfo.absoluteFilePath());
+    entry.path = AbsoluteFileName(given);
     entry.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
                                                       : AddDirForm::ProposedName(entry.path);
     entry.filter = parser.value(QStringLiteral("filter"));
