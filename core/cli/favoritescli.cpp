@@ -3,6 +3,7 @@
 #include "core/cli/favoritescli.h"
 
 #include "core/cli/favoritesclitexts.h"
+#include "core/cli/programoptions.h"
 #include "core/dialogs/adddirform.h"
 #include "core/dialogs/storablefavorite.h"
 #include "core/formats/favoritesio.h"
@@ -174,16 +175,11 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
         return FavoritesIo::Read(FavoritesIo::FilePath(host.DataFolder(), set)).swedish;
     };
 
-    // The descriptions serve a help text; the options are the same in both languages.
+    // The options are the same in both languages; --help is the window's parser's.
     QCommandLineParser parser;
-    parser.addOptions({
-        {ListOption, T::ListHelp.english.toString()},
-        {PathOption, T::PathHelp.english.toString(), QStringLiteral("NAME")},
-        {AddOption, T::AddHelp.english.toString(), QStringLiteral("FOLDER")},
-        {QStringLiteral("name"), T::NameHelp.english.toString(), QStringLiteral("N")},
-        {QStringLiteral("filter"), T::FilterHelp.english.toString(), QStringLiteral("F")},
-        {QStringLiteral("set"), T::SetHelp.english.toString(), QStringLiteral("N")},
-    });
+    for (const ProgramOption& option : ProgramOptions())
+        if (option.favorites)
+            parser.addOption(option.parserOption(false));
     if (!parser.parse(arguments)) {
         err << parser.errorText() << u'\n';
         return 2;
