@@ -67,6 +67,9 @@ constexpr Row Rows[] = {
     {u"ChangeDriveForm", u"Command_Cancel", {u"Close without changing the volume (Esc)",
                                              u"Stäng utan att byta volym (Esc)"}},
 
+    {u"OpenWithForm", u"Text_Search", {u"Type part of a program's name to narrow the list",
+                                        u"Skriv en del av ett programs namn för att korta listan"}},
+
     {u"AboutForm", u"CheckUpdate", {u"Look for a newer version on the program's homepage",
                                     u"Sök efter en nyare version på programmets hemsida"}},
     {u"AboutForm", u"cmdOK", {u"Close this window (Esc)", u"Stäng fönstret (Esc)"}},
@@ -97,6 +100,7 @@ constexpr NameRow Names[] = {
     {u"FindFavoriteForm", u"Text_Search", u"Label_Search", {}},
     {u"FindFavoriteForm", u"List_Hits", {}, {u"Favorites found", u"Hittade favoriter"}},
     {u"ImportBookmarksForm", u"List_Folders", u"Label_Found", {}},
+    {u"OpenWithForm", u"Text_Search", {}, {u"Search programs", u"Sök program"}},
     {u"OpenWithForm", u"List_Programs", u"Label_Prompt", {}},
     {u"OpenWithForm", u"Text_Command", u"Label_Command", {}},
 };
