@@ -25,24 +25,29 @@ int main(int argc, char* argv[])
     // A write past the file-size limit then fails with EFBIG and is reported like any other.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // The favorites commands print and end before any window or display is needed.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The favorites commands print and end before any window or display is needed. Folder
+    // names travel as their bytes, in and out.
+    const QStringList arguments = CommandLine::Arguments(argc, argv);
     if (FavoritesCli::IsFavoritesCommand(arguments)) {
         QCoreApplication core(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Wayfolder"));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runFavoritesCommand(QCoreApplication::arguments(), out, err).value_or(0);
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        const int code = runFavoritesCommand(arguments, out, err).value_or(0);
+        out.flush();
+        err.flush();
+        CommandLine::Print(output, stdout);
+        CommandLine::Print(errors, stderr);
+        return code;
     }
 
     // Read before any window exists: --help, --version and wrong options never need a display.
-    const CommandLine command =
-        CommandLine::Parse(CommandLine::Arguments(argc, argv), CommandLine::SwedishLocale());
+    const CommandLine command = CommandLine::Parse(arguments, CommandLine::SwedishLocale());
     if (command.action == CommandLine::Action::Exit) {
-        std::fputs(command.Output.toLocal8Bit().constData(), stdout);
-        std::fputs(command.Errors.toLocal8Bit().constData(), stderr);
+        CommandLine::Print(command.Output, stdout);
+        CommandLine::Print(command.Errors, stderr);
         return command.ExitCode;
     }
 

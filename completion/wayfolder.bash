@@ -10,11 +10,16 @@ _wayfolder()
     done
     case $prev in
     --path)
-        local IFS=$'\n' names
-        names=$(wayfolder --list ${set:+--set "$set"} 2>/dev/null | cut -f1)
-        COMPREPLY=($(compgen -W "$names" -- "$cur"))
-        # Names with spaces stay one word.
-        COMPREPLY=("${COMPREPLY[@]// /\\ }")
+        # An array keeps "--set" and its number two arguments, and each name one word.
+        local -a listing=(wayfolder --list) names
+        [[ -n $set ]] && listing+=(--set "$set")
+        mapfile -t names < <("${listing[@]}" 2>/dev/null | cut -f1)
+        local name typed=${cur//\\/} quoted
+        for name in "${names[@]}"; do
+            [[ -n $name && $name == "$typed"* ]] || continue
+            printf -v quoted %q "$name"
+            COMPREPLY+=("$quoted")
+        done
         return
         ;;
     --add)

@@ -10,7 +10,7 @@ set -euo pipefail
 program=(cmake g++ make qt6-base-dev libgl-dev libssl3 xdg-utils shared-mime-info)
 install=(librsvg2-bin dpkg-dev file)
 checks=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream clang-format clang-tidy clang libclang-rt-14-dev
-    fuse3 libfuse3-dev pkg-config)
+    fuse3 libfuse3-dev pkg-config zsh xvfb openbox)
 screenshots=(xvfb x11-apps x11-utils xdotool imagemagick)
 
 mode=all

@@ -19,7 +19,8 @@ fail() { echo "FAIL: $*" >&2; failed=1; }
 appid=$(basename build-release/data/*.desktop .desktop)
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 expected=(./usr/bin/wayfolder ./usr/share/applications/$appid.desktop
-    ./usr/share/metainfo/$appid.metainfo.xml ./usr/share/man/man1/wayfolder.1
+    ./usr/share/metainfo/$appid.metainfo.xml ./usr/share/man/man1/wayfolder.1.gz
+    ./usr/share/doc/wayfolder/copyright
     ./usr/share/icons/hicolor/scalable/apps/$appid.svg)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=(./usr/share/icons/hicolor/${size}x${size}/apps/$appid.png)

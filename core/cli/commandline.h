@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 
 struct CommandLine
 {
@@ -24,8 +25,10 @@ struct CommandLine
 
     /// Reads the arguments, the program name first; `swedish` picks the language of the texts.
     static CommandLine Parse(const QStringList& arguments, bool swedish);
-    /// The arguments of main(), decoded as the system's locale encodes file names.
+    /// The arguments of main(), each byte that is not UTF-8 kept as the names in the lists keep it.
     static QStringList Arguments(int argc, char** argv);
+    /// Writes a text to standard output or error, turning kept name bytes back into those bytes.
+    static void Print(const QString& text, std::FILE* stream);
     /// True when the user's locale asks for Swedish texts.
     static bool SwedishLocale();
 };

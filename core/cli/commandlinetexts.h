@@ -34,8 +34,12 @@ inline constexpr Bilingual PathCommand{
     u"skiftläge)."};
 inline constexpr Bilingual AddCommand{u"Appends the folder to the favorites.",
                                       u"Lägger till foldern sist bland favoriterna."};
-inline constexpr Bilingual AddDetails{u"With --add: the favorite's name and file filter.",
-                                      u"Med --add: favoritens namn och filfilter."};
+inline constexpr Bilingual FilterWord{u"FILTER", u"FILTER"};
+inline constexpr Bilingual NumberWord{u"N", u"N"};
+inline constexpr Bilingual NameOption{u"With --add: the favorite's name (default: the folder's name).",
+                                      u"Med --add: favoritens namn (standard: folderns namn)."};
+inline constexpr Bilingual FilterOption{u"With --add: the favorite's file filter.",
+                                        u"Med --add: favoritens filfilter."};
 inline constexpr Bilingual SetCommand{u"Works on favorites file N (1 to 5) instead of the start file.",
                                       u"Arbetar med favoritfil N (1 till 5) i stället för startfilen."};
 

@@ -3,12 +3,14 @@
 #include "core/cli/favoritescli.h"
 
 #include "core/cli/favoritesclitexts.h"
+#include "core/cli/programoptions.h"
 #include "core/dialogs/adddirform.h"
 #include "core/dialogs/favodatafiletexts.h"
 #include "core/dialogs/storablefavorite.h"
 #include "core/formats/favoritesio.h"
 #include "core/formats/startsettings.h"
 #include "core/system/desktopfolders.h"
+#include "core/system/filename.h"
 #include "core/system/windowlesshost.h"
 
 #include <QCommandLineParser>
@@ -96,13 +98,12 @@ std::optional<QString> unusable(const QString& file, const FavoritesFileContent&
 int add(const QString& file, const QCommandLineParser& parser, QTextStream& out, QTextStream& err, bool sv)
 {
     const QString given = parser.value(AddOption);
-    const QFileInfo folderInfo(given);
-    if (given.isEmpty() || !folderInfo.isDir()) {
+    if (given.isEmpty() || !IsFolderAt(given)) {
         err << T::NotFolder1.text(sv) << given << T::NotFolder2.text(sv) << u'\n';
         return 1;
     }
     FavoritesEntry entry;
-    entry.path = QDir::cleanPath(folderInfo.absoluteFilePath());
+    entry.path = AbsoluteFileName(given);
     entry.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
                                                       : AddDirForm::ProposedName(entry.path);
     entry.filter = parser.value(QStringLiteral("filter"));
@@ -214,16 +215,11 @@ std::optional<int> Run(const QStringList& arguments, QTextStream& out, QTextStre
         return FavoritesIo::Read(FavoritesIo::FilePath(host.DataFolder(), set)).swedish;
     };
 
-    // The descriptions serve a help text; the options are the same in both languages.
+    // The options are the same in both languages; --help is the window's parser's.
     QCommandLineParser parser;
-    parser.addOptions({
-        {ListOption, T::ListHelp.english.toString()},
-        {PathOption, T::PathHelp.english.toString(), QStringLiteral("NAME")},
-        {AddOption, T::AddHelp.english.toString(), QStringLiteral("FOLDER")},
-        {QStringLiteral("name"), T::NameHelp.english.toString(), QStringLiteral("N")},
-        {QStringLiteral("filter"), T::FilterHelp.english.toString(), QStringLiteral("F")},
-        {QStringLiteral("set"), T::SetHelp.english.toString(), QStringLiteral("N")},
-    });
+    for (const ProgramOption& option : ProgramOptions())
+        if (option.favorites)
+            parser.addOption(option.parserOption(false));
     if (!parser.parse(arguments)) {
         err << parser.errorText() << u'\n';
         return 2;

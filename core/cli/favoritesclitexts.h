@@ -5,19 +5,6 @@
 #include "core/toolkit/bilingual.h"
 
 namespace FavoritesCliText {
-inline constexpr Bilingual ListHelp{u"Print the favorites as name<TAB>path<TAB>filter lines.",
-                                    u"Skriv ut favoriterna som rader namn<TAB>sökväg<TAB>filter."};
-inline constexpr Bilingual PathHelp{u"Print the path of the favorite with this name.",
-                                    u"Skriv ut sökvägen till favoriten med detta namn."};
-inline constexpr Bilingual AddHelp{u"Append this folder to the favorites file.",
-                                   u"Lägg till denna folder i favoritfilen."};
-inline constexpr Bilingual NameHelp{u"The name of the added favorite (default: the folder's name).",
-                                    u"Namnet på den tillagda favoriten (standard: folderns namn)."};
-inline constexpr Bilingual FilterHelp{u"The file filter of the added favorite.",
-                                      u"Filfiltret för den tillagda favoriten."};
-inline constexpr Bilingual SetHelp{u"The favorites file, 1 to 5 (default: the file the program starts with).",
-                                   u"Favoritfilen, 1 till 5 (standard: filen som programmet startar med)."};
-
 inline constexpr Bilingual OneCommand{u"Give only one of --list, --path and --add.",
                                       u"Ange bara en av --list, --path och --add."};
 inline constexpr Bilingual BadSet{u"--set takes a favorites file number from 1 to 5.",

@@ -43,6 +43,8 @@ inline constexpr Bilingual Skipped{
     u"i Favoritfilen."};
 inline constexpr Bilingual NothingToExport{u"The list holds no folders to export.",
                                            u"Listan innehåller inga foldrar att exportera."};
+inline constexpr Bilingual LeftOut{u" folder(s) of the list no longer exist and are left out.",
+                                   u" folder(s) i listan finns inte längre och utelämnas."};
 inline constexpr Bilingual ExportAsk1{u"Add the ", u"Lägg till listans "};
 inline constexpr Bilingual ExportAsk2{u" folder(s) of this list to the desktop's bookmarks?\n\n",
                                       u" folder(s) i skrivbordets bokmärken?\n\n"};

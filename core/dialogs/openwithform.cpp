@@ -1,4 +1,5 @@
-// The "Open With…" dialog: the programs that declare the file's MIME type, and starting the chosen command.
+// The "Open With…" dialog: the programs for the file's type, the others that take files, a search
+// over them, and starting the chosen command.
 #include "core/dialogs/openwithform.h"
 
 #include "core/dialogs/module1.h"
@@ -20,7 +21,7 @@ QString displayName(const QString& target)
 
 OpenWithForm::OpenWithForm(Module1& module, QString target)
     : Form(module.host(), QStringLiteral("OpenWithForm")),
-      Label_Prompt(*this, QStringLiteral("Label_Prompt")),
+      Label_Prompt(*this, QStringLiteral("Label_Prompt")), Text_Search(*this, QStringLiteral("Text_Search")),
       List_Programs(*this, QStringLiteral("List_Programs")),
       Label_Command(*this, QStringLiteral("Label_Command")),
       Text_Command(*this, QStringLiteral("Text_Command")),
@@ -30,20 +31,23 @@ OpenWithForm::OpenWithForm(Module1& module, QString target)
     setWidth(ClientWidth + 2 * FrameSide);
     setHeight(ClientHeight + FrameTop + FrameSide);
     Label_Prompt.Move(120, 120, 5760, 195);
-    Label_Prompt.setTabIndex(4);
-    List_Programs.Move(120, 390, 5760, 2400);
-    List_Programs.setTabIndex(0);
-    Label_Command.Move(120, 2910, 5760, 195);
-    Label_Command.setTabIndex(5);
-    Text_Command.Move(120, 3150, 5760, 315);
-    Text_Command.setTabIndex(1);
-    Command_Open.Move(3030, 3600, 1365, 315);
-    Command_Open.setTabIndex(2);
+    Label_Prompt.setTabIndex(5);
+    Text_Search.Move(120, 390, 5760, 315);
+    Text_Search.setTabIndex(0);
+    List_Programs.Move(120, 825, 5760, 2400);
+    List_Programs.setTabIndex(1);
+    Label_Command.Move(120, 3345, 5760, 195);
+    Label_Command.setTabIndex(6);
+    Text_Command.Move(120, 3585, 5760, 315);
+    Text_Command.setTabIndex(2);
+    Command_Open.Move(3030, 4035, 1365, 315);
+    Command_Open.setTabIndex(3);
     Command_Open.setDefault(true);
-    Command_Cancel.Move(4515, 3600, 1365, 315);
-    Command_Cancel.setTabIndex(3);
+    Command_Cancel.Move(4515, 4035, 1365, 315);
+    Command_Cancel.setTabIndex(4);
     Command_Cancel.setCancel(true);
 
+    Text_Search.Change = [this] { Text_Search_Change(); };
     List_Programs.Click = [this] { List_Programs_Click(); };
     List_Programs.DblClick = [this] { List_Programs_DblClick(); };
     Text_Command.Change = [this] { Text_Command_Change(); };
@@ -87,24 +91,48 @@ void OpenWithForm::Form_Load()
     Command_Cancel.setCaption(T::Cancel.text(sv));
 
     m_programs = DesktopEntries::ApplicationsFor(MimeTypesOf(m_target), sv);
-    List_Programs.Clear();
+    const bool recommended = !m_programs.empty();
+    QStringList ids;
     for (const DesktopEntries::Entry& entry : m_programs)
-        List_Programs.AddItem(entry.name);
-    Label_Prompt.setCaption((m_programs.empty() ? T::NoPrograms : T::Prompt).text(sv) + QLatin1Char('"') +
-                            displayName(m_target) + QStringLiteral("\":"));
+        ids << entry.id;
+    // A web address needs a program that takes one; a file can go to either kind.
+    const auto takes =
+        m_target.startsWith(u'/') ? DesktopEntries::Takes::Files : DesktopEntries::Takes::Addresses;
+    for (DesktopEntries::Entry& entry : DesktopEntries::ApplicationsTaking(takes, ids, sv))
+        m_programs.push_back(std::move(entry));
+    Label_Prompt.setCaption((recommended ? T::Prompt : T::NoPrograms).text(sv) + QLatin1Char('"') +
+                            displayName(m_target) +
+                            (recommended ? QStringLiteral("\":") : T::NoProgramsEnd.text(sv)));
     Text_Command.setText(QString());
     Command_Open.setEnabled(false);
+    Text_Search.setText(QString());
+    Text_Search_Change();
     if (m_programs.empty())
         Text_Command.SetFocus();
     else
-        List_Programs.SetFocus();
+        Text_Search.SetFocus();
+}
+
+void OpenWithForm::Text_Search_Change()
+{
+    const QString wanted = Text_Search.Text().trimmed();
+    m_shown.clear();
+    List_Programs.Clear();
+    for (size_t i = 0; i < m_programs.size(); ++i) {
+        const DesktopEntries::Entry& entry = m_programs[i];
+        if (!entry.name.contains(wanted, Qt::CaseInsensitive))
+            continue;
+        m_shown.push_back(i);
+        List_Programs.AddItem(entry.name);
+        List_Programs.setItemIcon(int16_t(List_Programs.ListCount() - 1), entry.icon);
+    }
 }
 
 void OpenWithForm::List_Programs_Click()
 {
     const int16_t index = List_Programs.ListIndex();
-    if (index >= 0 && size_t(index) < m_programs.size())
-        Text_Command.setText(m_programs[size_t(index)].exec);
+    if (index >= 0 && size_t(index) < m_shown.size())
+        Text_Command.setText(m_programs[m_shown[size_t(index)]].exec);
 }
 
 void OpenWithForm::List_Programs_DblClick()

@@ -1,7 +1,9 @@
 #pragma once
 // "Open With…": when the desktop's opener could not open a file or web address, the programs
-// whose desktop entries declare its MIME type, and a field for any other command. The chosen
-// program is started with an argument list, never through a shell.
+// whose desktop entries declare its MIME type, then every other program of the desktop's menus
+// that takes a file or an address, with their icons, a box that narrows the list by name, and a
+// field for any other command. The chosen program is started with an argument list, never
+// through a shell.
 
 #include "core/system/desktopentries.h"
 #include "core/toolkit/commandbutton.h"
@@ -20,7 +22,7 @@ class OpenWithForm : public Form
 
 public:
     static constexpr int ClientWidth = 6000;
-    static constexpr int ClientHeight = 4035;
+    static constexpr int ClientHeight = 4470;
 
     OpenWithForm(Module1& module, QString target);
 
@@ -33,12 +35,14 @@ public:
     static QStringList MimeTypesOf(const QString& target);
 
     Label Label_Prompt;
+    TextBox Text_Search;
     ListBox List_Programs;
     Label Label_Command;
     TextBox Text_Command;
     CommandButton Command_Open;
     CommandButton Command_Cancel;
 
+    void Text_Search_Change();
     void List_Programs_Click();
     void List_Programs_DblClick();
     void Text_Command_Change();
@@ -52,5 +56,8 @@ protected:
 private:
     Module1& m_module;
     QString m_target;
+    /// The programs for the target's type first, then the others.
     std::vector<DesktopEntries::Entry> m_programs;
+    /// The programs the list shows, as indexes into m_programs.
+    std::vector<size_t> m_shown;
 };

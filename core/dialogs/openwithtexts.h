@@ -13,8 +13,8 @@ inline constexpr Bilingual Failed2{
     u"inte starta.\n\nVälja ett program att öppna den med ?"};
 inline constexpr Bilingual Caption{u"Open With…", u"Öppna med…"};
 inline constexpr Bilingual Prompt{u"Programs that can open ", u"Program som kan öppna "};
-inline constexpr Bilingual NoPrograms{u"No installed program declares that it can open ",
-                                      u"Inget installerat program anger att det kan öppna "};
+inline constexpr Bilingual NoPrograms{u"No program is set up for ", u"Inget program är inställt för "};
+inline constexpr Bilingual NoProgramsEnd{u"\"; all programs:", u"\"; alla program:"};
 inline constexpr Bilingual CommandLabel{u"Or a command (%f is the file, %u its address):",
                                         u"Eller ett kommando (%f är filen, %u dess adress):"};
 inline constexpr Bilingual Open{u"&Open", u"&Öppna"};

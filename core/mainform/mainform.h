@@ -24,6 +24,9 @@
 
 class FavoriteCheck;
 class Module1;
+namespace DesktopBookmarks {
+struct Bookmark;
+}
 class PaneWatch;
 
 class MainForm : public Form
@@ -261,6 +264,9 @@ private:
     bool openStartFolder(const QString& path);
     /// Opens `CommandLinePath`; false, after a message, when it cannot be shown.
     bool openCommandLinePath();
+    /// Asks, then adds `folders` to the desktop's bookmarks; `leftOut` of the list's folders no
+    /// longer exist and are not among them.
+    void exportBookmarks(const QList<DesktopBookmarks::Bookmark>& folders, qsizetype leftOut);
     /// When the open folder no longer exists: opens its nearest existing ancestor and says so.
     bool leaveVanishedFolder();
     void writeSettingsAtExit();

@@ -5,6 +5,7 @@
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/mainform/startfoldertexts.h"
+#include "core/system/filename.h"
 #include "core/toolkit/plaintext.h"
 
 #include <QFileInfo>
@@ -83,12 +84,14 @@ void MainForm::Command_GotoSavedPath_Click()
 
 bool MainForm::openCommandLinePath()
 {
+    // Checked from the path's bytes: QFileInfo cannot find a name that is not UTF-8.
     const QFileInfo info(CommandLinePath);
-    const QString folder = info.isFile() ? info.absolutePath() : CommandLinePath;
-    if ((info.isDir() || info.isFile()) && openStartFolder(folder)) {
+    const bool isFile = IsFileAt(CommandLinePath);
+    const QString folder = isFile ? info.absolutePath() : CommandLinePath;
+    if ((isFile || IsFolderAt(CommandLinePath)) && openStartFolder(folder)) {
         // The folder as it is, not through the first favorite's filter, so a named file shows.
         FileFind.setText(QString());
-        if (info.isFile()) {
+        if (isFile) {
             for (int i = 0; i < FileList.ListCount(); ++i) {
                 if (FileList.List(i) == info.fileName()) {
                     FileList.setListIndex(i);

@@ -9,6 +9,7 @@
 #include "core/dialogs/module1.h"
 #include "core/formats/desktopbookmarks.h"
 #include "core/formats/favoritesio.h"
+#include "core/mainform/favoritecheck.h"
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/system/host.h"
@@ -156,10 +157,39 @@ void MainForm::Menu_ExportBookmarks_Click()
         m_module.ShowMessBox(T::NothingToExport.text(sv), MsgStyle::OKOnly, T::Title.text(sv));
         return;
     }
+    // A folder that is gone would be a dead bookmark in every file manager of the desktop. The
+    // check runs off the window's thread; a folder that does not answer in time is kept.
+    QStringList paths;
+    for (const Bookmark& folder : folders)
+        paths << folder.path;
+    host().CheckFolders(paths, FavoriteCheck::TimeoutMilliseconds,
+                        [this, folders](const std::vector<Host::FolderState>& states) {
+                            if (!IsLoaded())
+                                return;
+                            QList<Bookmark> present;
+                            for (qsizetype i = 0; i < folders.size(); ++i)
+                                if (size_t(i) >= states.size() ||
+                                    states[size_t(i)] != Host::FolderState::Missing)
+                                    present.append(folders.at(i));
+                            exportBookmarks(present, folders.size() - present.size());
+                        });
+}
+
+void MainForm::exportBookmarks(const QList<DesktopBookmarks::Bookmark>& folders, qsizetype leftOut)
+{
+    namespace T = BookmarksText;
+    using namespace DesktopBookmarks;
+    const bool sv = m_module.SwedishLanguage;
+    const QString leftOutText =
+        leftOut > 0 ? QStringLiteral("\n\n") + QString::number(leftOut) + T::LeftOut.text(sv) : QString();
+    if (folders.isEmpty()) {
+        m_module.ShowMessBox(T::NothingToExport.text(sv) + leftOutText, MsgStyle::OKOnly, T::Title.text(sv));
+        return;
+    }
     const std::pair<Format, QString> files[] = {{Format::Gtk, GtkPath()}, {Format::Xbel, XbelPath()}};
     if (m_module.ShowMessBox(T::ExportAsk1.text(sv) + QString::number(folders.size()) +
                                  T::ExportAsk2.text(sv) + files[0].second + u'\n' + files[1].second +
-                                 T::ExportAsk3.text(sv),
+                                 leftOutText + T::ExportAsk3.text(sv),
                              MsgStyle::OKCancel, T::Title.text(sv)) == MsgAnswer::Cancel)
         return;
 

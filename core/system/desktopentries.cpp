@@ -216,6 +216,40 @@ bool installed(const Entry& entry)
     return !FromExecLine(entry.exec, QStringLiteral("/")).program.isEmpty();
 }
 
+bool startable(const Entry& entry)
+{
+    return !entry.hidden && !entry.terminal &&
+           (entry.type.isEmpty() || entry.type == QLatin1String("Application")) && installed(entry);
+}
+
+// Every entry of the applications folders by id, the first folder winning for an id.
+std::map<QString, Entry> allEntries(bool swedish)
+{
+    std::map<QString, Entry> entries;
+    for (const QString& dir : ApplicationDirs()) {
+        QDirIterator files(dir, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString file = files.next();
+            QString id = file.mid(dir.size() + 1);
+            id.replace(QLatin1Char('/'), QLatin1Char('-'));
+            if (entries.count(id))
+                continue;
+            Entry entry = Read(file, swedish);
+            if (entry.id.isEmpty())
+                continue;
+            entry.id = id;
+            entries.emplace(id, std::move(entry));
+        }
+    }
+    return entries;
+}
+
+void sortByName(std::vector<Entry>& entries)
+{
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
+}
+
 } // namespace
 
 QStringList ApplicationDirs()
@@ -249,6 +283,9 @@ Entry Read(const QString& file, bool swedish)
     entry.exec = keys.value(QStringLiteral("Exec"));
     entry.tryExec = keys.value(QStringLiteral("TryExec"));
     entry.type = keys.value(QStringLiteral("Type"));
+    entry.icon = keys.value(QStringLiteral("Icon"));
+    entry.noDisplay =
+        keys.value(QStringLiteral("NoDisplay")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
     entry.mimeTypes = list(keys.value(QStringLiteral("MimeType")));
     entry.terminal =
         keys.value(QStringLiteral("Terminal")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
@@ -300,40 +337,21 @@ std::vector<Entry> ApplicationsFor(const QStringList& mimeTypes, bool swedish)
         appendNew(chosen, added);
     }
 
-    // Every entry of the applications folders, the first folder winning for an id.
-    std::map<QString, Entry> entries;
+    const std::map<QString, Entry> entries = allEntries(swedish);
     QStringList declaring;
     for (const QString& dir : ApplicationDirs()) {
         const KeyFile cache = readKeyFile(dir + QStringLiteral("/mimeinfo.cache"));
         for (const QString& mimeType : mimeTypes)
             appendNew(declaring, list(cache.value(QStringLiteral("MIME Cache")).value(mimeType)));
-        QDirIterator files(dir, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString file = files.next();
-            QString id = file.mid(dir.size() + 1);
-            id.replace(QLatin1Char('/'), QLatin1Char('-'));
-            if (entries.count(id))
-                continue;
-            Entry entry = Read(file, swedish);
-            if (entry.id.isEmpty())
-                continue;
-            entry.id = id;
-            for (const QString& mimeType : mimeTypes)
-                if (entry.mimeTypes.contains(mimeType) && !declaring.contains(id))
-                    declaring << id;
-            entries.emplace(id, std::move(entry));
-        }
     }
+    for (const auto& [id, entry] : entries)
+        for (const QString& mimeType : mimeTypes)
+            if (entry.mimeTypes.contains(mimeType) && !declaring.contains(id))
+                declaring << id;
 
     const auto usable = [&entries](const QString& id) -> const Entry* {
         const auto found = entries.find(id);
-        if (found == entries.end())
-            return nullptr;
-        const Entry& entry = found->second;
-        if (entry.hidden || entry.terminal ||
-            (!entry.type.isEmpty() && entry.type != QLatin1String("Application")) || !installed(entry))
-            return nullptr;
-        return &entry;
+        return found != entries.end() && startable(found->second) ? &found->second : nullptr;
     };
 
     std::vector<Entry> result;
@@ -353,9 +371,29 @@ std::vector<Entry> ApplicationsFor(const QStringList& mimeTypes, bool swedish)
             taken.insert(id);
         }
     }
-    std::sort(others.begin(), others.end(),
-              [](const Entry& a, const Entry& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
+    sortByName(others);
     result.insert(result.end(), others.begin(), others.end());
+    return result;
+}
+
+std::vector<Entry> ApplicationsTaking(Takes takes, const QStringList& except, bool swedish)
+{
+    const QStringList codes = takes == Takes::Files ? QStringList{QStringLiteral("%f"), QStringLiteral("%F"),
+                                                                  QStringLiteral("%u"), QStringLiteral("%U")}
+                                                    : QStringList{QStringLiteral("%u"), QStringLiteral("%U")};
+    std::vector<Entry> result;
+    for (const auto& [id, entry] : allEntries(swedish)) {
+        if (entry.noDisplay || except.contains(id) || !startable(entry))
+            continue;
+        const QStringList words = execWords(entry.exec);
+        if (std::any_of(words.begin() + std::min<qsizetype>(1, words.size()), words.end(),
+                        [&codes](const QString& word) {
+                            return std::any_of(codes.begin(), codes.end(),
+                                               [&word](const QString& code) { return word.contains(code); });
+                        }))
+            result.push_back(entry);
+    }
+    sortByName(result);
     return result;
 }
 

@@ -28,9 +28,13 @@ struct Entry
     QString exec;
     QString tryExec;
     QString type;
+    /// A theme icon name or an absolute picture file; empty when the entry names none.
+    QString icon;
     QStringList mimeTypes;
     bool terminal = false;
     bool hidden = false;
+    /// Kept out of the desktop's menus.
+    bool noDisplay = false;
 };
 
 /// The applications folders, most important first: $XDG_DATA_HOME, then $XDG_DATA_DIRS.
@@ -51,6 +55,18 @@ QStringList DefaultApplications(const QString& mimeType);
 /// are hidden, removed by mimeapps.list, need a terminal, or whose program is not installed are
 /// left out.
 std::vector<Entry> ApplicationsFor(const QStringList& mimeTypes, bool swedish = false);
+
+/// What an application's Exec line can be given.
+enum class Takes
+{
+    Files,    ///< %f, %F, %u or %U: a local file or a URL
+    Addresses ///< %u or %U: a URL
+};
+
+/// Every application of the desktop's menus (not NoDisplay) that takes a file or a URL as
+/// `takes` says, in name order, leaving out the ids in `except`. Hidden, terminal and
+/// uninstalled programs are left out as in ApplicationsFor.
+std::vector<Entry> ApplicationsTaking(Takes takes, const QStringList& except, bool swedish = false);
 
 /// An Exec line (or a command typed by the user, read by the same rules) with its field codes
 /// filled in for one target, a local file or a URL: %f/%F the path, %u/%U its URL (a URL is

@@ -3,7 +3,9 @@
 
 #include "core/system/filename.h"
 
+#include <QDir>
 #include <QStringDecoder>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -170,4 +172,14 @@ bool IsFileAt(const QString& path)
 {
     struct stat st;
     return stat(FileNameToBytes(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+QString AbsoluteFileName(const QString& path)
+{
+    if (path.startsWith(u'/'))
+        return QDir::cleanPath(path);
+    // QDir::currentPath() would turn the bytes of a folder name that is not UTF-8 into U+FFFD.
+    std::error_code error;
+    const std::string current = std::filesystem::current_path(error).native();
+    return QDir::cleanPath(FileNameFromBytes(current) + u'/' + path);
 }

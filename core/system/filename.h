@@ -25,6 +25,9 @@ QString FileNameForDisplay(const QString& name);
 /// the raw bytes percent-encoded when the path cannot be passed on as text.
 QString FileNameForOpener(const QString& path);
 
+/// A path made absolute against the current folder's own bytes, and cleaned of "." and "..".
+QString AbsoluteFileName(const QString& path);
+
 /// Whether a path names a folder, or a regular file, following links; built from the path's
 /// bytes, so names that are not UTF-8 are found.
 bool IsFolderAt(const QString& path);

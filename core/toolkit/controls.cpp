@@ -14,10 +14,14 @@ void ListBox::AddItem(const QString& item, int16_t index)
         m_items.append(item);
         if (!m_notes.isEmpty())
             m_notes.append(QString());
+        if (!m_icons.isEmpty())
+            m_icons.append(QString());
     } else {
         m_items.insert(index, item);
         if (!m_notes.isEmpty())
             m_notes.insert(index, QString());
+        if (!m_icons.isEmpty())
+            m_icons.insert(index, QString());
         // The selection stays on the entry it was on.
         if (m_listIndex >= index)
             ++m_listIndex;
@@ -40,6 +44,8 @@ void ListBox::RemoveItem(int16_t index)
     m_items.removeAt(index);
     if (!m_notes.isEmpty())
         m_notes.removeAt(index);
+    if (!m_icons.isEmpty())
+        m_icons.removeAt(index);
     if (m_listIndex == index)
         m_listIndex = -1;
     else if (m_listIndex > index)
@@ -51,6 +57,7 @@ void ListBox::Clear()
 {
     m_items.clear();
     m_notes.clear();
+    m_icons.clear();
     m_listIndex = -1;
     emit itemsChanged();
 }
@@ -75,6 +82,21 @@ void ListBox::setItemNote(int16_t index, const QString& note)
 QString ListBox::ItemNote(int16_t index) const
 {
     return index >= 0 && index < m_notes.size() ? m_notes.at(index) : QString();
+}
+
+void ListBox::setItemIcon(int16_t index, const QString& icon)
+{
+    if (index < 0 || index >= ListCount() || ItemIcon(index) == icon)
+        return;
+    if (m_icons.isEmpty())
+        m_icons.resize(m_items.size());
+    m_icons[index] = icon;
+    emit itemIconsChanged();
+}
+
+QString ListBox::ItemIcon(int16_t index) const
+{
+    return index >= 0 && index < m_icons.size() ? m_icons.at(index) : QString();
 }
 
 void ListBox::setListIndex(int16_t index)

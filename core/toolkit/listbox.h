@@ -36,6 +36,11 @@ public:
     void setItemNote(int16_t index, const QString& note);
     QString ItemNote(int16_t index) const;
 
+    /// A picture beside one entry: a theme icon name or an absolute picture file (a program's
+    /// icon). Icons move with their entries; empty shows none.
+    void setItemIcon(int16_t index, const QString& icon);
+    QString ItemIcon(int16_t index) const;
+
     std::function<void()> Click;
     std::function<void()> DblClick;
 
@@ -45,9 +50,11 @@ signals:
     void itemsChanged();
     void listIndexChanged();
     void itemNotesChanged();
+    void itemIconsChanged();
 
 private:
     QStringList m_items;
     QStringList m_notes; // empty, or as long as m_items
+    QStringList m_icons; // empty, or as long as m_items
     int16_t m_listIndex = -1;
 };

@@ -24,6 +24,14 @@ void ControlBinding::update()
     m_widget.setGeometry(pixelGeometry());
     m_widget.setEnabled(m_control.Enabled());
     m_widget.setVisible(m_control.Visible());
+    // A screen reader lists hidden widgets as well; one that takes no focus is passed over.
+    if (!m_control.Visible() && m_widget.focusPolicy() != Qt::NoFocus) {
+        m_shownFocusPolicy = m_widget.focusPolicy();
+        m_widget.setFocusPolicy(Qt::NoFocus);
+    } else if (m_control.Visible() && m_shownFocusPolicy) {
+        m_widget.setFocusPolicy(*m_shownFocusPolicy);
+        m_shownFocusPolicy.reset();
+    }
 }
 
 void ControlBinding::place()

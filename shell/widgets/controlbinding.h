@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
+#include <optional>
 
 class Control;
 class ControlPlacement;
@@ -58,6 +59,8 @@ protected:
 private:
     Control& m_control;
     QWidget& m_widget;
+    /// The focus policy a hidden widget gets back when it is shown.
+    std::optional<Qt::FocusPolicy> m_shownFocusPolicy;
     const TwipsScale& m_scale;
     const ControlPlacement* m_placement = nullptr;
 };

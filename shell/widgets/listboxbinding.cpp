@@ -4,7 +4,9 @@
 #include "core/toolkit/listbox.h"
 #include "shell/widgets/controllistmodel.h"
 
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QListView>
 #include <QPalette>
 
@@ -14,6 +16,7 @@ ListBoxBinding::ListBoxBinding(ListBox& list, QListView& view, const TwipsScale&
     connect(&list, &ListBox::itemsChanged, this, &ListBoxBinding::itemsChanged);
     connect(&list, &ListBox::listIndexChanged, this, &ListBoxBinding::showCurrentRow);
     connect(&list, &ListBox::itemNotesChanged, this, [this] { model().refreshRows(); });
+    connect(&list, &ListBox::itemIconsChanged, this, [this] { model().refreshRows(); });
     attachModel();
     refresh();
 }
@@ -42,6 +45,12 @@ QVariant ListBoxBinding::rowData(int row, int role) const
 {
     if (role == Qt::DisplayRole)
         return m_list.List(int16_t(row));
+    if (role == Qt::DecorationRole) {
+        const QString icon = m_list.ItemIcon(int16_t(row));
+        if (icon.isEmpty())
+            return {};
+        return QDir::isAbsolutePath(icon) ? QIcon(icon) : QIcon::fromTheme(icon);
+    }
     // An entry with a note (a favorite whose folder is gone) is dimmed, in italics so that it
     // reads as different without colour too, and tells why when the pointer rests on it.
     const QString note = m_list.ItemNote(int16_t(row));

@@ -83,6 +83,27 @@ void FormDialog::keepOnScreen()
     }
 }
 
+void FormDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    refitOnNewFrame();
+}
+
+void FormDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    refitOnNewFrame();
+}
+
+void FormDialog::refitOnNewFrame()
+{
+    const QSize margins = frameGeometry().size() - size();
+    if (margins == m_frameMargins)
+        return;
+    m_frameMargins = margins;
+    keepOnScreen();
+}
+
 void FormDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -35,6 +35,8 @@ protected:
     virtual void update();
 
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,9 +50,13 @@ protected:
 private:
     void activate();
     void keepOnScreen();
+    void refitOnNewFrame();
 
     Form& m_form;
     const TwipsScale& m_scale;
     FormView* m_view;
     bool m_leftForOwnWindow = false;
+    /// What the window manager's frame adds, as last seen: it arrives some time after the
+    /// dialog is mapped, and the dialog is fitted again when it does.
+    QSize m_frameMargins;
 };

@@ -128,8 +128,15 @@ void MainWindow::keepOnScreen()
     // The minimum size gives way too: a window that fits beats one with roomier lists.
     const QSize clientRoom(room.width(), room.height() - m_menuBar->heightForWidth(room.width()));
     m_client->setMinimumSize(m_client->minimumSize().boundedTo(clientRoom.expandedTo(QSize(1, 1))));
-    if (width() > room.width() || height() > room.height())
-        resize(size().boundedTo(room));
+    if (width() > room.width() || height() > room.height()) {
+        const QSize fitted = size().boundedTo(room);
+        resize(fitted);
+        // The form takes the size at once: a retitle before the window system confirms the
+        // resize would otherwise give the window the form's larger size back.
+        const QSize client(fitted.width(), fitted.height() - m_menuBar->heightForWidth(fitted.width()));
+        m_form.Move(m_form.Left(), m_form.Top(), m_scale.toTwips(client.width()) + MainForm::FrameWidth,
+                    m_scale.toTwips(client.height()) + MainForm::FrameHeight);
+    }
     const QRect inside = ScreenFit::movedInside(frameGeometry(), available);
     if (inside.topLeft() != frameGeometry().topLeft())
         move(inside.topLeft());
@@ -168,9 +175,19 @@ void MainWindow::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] { keepOnScreen(); });
 }
 
+void MainWindow::refitOnNewFrame()
+{
+    const QSize margins = frameGeometry().size() - size();
+    if (margins == m_frameMargins)
+        return;
+    m_frameMargins = margins;
+    keepOnScreen();
+}
+
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    refitOnNewFrame();
     if (!hasNormalGeometry())
         return;
     const QPoint at = m_scale.toTwips(frameGeometry().topLeft());
@@ -180,6 +197,7 @@ void MainWindow::moveEvent(QMoveEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    refitOnNewFrame();
     if (!hasNormalGeometry())
         return;
     const QSize twips = formClientTwips();

@@ -41,6 +41,8 @@ protected:
 
 private:
     void update();
+    /// Fits the window again when the window manager's frame has appeared or changed.
+    void refitOnNewFrame();
     void formUnloaded();
     void relayout();
     /// The client area the form's outer size stands for, in twips.
@@ -56,4 +58,7 @@ private:
     FormView* m_view;
     std::array<LineWidget*, 2> m_rules{};
     bool m_leftForOwnWindow = false;
+    /// What the window manager's frame adds to the window, as last seen: it arrives some time
+    /// after the window is mapped, and the window is fitted again when it does.
+    QSize m_frameMargins;
 };

@@ -1,9 +1,11 @@
-// The tooltips of every window's controls in both languages, and setting them on a form's widgets.
+// The tooltips and accessible names of every window's controls in both languages, and setting
+// them on a form's widgets.
 #include "shell/windows/tooltiptexts.h"
 
 #include "core/toolkit/bilingual.h"
 #include "core/toolkit/control.h"
 #include "core/toolkit/form.h"
+#include "core/toolkit/label.h"
 #include "shell/widgets/formview.h"
 
 #include <QWidget>
@@ -65,11 +67,70 @@ constexpr Row Rows[] = {
     {u"ChangeDriveForm", u"Command_Cancel", {u"Close without changing the volume (Esc)",
                                              u"Stäng utan att byta volym (Esc)"}},
 
+    {u"OpenWithForm", u"Text_Search", {u"Type part of a program's name to narrow the list",
+                                        u"Skriv en del av ett programs namn för att korta listan"}},
+
     {u"AboutForm", u"CheckUpdate", {u"Look for a newer version on the program's homepage",
                                     u"Sök efter en nyare version på programmets hemsida"}},
     {u"AboutForm", u"cmdOK", {u"Close this window (Esc)", u"Stäng fönstret (Esc)"}},
 };
+
+// A control that shows no text of its own is named for a screen reader by the label beside it,
+// or, where there is none, by a name of its own. Buttons are named by their captions.
+struct NameRow
+{
+    QStringView form;
+    QStringView control;
+    QStringView label;
+    Bilingual name;
+};
+
+constexpr NameRow Names[] = {
+    {u"MainForm", u"FavoDirList", u"Label1", {}},
+    {u"MainForm", u"DirList", u"Label2", {}},
+    {u"MainForm", u"FileList", u"Label3", {}},
+    {u"MainForm", u"FileFind", {}, {u"File filter", u"Filfilter"}},
+    {u"MainForm", u"Command_UpOneLevel", {}, {u"Up one level", u"Upp en nivå"}},
+    {u"AddDirForm", u"Text_FavoName", u"Label2", {}},
+    {u"AddDirForm", u"Text_FileFilter", u"Label3", {}},
+    {u"RenameDirForm", u"Text_NewFavoName", u"Label2", {}},
+    {u"RenameDirForm", u"Text_NewFavoPath", u"Label4", {}},
+    {u"RenameDirForm", u"Text_NewFileFilter", u"Label6", {}},
+    {u"AddFilterForm", u"Text_NewFilterName", u"Label2", {}},
+    {u"FindFavoriteForm", u"Text_Search", u"Label_Search", {}},
+    {u"FindFavoriteForm", u"List_Hits", {}, {u"Favorites found", u"Hittade favoriter"}},
+    {u"ImportBookmarksForm", u"List_Folders", u"Label_Found", {}},
+    {u"OpenWithForm", u"Text_Search", {}, {u"Search programs", u"Sök program"}},
+    {u"OpenWithForm", u"List_Programs", u"Label_Prompt", {}},
+    {u"OpenWithForm", u"Text_Command", u"Label_Command", {}},
+};
 // clang-format on
+
+/// A label's caption as a name: no access-key mark, no colon, no runs of spaces.
+QString NameFromCaption(QString caption)
+{
+    caption.remove(u'&');
+    caption = caption.simplified();
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QString AccessibleName(const Form& form, const Control& control, bool swedish)
+{
+    for (const NameRow& row : Names) {
+        if (row.form != form.Name() || row.control != control.Name())
+            continue;
+        if (row.label.isEmpty())
+            return row.name.text(swedish);
+        for (const Control* candidate : form.Controls()) {
+            const auto* label = qobject_cast<const Label*>(candidate);
+            if (label && label->Name() == row.label)
+                return NameFromCaption(label->Caption());
+        }
+    }
+    return {};
+}
 
 } // namespace
 
@@ -87,8 +148,15 @@ QString For(const QString& formName, const QString& controlName, bool swedish)
 void Apply(const FormView& view, bool swedish)
 {
     for (const Control* control : view.form().Controls()) {
-        if (QWidget* widget = view.widgetFor(control))
-            widget->setToolTip(For(view.form().Name(), control->Name(), swedish));
+        QWidget* widget = view.widgetFor(control);
+        if (!widget)
+            continue;
+        const QString tip = For(view.form().Name(), control->Name(), swedish);
+        widget->setToolTip(tip);
+        widget->setAccessibleDescription(tip);
+        const QString name = AccessibleName(view.form(), *control, swedish);
+        if (!name.isEmpty())
+            widget->setAccessibleName(name);
     }
 }
 

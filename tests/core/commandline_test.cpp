@@ -2,9 +2,13 @@
 
 #include "appfixture.h"
 #include "core/cli/commandline.h"
+#include "core/system/filename.h"
 
 #include <QDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -139,4 +143,34 @@ TEST(CommandLine, MissingFolderIsReportedAndTheUsualStartFollows)
     EXPECT_EQ(app.form.FileFind.Text(), "txt");
     app.exit();
     EXPECT_TRUE(app.host.settingWrites.empty());
+}
+
+TEST(CommandLine, NameThatIsNotUtf8OpensFromTheArgumentsBytes)
+{
+    // clang-format off
+    const struct { const char* name; const char* argument; const char* selected; } rows[] = {
+        {"folder", "/caf\xe9", nullptr},
+        {"file in it", "/caf\xe9/\xff.txt", "\xff.txt"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CommandLineStart app;
+        const QByteArray folder = QFile::encodeName(app.other) + "/caf\xe9";
+        ASSERT_EQ(mkdir(folder.constData(), 0700), 0);
+        ::close(::open((folder + "/\xff.txt").constData(), O_CREAT | O_WRONLY, 0600));
+        QByteArray argument = QFile::encodeName(app.other) + row.argument;
+        char* argv[] = {const_cast<char*>("wayfolder"), argument.data()};
+        app.form.CommandLinePath = CommandLine::Parse(CommandLine::Arguments(2, argv), false).StartPath;
+        app.start();
+        EXPECT_TRUE(app.host.messages.empty());
+        EXPECT_EQ(FileNameToBytes(app.form.DirList.Path()), folder);
+        const int selected = app.form.FileList.ListIndex();
+        EXPECT_EQ(selected >= 0 ? FileNameToBytes(app.form.FileList.List(selected)) : QByteArray(),
+                  QByteArray(row.selected));
+        app.exit();
+        // QDir cannot remove what it cannot name.
+        unlink((folder + "/\xff.txt").constData());
+        rmdir(folder.constData());
+    }
 }

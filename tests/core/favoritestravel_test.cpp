@@ -6,6 +6,7 @@
 #include "core/dialogs/importbookmarksform.h"
 #include "core/formats/desktopbookmarks.h"
 
+#include <QDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -226,6 +227,7 @@ TEST(FavoritesTravel, ExportAddsTheListsFoldersToBothFilesAndAnImportGivesTheFil
     app.host.answer("OK");
     app.host.answer("OK");
     app.form.Menu_ExportBookmarks.RaiseClick();
+    app.host.answerCheck(app.host.folderChecks.size() - 1);
     ASSERT_EQ(app.host.messages.size(), 2u);
     EXPECT_TRUE(app.host.messages[0].prompt.startsWith("Add the 2 folder(s)"))
         << app.host.messages[0].prompt.toStdString();
@@ -276,4 +278,33 @@ TEST(FavoritesTravel, ImportStopsAtTheListsLimitAndSaysHowManyWereAdded)
     app.form.Menu_SaveFavoFile_Click();
     app.form.LoadFavoFile();
     EXPECT_EQ(app.form.Favorites.count(), MaxFavorites);
+}
+
+TEST(FavoritesTravel, ExportLeavesOutFoldersThatAreGoneAndSaysHowMany)
+{
+    // clang-format off
+    const struct { bool swedish; bool allGone; const char* message; int exported; } rows[] = {
+        {false, false, "\n\n1 folder(s) of the list no longer exist and are left out.\n\nFolders already", 1},
+        {true,  false, "\n\n1 folder(s) i listan finns inte längre och utelämnas.\n\nFoldrar som", 1},
+        {false, true,  "The list holds no folders to export.\n\n2 folder(s) of the list no longer exist", 0},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        Travel app;
+        app.module.SwedishLanguage = row.swedish;
+        QDir(app.music).removeRecursively();
+        if (row.allGone)
+            QDir(app.work).removeRecursively();
+        app.host.answer("OK");
+        app.host.answer("OK");
+        app.form.Menu_ExportBookmarks.RaiseClick();
+        app.host.answerCheck(app.host.folderChecks.size() - 1);
+        ASSERT_FALSE(app.host.messages.empty());
+        EXPECT_TRUE(app.host.messages[0].prompt.contains(row.message))
+            << app.host.messages[0].prompt.toStdString();
+        const auto exported = DesktopBookmarks::ReadGtk(DesktopBookmarks::GtkPath()).folders;
+        EXPECT_EQ(exported.size(), row.exported);
+        EXPECT_FALSE(exported.contains(DesktopBookmarks::Bookmark{app.music, "music", ""}));
+    }
 }

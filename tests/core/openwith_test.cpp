@@ -150,7 +150,8 @@ TEST(OpenWith, FailedOpenOffersTheListAndStartsTheChoice)
     app.host.answer("Yes");
     app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
         EXPECT_EQ(f.Caption(), "Open With…");
-        EXPECT_EQ(f.List_Programs.Items(), QStringList({"Alpha", "Viewer", "Zed Editor"}));
+        EXPECT_EQ(f.List_Programs.Items(),
+                  QStringList({"Alpha", "Viewer", "Zed Editor", "Browser", "Removed"}));
         EXPECT_FALSE(f.Command_Open.Enabled());
         f.List_Programs.setListIndex(2);
         EXPECT_EQ(f.Text_Command.Text(), "/bin/true --new %F");
@@ -217,6 +218,41 @@ TEST(OpenWith, TypedCommandIsSplitNeverShelledAndReportedWhenItFails)
     EXPECT_FALSE(form.IsLoaded());
 }
 
+TEST(OpenWith, AFileOfAnUnknownTypeIsOfferedEveryProgramThatTakesFilesWithASearch)
+{
+    OpenWithApp app;
+    app.app("system/share/applications/menuless.desktop", "Menuless", "/bin/true %f", "", "NoDisplay=true\n");
+    app.app("system/share/applications/plain.desktop", "Plain", "/bin/true --no-file", "");
+    app.app("system/share/applications/pic.desktop", "Pictures", "/bin/true %U", "", "Icon=image-viewer\n");
+    app.tmp.writeFile("home/work/data.qqq", QByteArray("\x01\x02\xff\x00", 4));
+    app.start();
+    // clang-format off
+    const struct { const char* search; QStringList shown; int pick; const char* command; } rows[] = {
+        {"",    {"Alpha", "Browser", "Pictures", "Removed", "Viewer", "Zed Editor"}, 2, "/bin/true %U"},
+        {"E",   {"Browser", "Pictures", "Removed", "Viewer", "Zed Editor"},          4, "/bin/true --new %F"},
+        {"zed", {"Zed Editor"},                                                       0, "/bin/true --new %F"},
+        {"xyz", {},                                                                  -1, ""},
+    };
+    // clang-format on
+    app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
+        EXPECT_TRUE(f.Label_Prompt.Caption().startsWith("No program is set up for \"data.qqq\""));
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.search);
+            f.Text_Command.setText(QString());
+            f.Text_Search.setText(row.search);
+            EXPECT_EQ(f.List_Programs.Items(), row.shown);
+            f.List_Programs.setListIndex(int16_t(row.pick));
+            EXPECT_EQ(f.Text_Command.Text(), row.command);
+        }
+        f.Text_Search.setText("pict");
+        EXPECT_EQ(f.List_Programs.ItemIcon(0), "image-viewer");
+        f.Command_Cancel_Click();
+    });
+    OpenWithForm form(app.module, app.work + "/data.qqq");
+    form.ShowModal();
+    EXPECT_TRUE(app.host.scriptsDone());
+}
+
 TEST(OpenWith, HomePageWithoutABrowserIsOfferedToo)
 {
     OpenWithApp app;
@@ -230,7 +266,7 @@ TEST(OpenWith, HomePageWithoutABrowserIsOfferedToo)
 
     app.host.answer("Yes");
     app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
-        EXPECT_EQ(f.List_Programs.Items(), QStringList({"Browser"}));
+        EXPECT_EQ(f.List_Programs.Items(), QStringList({"Browser", "Alpha"}));
         f.List_Programs.setListIndex(0);
         f.List_Programs_DblClick();
     });
