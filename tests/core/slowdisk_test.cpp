@@ -117,6 +117,28 @@ TEST_F(SlowShare, ASecondClickWaitsForTheSameRead)
     EXPECT_EQ(files(), (QStringList{"x.txt", "y.txt"}));
 }
 
+TEST_F(SlowShare, AFavoriteThatDidNotAnswerAsksBeforeItOpens)
+{
+    host.runTimers();
+    ASSERT_EQ(host.folderChecks.size(), 1u);
+    host.answerCheck(0, {slow});
+    struct Row
+    {
+        const char* answer;
+        QString path;
+        bool reading;
+    };
+    for (const Row& row : {Row{"No", fast, false}, Row{"Yes", slow, true}}) {
+        SCOPED_TRACE(row.answer);
+        host.answer(QString::fromLatin1(row.answer));
+        form.FavoDirList.setListIndex(1);
+        EXPECT_TRUE(host.scriptsDone());
+        EXPECT_EQ(host.messages.back().prompt.left(slow.size() + 11), "The folder " + slow);
+        EXPECT_EQ(form.DirList.Path(), row.path);
+        EXPECT_EQ(form.DirList.Reading(), row.reading);
+    }
+}
+
 TEST_F(SlowShare, AFolderGoneBeforeItAnsweredSaysSo)
 {
     form.FavoDirList.setListIndex(1);
