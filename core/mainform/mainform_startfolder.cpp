@@ -5,6 +5,8 @@
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/mainform/startfoldertexts.h"
+#include "core/system/host.h"
+#include "core/system/pathcheck.h"
 #include "core/toolkit/plaintext.h"
 
 #include <QFileInfo>
@@ -64,7 +66,8 @@ void MainForm::Menu_UseExitPath_Click()
 
 void MainForm::Menu_GoToSavedPath_Click()
 {
-    if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
+    if (PathCheck::MayBeFolder(PathCheck::At(host().workers(), DefaultPath)) &&
+        openStartFolder(DefaultPath)) {
         FileFind.setText(DefaultFilter);
         return;
     }
@@ -84,11 +87,13 @@ void MainForm::Command_GotoSavedPath_Click()
 bool MainForm::openCommandLinePath()
 {
     const QFileInfo info(CommandLinePath);
-    const QString folder = info.isFile() ? info.absolutePath() : CommandLinePath;
-    if ((info.isDir() || info.isFile()) && openStartFolder(folder)) {
+    const PathCheck::Found found = PathCheck::At(host().workers(), CommandLinePath);
+    const bool isFile = found == PathCheck::Found::File;
+    const QString folder = isFile ? info.absolutePath() : CommandLinePath;
+    if ((isFile || PathCheck::MayBeFolder(found)) && openStartFolder(folder)) {
         // The folder as it is, not through the first favorite's filter, so a named file shows.
         FileFind.setText(QString());
-        if (info.isFile()) {
+        if (isFile) {
             for (int i = 0; i < FileList.ListCount(); ++i) {
                 if (FileList.List(i) == info.fileName()) {
                     FileList.setListIndex(i);

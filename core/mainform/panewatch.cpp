@@ -3,9 +3,8 @@
 
 #include "core/mainform/mainform.h"
 #include "core/system/host.h"
+#include "core/system/pathcheck.h"
 #include "core/system/runtimeerror.h"
-
-#include <QFileInfo>
 
 PaneWatch::PaneWatch(MainForm& form) : m_form(form) {}
 
@@ -47,7 +46,11 @@ void PaneWatch::reread()
 {
     if (m_folder.isEmpty() || !m_form.IsLoaded())
         return;
-    if (!QFileInfo(m_folder).isDir()) {
+    const PathCheck::Found found = PathCheck::At(m_form.host().workers(), m_folder);
+    // A folder too slow to answer is left as it is until it answers a later change.
+    if (found == PathCheck::Found::NoAnswer)
+        return;
+    if (found != PathCheck::Found::Folder) {
         m_folderChanged = false;
         moveToExistingAncestor();
         return;
@@ -72,7 +75,7 @@ void PaneWatch::moveToExistingAncestor()
         folder = folder.left(folder.lastIndexOf(QLatin1Char('/')));
         if (folder.isEmpty())
             folder = QStringLiteral("/");
-        if (!QFileInfo(folder).isDir())
+        if (PathCheck::At(m_form.host().workers(), folder) != PathCheck::Found::Folder)
             continue;
         try {
             m_form.DirList.setPath(folder);

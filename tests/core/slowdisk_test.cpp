@@ -160,4 +160,28 @@ TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
     host.testWorkers.release(slow);
 }
 
+TEST(SlowStart, AStartFolderThatDoesNotAnswerGivesTheNormalWindow)
+{
+    for (const bool fromCommandLine : {false, true}) {
+        SCOPED_TRACE(fromCommandLine ? "command line" : "start folder");
+        AppFixture app;
+        const QString fast = app.tmp.makeFolder("home/fast");
+        const QString slow = app.tmp.path("home/slow");
+        app.writeFavoFile("Enter below\r\nFast*" + fast.toUtf8());
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + slow.toUtf8() + "\n");
+        if (fromCommandLine)
+            app.form.CommandLinePath = slow;
+        // Not there at all: a look on the window's thread would say so at once.
+        app.host.testWorkers.hold(slow);
+        app.start();
+        EXPECT_TRUE(app.host.messages.empty());
+        EXPECT_EQ(app.form.FavoDirList.ListCount(), 1);
+        EXPECT_EQ(app.form.DirList.Path(), slow);
+        EXPECT_TRUE(app.form.DirList.Reading());
+        EXPECT_EQ(app.form.Label_FileStatus.Caption(), "Reading\u2026 0 files");
+        app.host.testWorkers.release(slow);
+        EXPECT_EQ(app.form.Label_FileStatus.Caption(), slow + " could not be read");
+    }
+}
+
 } // namespace

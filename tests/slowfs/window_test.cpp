@@ -115,6 +115,23 @@ TEST(SlowShareWindow, AnswersWhileAReadHangsAndMovesOnAtOnce)
     EXPECT_EQ(w.form.FileList.ListCount(), 1);
 }
 
+TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindow)
+{
+    Share share(3, false);
+    ASSERT_TRUE(share.mount->ok()) << share.mount->error();
+    share.tmp.writeFile(QStringLiteral("home/.config/Wayfolder/Wayfolder.ini"),
+                        "[Settings]\nUseDefaultPath=1\nDefaultPath=" + share.folder.toUtf8() + "\n");
+    ASSERT_TRUE(share.mount->hang());
+    std::unique_ptr<Window> w;
+    EXPECT_LT(msTaken([&] { w = std::make_unique<Window>(); }), 1500);
+    EXPECT_EQ(w->form.FavoDirList.ListCount(), 2);
+    EXPECT_EQ(w->form.DirList.Path(), share.folder);
+    EXPECT_TRUE(waitFor([&] { return w->status() == share.folder + " is not answering"; }, 5000));
+    EXPECT_LT(msTaken([&] { w->form.FavoDirList.setListIndex(0); }), 1000);
+    EXPECT_EQ(w->form.FileList.ListCount(), 1);
+    ASSERT_TRUE(share.mount->release());
+}
+
 TEST(SlowShareWindow, ASlowFolderFillsInAsItsNamesCome)
 {
     Share share(20000, false);
