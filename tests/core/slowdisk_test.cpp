@@ -3,7 +3,9 @@
 // folder is not answering, and still saves at the end of the session.
 
 #include "appfixture.h"
+#include "core/dialogs/changedriveform.h"
 #include "core/mainform/filestatus.h"
+#include "core/system/volumes.h"
 #include "core/toolkit/control.h"
 
 #include <QDir>
@@ -158,6 +160,44 @@ TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_TRUE(readFavoFile().endsWith("\r\nNew*" + fast.toUtf8()));
     host.testWorkers.release(slow);
+}
+
+TEST_F(SlowShare, ChangeDriveShowsAVolumeThatDoesNotAnswerAndStillOpensIt)
+{
+    for (const bool sv : {false, true}) {
+        module.SwedishLanguage = sv;
+        form.FavoDirList.setListIndex(0);
+        onDialog<ChangeDriveForm>("ChangeDriveForm", [&](ChangeDriveForm& d) {
+            d.Drives.setVolumes({{"/", "ext4", "", "/dev/sda1"}, {slow, "nfs", "NAS", "nas:/share"}});
+            d.Drives.CheckVolumes();
+            host.answerCheck(host.folderChecks.size() - 1, {slow});
+            EXPECT_EQ(d.Drives.List(0), "/");
+            EXPECT_EQ(d.Drives.List(1), slow + (sv ? "  (NAS)  (svarar inte)" : "  (NAS)  (not answering)"));
+            d.Drives.setListIndex(1);
+            d.Command_OK_Click();
+        });
+        form.Menu_ChangeDrive.RaiseClick();
+        EXPECT_EQ(form.DirList.Path(), slow);
+        EXPECT_TRUE(form.DirList.Reading());
+    }
+}
+
+TEST(MountTable, MountPointsTypesAndDevices)
+{
+    const QByteArray table = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                             "30 22 0:40 / /media/my\\040stick rw shared:9 master:2 - vfat /dev/sdb1 rw\n"
+                             "31 22 0:41 / /mnt/nas rw - nfs4 nas:/share rw\n"
+                             "garbage line\n";
+    const std::vector<Volumes::Mount> mounts = Volumes::ParseMountInfo(table);
+    ASSERT_EQ(mounts.size(), 3u);
+    // clang-format off
+    const Volumes::Mount expected[] = {{"/", "ext4", "/dev/sda1"}, {"/media/my stick", "vfat", "/dev/sdb1"}, {"/mnt/nas", "nfs4", "nas:/share"}};
+    // clang-format on
+    for (size_t i = 0; i < mounts.size(); ++i) {
+        EXPECT_EQ(mounts[i].mountPoint, expected[i].mountPoint);
+        EXPECT_EQ(mounts[i].fsType, expected[i].fsType);
+        EXPECT_EQ(mounts[i].device, expected[i].device);
+    }
 }
 
 TEST(SlowStart, AStartFolderThatDoesNotAnswerGivesTheNormalWindow)

@@ -2,6 +2,7 @@
 // and a hang switch): it keeps answering, fills in a slow folder as its names come, says when a
 // folder is not answering, and the real program saves and ends on SIGTERM while a read hangs.
 
+#include "core/dialogs/changedriveform.h"
 #include "core/dialogs/module1.h"
 #include "core/mainform/mainform.h"
 #include "core/tempfolder.h"
@@ -113,6 +114,19 @@ TEST(SlowShareWindow, AnswersWhileAReadHangsAndMovesOnAtOnce)
     waitFor([&] { return w.host.workers().busy() == 0; }, 5000);
     EXPECT_EQ(w.form.DirList.Path(), share.local);
     EXPECT_EQ(w.form.FileList.ListCount(), 1);
+}
+
+TEST(SlowShareWindow, ChangeDriveListsTheVolumesAtOnceWhileOneHangs)
+{
+    Share share(3, false);
+    ASSERT_TRUE(share.mount->ok()) << share.mount->error();
+    Window w;
+    ASSERT_TRUE(share.mount->hang());
+    ChangeDriveForm& drive = w.module.changeDriveForm();
+    EXPECT_LT(msTaken([&] { drive.Load(); }), 1500);
+    EXPECT_GT(drive.Drives.ListCount(), 0);
+    drive.Unload();
+    ASSERT_TRUE(share.mount->release());
 }
 
 TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindow)
