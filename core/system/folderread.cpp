@@ -31,9 +31,12 @@ void FolderRead::run()
     FolderStamp stamp = FolderStamp::Take(m_folder);
     FileListing::Contents contents;
     int16_t error = 0;
+    // Where news cannot reach the window (jobs run at once), the read is the plain one.
+    FileListing::Progress progress;
+    if (newsReachTheWindow())
+        progress = [this](const FileListing::Contents& soFar) { this->progress(soFar); };
     try {
-        contents =
-            FileListing::read(m_folder, [this](const FileListing::Contents& soFar) { progress(soFar); });
+        contents = FileListing::read(m_folder, progress);
     } catch (const RunTimeError& failure) {
         error = failure.Number();
     }

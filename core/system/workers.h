@@ -120,6 +120,9 @@ protected:
     virtual void run() = 0;
     /// Worker side: tells the watchers that something is new; notices in a row become one.
     void notify();
+    /// Worker side: whether news can reach the window at all (not on workers that run jobs at
+    /// once, where the caller takes the result itself).
+    bool newsReachTheWindow() const { return m_shared && m_shared->post; }
     /// Guards what run() hands over to the window's thread.
     mutable std::mutex m_mutex;
 
