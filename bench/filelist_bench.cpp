@@ -19,6 +19,7 @@
 #include "shell/host/qthost.h"
 #include "shell/windows/mainwindow.h"
 #include "shell/windows/startup.h"
+#include "slowmount.h"
 
 #include <QApplication>
 #include <QDir>
@@ -219,6 +220,58 @@ double paintBareWindow()
     window.show();
     runEventsUntil([&] { return watch.painted; });
     return watch.paintedAt;
+}
+
+// A folder of 20,000 files on a share that waits 200 ms for every operation: the time from the
+// folder change until the first names show, against the time of one operation.
+struct SlowShare
+{
+    std::unique_ptr<SlowMount> mount;
+    QString folder;
+
+    SlowShare()
+    {
+        const QString files = q(fileFolder(20000));
+        mount = std::make_unique<SlowMount>(g_root, 200);
+        if (!mount->ok())
+            fail(mount->error().c_str());
+        folder = q(mount->mountPoint()) + u'/' + files.section(u'/', -1);
+    }
+};
+
+SlowShare& slowShare()
+{
+    static SlowShare share;
+    return share;
+}
+
+void slowShareFirstNames(benchmark::State& state)
+{
+    SlowShare& share = slowShare();
+    QtHost host;
+    Form form(host, QStringLiteral("Bench"));
+    for (auto _ : state) {
+        FileList fileList(form, QStringLiteral("FileList"));
+        QElapsedTimer timer;
+        timer.start();
+        fileList.setPath(share.folder);
+        runEventsUntil([&] { return fileList.ListCount() > 0; });
+        state.SetIterationTime(double(timer.nsecsElapsed()) * 1e-9);
+        // The rest of the read, before the next one starts.
+        runEventsUntil([&] { return fileList.State() == FileList::ReadState::Done; });
+    }
+}
+
+void slowShareOneOperation(benchmark::State& state)
+{
+    const QByteArray folder = slowShare().folder.toUtf8();
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        struct stat info;
+        benchmark::DoNotOptimize(::stat(folder.constData(), &info));
+        state.SetIterationTime(double(timer.nsecsElapsed()) * 1e-9);
+    }
 }
 
 // The real main window, made and shown as the program does; returns when it first painted. Its
@@ -476,6 +529,19 @@ int main(int argc, char** argv)
                           "BM_StartBareWindow/-", true});
         ratios.push_back(
             {"first_paint_100k_folder_vs_bare_window", "BM_Start100kFolder/-", "BM_StartBareWindow/-", true});
+    }
+
+    {
+        benchmark::RegisterBenchmark("BM_SlowShareFirstNames/20k", slowShareFirstNames)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_SlowShareOneOperation/20k", slowShareOneOperation)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+        ratios.push_back({"first_names_20k_slow_share_vs_one_operation", "BM_SlowShareFirstNames/20k",
+                          "BM_SlowShareOneOperation/20k", true});
     }
 
     RatioReporter reporter;

@@ -36,7 +36,9 @@ void ChangeDriveForm::Form_Load()
     setCaption(ChangeDriveText::Caption.text(sv));
     Command_OK.setCaption(ChangeDriveText::OK.toString());
     Command_Cancel.setCaption(ChangeDriveText::Cancel.text(sv));
+    Drives.NotAnsweringNote = ChangeDriveText::NotAnswering.text(sv);
     Drives.Refresh();
+    Drives.CheckVolumes();
     Drives.SetFocus();
 
     StartDrive.clear();

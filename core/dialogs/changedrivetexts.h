@@ -10,4 +10,5 @@ inline constexpr Bilingual Cancel{u"&Cancel", u"&Avbryt"};
 inline constexpr Bilingual DiskErrorTitle{u"Disk Error", u"Diskfel"};
 inline constexpr Bilingual NotReady1{u"Drive ", u"Disk "};
 inline constexpr Bilingual NotReady2{u" is not ready !", u" är ej redo !"};
+inline constexpr Bilingual NotAnswering{u"not answering", u"svarar inte"};
 } // namespace ChangeDriveText

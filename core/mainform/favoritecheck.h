@@ -23,6 +23,11 @@ public:
     void schedule();
     /// Writes the notes again in the current language.
     void showNotes();
+    /// What the last check found at a favorite's folder; Present when it was not checked.
+    Host::FolderState state(const QString& path) const
+    {
+        return m_states.value(path, Host::FolderState::Present);
+    }
 
 private:
     void run();

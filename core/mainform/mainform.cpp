@@ -11,10 +11,10 @@
 #include "core/mainform/startfoldertexts.h"
 #include "core/system/host.h"
 #include "core/system/numbertext.h"
+#include "core/system/pathcheck.h"
 #include "core/system/runtimeerror.h"
 #include "core/toolkit/plaintext.h"
 
-#include <QFileInfo>
 #include <cmath>
 
 namespace {
@@ -333,7 +333,8 @@ void MainForm::Form_Activate()
     if (!CommandLinePath.isEmpty() && openCommandLinePath())
         return;
     if (StartFolderMode > 0) {
-        if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
+        if (PathCheck::MayBeFolder(PathCheck::At(host().workers(), DefaultPath)) &&
+            openStartFolder(DefaultPath)) {
             FileFind.setText(DefaultFilter);
             return;
         }

@@ -5,6 +5,8 @@
 #include "core/dialogs/module1.h"
 #include "core/dialogs/renamedirform.h"
 #include "core/mainform/favoedittexts.h"
+#include "core/mainform/favoritecheck.h"
+#include "core/mainform/favoritechecktexts.h"
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/system/host.h"
@@ -28,6 +30,17 @@ void MainForm::FavoDirList_Click()
         return;
     if (FavoDirPath.List(i) == SeparatorPath)
         return;
+    if (m_favoriteCheck && m_favoriteCheck->state(FavoDirPath.List(i)) == Host::FolderState::NoAnswer) {
+        namespace T = FavoriteCheckText;
+        const bool sv = m_module.SwedishLanguage;
+        if (m_module.ShowMessBox(T::AskOpen1.text(sv) + FavoDirPath.List(i) + T::AskOpen2.text(sv),
+                                 MsgStyle::YesNo, T::AskOpenTitle.text(sv)) == MsgAnswer::No) {
+            // Stays where it is; the mouse-up after the question moves nothing.
+            SkipFavoMouseUp = true;
+            FavoDirList.setListIndex(-1);
+            return;
+        }
+    }
     try {
         KeepFavoSelection = true;
         FileFind.setText(FavoFileFilter.List(i));

@@ -8,6 +8,7 @@
 #include "core/mainform/mainform.h"
 #include "core/system/filename.h"
 #include "core/system/host.h"
+#include "core/system/pathcheck.h"
 
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ bool isHidden(const QString& path)
 void MainForm::Command_OpenExplorer_Click()
 {
     const QString folder = DirList.ListIndex() != -1 ? DirList.List(DirList.ListIndex()) : DirList.Path();
-    if (IsFolderAt(folder)) {
+    if (PathCheck::MayBeFolder(PathCheck::At(host().workers(), folder))) {
         Module1& module = m_module;
         host().ShellOpenChecked(FileNameForOpener(folder),
                                 [&module, folder] { OpenWithForm::OfferFor(module, folder); });
@@ -52,7 +53,8 @@ void MainForm::OpenSelectedFile()
     const QString name = FileList.List(FileList.ListIndex());
     path += name;
 
-    if (IsFileAt(path) && !isHidden(path)) {
+    const PathCheck::Found found = PathCheck::At(host().workers(), path);
+    if ((found == PathCheck::Found::File || found == PathCheck::Found::NoAnswer) && !isHidden(path)) {
         // The opener's verdict comes later; the offer needs nothing of this window but the module.
         Module1& module = m_module;
         host().ShellOpenChecked(FileNameForOpener(path),

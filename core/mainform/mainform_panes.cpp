@@ -7,9 +7,9 @@
 #include "core/mainform/browsetexts.h"
 #include "core/mainform/mainform.h"
 #include "core/system/host.h"
+#include "core/system/pathcheck.h"
 #include "core/system/runtimeerror.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 void MainForm::DirList_Change()
@@ -123,6 +123,12 @@ void MainForm::FileList_GotFocus()
 
 void MainForm::FileList_KeyDown(int16_t& KeyCode, int16_t Shift)
 {
+    if (KeyCode == KeyCode::Escape) {
+        // Gives up a folder that is slow to answer; the names that came stay.
+        DirList.StopReading();
+        FileList.StopReading();
+        return;
+    }
     if (KeyCode != KeyCode::Space)
         return;
     if (Shift == 0)
@@ -157,13 +163,14 @@ void MainForm::Command_UpOneLevel_Click()
 bool MainForm::leaveVanishedFolder()
 {
     const QString gone = DirList.Path();
-    if (gone.isEmpty() || QFileInfo(gone).isDir())
+    if (gone.isEmpty() || PathCheck::MayBeFolder(PathCheck::At(host().workers(), gone)))
         return false;
     // The nearest ancestor that is still there; the root always is.
     QString ancestor = gone;
     do {
         ancestor = ancestor.left(std::max<qsizetype>(ancestor.lastIndexOf(u'/'), 1));
-    } while (ancestor != QLatin1String("/") && !QFileInfo(ancestor).isDir());
+    } while (ancestor != QLatin1String("/") &&
+             PathCheck::At(host().workers(), ancestor) != PathCheck::Found::Folder);
     try {
         DirList.setPath(ancestor);
     } catch (const RunTimeError&) {

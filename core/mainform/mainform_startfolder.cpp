@@ -5,7 +5,8 @@
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/mainform/startfoldertexts.h"
-#include "core/system/filename.h"
+#include "core/system/host.h"
+#include "core/system/pathcheck.h"
 #include "core/toolkit/plaintext.h"
 
 #include <QFileInfo>
@@ -65,7 +66,8 @@ void MainForm::Menu_UseExitPath_Click()
 
 void MainForm::Menu_GoToSavedPath_Click()
 {
-    if (QFileInfo(DefaultPath).isDir() && openStartFolder(DefaultPath)) {
+    if (PathCheck::MayBeFolder(PathCheck::At(host().workers(), DefaultPath)) &&
+        openStartFolder(DefaultPath)) {
         FileFind.setText(DefaultFilter);
         return;
     }
@@ -86,9 +88,10 @@ bool MainForm::openCommandLinePath()
 {
     // Checked from the path's bytes: QFileInfo cannot find a name that is not UTF-8.
     const QFileInfo info(CommandLinePath);
-    const bool isFile = IsFileAt(CommandLinePath);
+    const PathCheck::Found found = PathCheck::At(host().workers(), CommandLinePath);
+    const bool isFile = found == PathCheck::Found::File;
     const QString folder = isFile ? info.absolutePath() : CommandLinePath;
-    if ((isFile || IsFolderAt(CommandLinePath)) && openStartFolder(folder)) {
+    if ((isFile || PathCheck::MayBeFolder(found)) && openStartFolder(folder)) {
         // The folder as it is, not through the first favorite's filter, so a named file shows.
         FileFind.setText(QString());
         if (isFile) {

@@ -3,14 +3,17 @@
 
 #include "core/mainform/mainform.h"
 #include "core/system/host.h"
+#include "core/system/pathcheck.h"
 #include "core/system/runtimeerror.h"
-
-#include <QFileInfo>
 
 PaneWatch::PaneWatch(MainForm& form) : m_form(form) {}
 
 void PaneWatch::follow()
 {
+    // Adding a watch looks the folder up on its disk: a folder still being read may not answer.
+    // The end of its read comes back here.
+    if (m_form.DirList.Reading())
+        return;
     const QString folder = m_form.DirList.Path();
     if (folder == m_folder)
         return;
@@ -43,7 +46,11 @@ void PaneWatch::reread()
 {
     if (m_folder.isEmpty() || !m_form.IsLoaded())
         return;
-    if (!QFileInfo(m_folder).isDir()) {
+    const PathCheck::Found found = PathCheck::At(m_form.host().workers(), m_folder);
+    // A folder too slow to answer is left as it is until it answers a later change.
+    if (found == PathCheck::Found::NoAnswer)
+        return;
+    if (found != PathCheck::Found::Folder) {
         m_folderChanged = false;
         moveToExistingAncestor();
         return;
@@ -68,7 +75,7 @@ void PaneWatch::moveToExistingAncestor()
         folder = folder.left(folder.lastIndexOf(QLatin1Char('/')));
         if (folder.isEmpty())
             folder = QStringLiteral("/");
-        if (!QFileInfo(folder).isDir())
+        if (PathCheck::At(m_form.host().workers(), folder) != PathCheck::Found::Folder)
             continue;
         try {
             m_form.DirList.setPath(folder);

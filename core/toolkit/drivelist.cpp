@@ -8,7 +8,7 @@
 #include "core/toolkit/folderlist.h"
 #include "core/toolkit/form.h"
 
-#include <QStorageInfo>
+#include <QFileInfo>
 #include <algorithm>
 #include <map>
 
@@ -116,17 +116,40 @@ std::vector<DriveList::Volume> DriveList::UserVolumes(const std::vector<Volume>&
 
 void DriveList::Refresh()
 {
+    // The mount table alone: asking each volume (statfs) waits for every one that does not answer.
+    const QHash<QString, QString> labels = Volumes::LabelsByDevice();
     std::vector<Volume> mounts;
-    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
-        mounts.push_back({info.rootPath(), QString::fromUtf8(info.fileSystemType()), info.name(),
-                          QString::fromUtf8(info.device())});
+    for (const Volumes::Mount& mount : Volumes::Mounted()) {
+        const QString label = mount.device.startsWith(QLatin1Char('/'))
+                                  ? labels.value(QFileInfo(mount.device).canonicalFilePath())
+                                  : QString();
+        mounts.push_back({mount.mountPoint, mount.fsType, label, mount.device});
     }
     setVolumes(UserVolumes(mounts, Parent().host().HomeFolder()));
+}
+
+void DriveList::CheckVolumes()
+{
+    QStringList mountPoints;
+    for (const Volume& volume : m_volumes)
+        mountPoints << volume.mountPoint;
+    // An answer about an older list is dropped.
+    const unsigned check = ++m_checks;
+    Parent().host().CheckFolders(mountPoints, Workers::NoAnswerMilliseconds,
+                                 [this, check](const std::vector<Host::FolderState>& states) {
+                                     if (check != m_checks || states.size() != m_volumes.size())
+                                         return;
+                                     for (size_t i = 0; i < states.size(); ++i)
+                                         m_silent[i] = states[i] == Host::FolderState::NoAnswer;
+                                     emit itemsChanged();
+                                 });
 }
 
 void DriveList::setVolumes(std::vector<Volume> volumes)
 {
     m_volumes = std::move(volumes);
+    m_silent.assign(m_volumes.size(), false);
+    ++m_checks;
     m_listIndex = -1;
     for (size_t i = 0; i < m_volumes.size(); ++i) {
         if (m_volumes[i].mountPoint == m_drive)
@@ -149,9 +172,12 @@ QString DriveList::List(int16_t index) const
     if (index < 0 || index >= ListCount())
         return {};
     const Volume& volume = m_volumes[index];
-    if (volume.label.isEmpty())
-        return volume.mountPoint;
-    return volume.mountPoint + QStringLiteral("  (") + volume.label + QLatin1Char(')');
+    QString text = volume.mountPoint;
+    if (!volume.label.isEmpty())
+        text += QStringLiteral("  (") + volume.label + QLatin1Char(')');
+    if (m_silent[size_t(index)])
+        text += QStringLiteral("  (") + NotAnsweringNote + QLatin1Char(')');
+    return text;
 }
 
 void DriveList::setListIndex(int16_t index)

@@ -1,6 +1,7 @@
 #pragma once
 // The mounted volumes a user would pick, each shown as mount point and label: the root, the
-// volume of the home folder, removable media and network mounts.
+// volume of the home folder, removable media and network mounts. Listed from the mount table at
+// once; a volume that does not answer a check in time is shown as such and can still be chosen.
 
 #include "core/toolkit/control.h"
 
@@ -31,7 +32,8 @@ public:
     /// listed volume holds it.
     void setDrive(const QString& path);
 
-    /// Mount point and, when the volume has one, its label: "/media/usb  (MYSTICK)".
+    /// Mount point and, when the volume has one, its label: "/media/usb  (MYSTICK)"; a volume that
+    /// did not answer its check ends with NotAnsweringNote in brackets.
     QString List(int16_t index) const;
     int16_t ListCount() const { return static_cast<int16_t>(m_volumes.size()); }
     /// The chosen volume; choosing another one runs Change.
@@ -40,6 +42,10 @@ public:
 
     /// Reads the mounted volumes again; the chosen one stays chosen while it is mounted.
     void Refresh();
+    /// Asks every listed volume off the window's thread whether it answers.
+    void CheckVolumes();
+    /// What a volume that did not answer says after its name, in the form's language.
+    QString NotAnsweringNote;
     /// Shows exactly these volumes (already picked), for example a fixed set in a test.
     void setVolumes(std::vector<Volume> volumes);
 
@@ -55,6 +61,8 @@ signals:
 
 private:
     std::vector<Volume> m_volumes;
+    std::vector<bool> m_silent; // by volume: did not answer its check
+    unsigned m_checks = 0;
     QString m_drive;
     int16_t m_listIndex = -1;
 };

@@ -1,0 +1,227 @@
+// A folder on a share that does not answer: the window opens it at once and keeps working, fills
+// it in when the read ends, drops the read when the user moves on, says after a while that the
+// folder is not answering, and still saves at the end of the session.
+
+#include "appfixture.h"
+#include "core/dialogs/changedriveform.h"
+#include "core/mainform/filestatus.h"
+#include "core/system/volumes.h"
+#include "core/toolkit/control.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ReadStatus, CountsInEachLanguage)
+{
+    using FileStatus::ReadNote;
+    struct Row
+    {
+        ReadNote note;
+        int files;
+        const char* english;
+        const char* swedish;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {ReadNote::Reading, 1234, "Reading\u2026 1,234 files", "L\u00e4ser\u2026 1\u00a0234 filer"},
+        {ReadNote::NotAnswering, 0, "/n/%1 is not answering", "/n/%1 svarar inte"},
+        {ReadNote::Failed, 0, "/n/%1 could not be read", "/n/%1 kunde inte l\u00e4sas"},
+        {ReadNote::Stopped, 20000, "Reading stopped: 20,000 files", "L\u00e4sningen avbr\u00f6ts: 20\u00a0000 filer"},
+    };
+    // clang-format on
+    for (const Row& row : rows)
+        for (const bool sv : {false, true})
+            EXPECT_EQ(FileStatus::ReadText(row.note, row.files, QStringLiteral("/n/%1"), sv).toStdString(),
+                      sv ? row.swedish : row.english);
+}
+
+// Two favorites: a folder on the local disk, and one on a share the test holds.
+struct SlowShare : AppFixture, ::testing::Test
+{
+    QString fast = tmp.makeFolder("home/fast");
+    QString slow = tmp.makeFolder("home/slow");
+
+    SlowShare()
+    {
+        tmp.makeFolder("home/slow/sub");
+        for (const char* name : {"fast/a.txt", "fast/b.log", "slow/y.txt", "slow/x.txt", "slow/z.dat"})
+            tmp.writeFile(QStringLiteral("home/") + name, "x");
+        writeFavoFile("Enter below\r\nFast*" + fast.toUtf8() + "\r\nSlow*" + slow.toUtf8() + "***.txt");
+        start();
+        host.testWorkers.hold(slow);
+    }
+    QString status() const { return form.Label_FileStatus.Caption(); }
+};
+
+TEST_F(SlowShare, OpensAtOnceAndFillsInWhenTheReadEnds)
+{
+    form.FavoDirList.setListIndex(1);
+    EXPECT_EQ(form.DirList.Path(), slow);
+    EXPECT_TRUE(form.DirList.Reading());
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 1);
+    EXPECT_EQ(form.FileFind.Text(), "*.txt");
+    EXPECT_EQ(files(), QStringList());
+    EXPECT_EQ(status(), "Reading\u2026 0 files");
+    // The rest of the window answers meanwhile.
+    form.FileFind.setText(QStringLiteral("z"));
+    host.runTimers();
+    EXPECT_EQ(status(), slow + " is not answering");
+
+    host.testWorkers.release(slow);
+    EXPECT_FALSE(form.DirList.Reading());
+    EXPECT_EQ(form.DirList.List(0), slow + "/sub");
+    EXPECT_EQ(files(), QStringList{"z.dat"});
+    EXPECT_EQ(status(), "1 of 3 files shown (filter: *z*)");
+}
+
+TEST_F(SlowShare, MovingOnDropsTheRead)
+{
+    struct Row
+    {
+        const char* way;
+        std::function<void(MainForm&)> move;
+        QString path;
+        QStringList files;
+        const char* status;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"another favorite", [](MainForm& f) { f.FavoDirList.setListIndex(0); }, fast, {"a.txt", "b.log"}, "2 files"},
+        {"up one level", [](MainForm& f) { f.Command_UpOneLevel_Click(); }, tmp.home(), {}, "Empty folder"},
+        {"Escape in the file list", [](MainForm& f) { f.FileList.RaiseKeyDown(KeyCode::Escape, 0); }, slow, {}, "Reading stopped: 0 files"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.way);
+        form.FileFind.setText({});
+        form.FavoDirList.setListIndex(1);
+        ASSERT_TRUE(form.DirList.Reading());
+        form.FilterWarningPending = false;
+        row.move(form);
+        host.testWorkers.release(slow);
+        EXPECT_EQ(form.DirList.Path(), row.path);
+        EXPECT_EQ(files(), row.files);
+        EXPECT_EQ(status(), row.status);
+        EXPECT_EQ(form.DirList.ListCount(), row.path == tmp.home() ? 2 : 0);
+        host.testWorkers.hold(slow);
+        host.runTimers();
+    }
+}
+
+TEST_F(SlowShare, ASecondClickWaitsForTheSameRead)
+{
+    for (const int favorite : {1, 0, 1, 0, 1})
+        form.FavoDirList.setListIndex(int16_t(favorite));
+    EXPECT_EQ(host.testWorkers.started["list:" + slow], 1);
+    host.testWorkers.release(slow);
+    EXPECT_EQ(files(), (QStringList{"x.txt", "y.txt"}));
+}
+
+TEST_F(SlowShare, AFavoriteThatDidNotAnswerAsksBeforeItOpens)
+{
+    host.runTimers();
+    ASSERT_EQ(host.folderChecks.size(), 1u);
+    host.answerCheck(0, {slow});
+    struct Row
+    {
+        const char* answer;
+        QString path;
+        bool reading;
+    };
+    for (const Row& row : {Row{"No", fast, false}, Row{"Yes", slow, true}}) {
+        SCOPED_TRACE(row.answer);
+        host.answer(QString::fromLatin1(row.answer));
+        form.FavoDirList.setListIndex(1);
+        EXPECT_TRUE(host.scriptsDone());
+        EXPECT_EQ(host.messages.back().prompt.left(slow.size() + 11), "The folder " + slow);
+        EXPECT_EQ(form.DirList.Path(), row.path);
+        EXPECT_EQ(form.DirList.Reading(), row.reading);
+    }
+}
+
+TEST_F(SlowShare, AFolderGoneBeforeItAnsweredSaysSo)
+{
+    form.FavoDirList.setListIndex(1);
+    ASSERT_TRUE(QDir(slow).removeRecursively());
+    host.testWorkers.release(slow);
+    EXPECT_EQ(files(), QStringList());
+    EXPECT_EQ(status(), slow + " could not be read");
+    EXPECT_FALSE(form.DirList.Reading());
+}
+
+TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
+{
+    form.FavoDirList.setListIndex(1);
+    addEntry({QStringLiteral("New"), fast, {}});
+    module.FavoListChanged = true;
+    form.SessionEnd();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_TRUE(readFavoFile().endsWith("\r\nNew*" + fast.toUtf8()));
+    host.testWorkers.release(slow);
+}
+
+TEST_F(SlowShare, ChangeDriveShowsAVolumeThatDoesNotAnswerAndStillOpensIt)
+{
+    for (const bool sv : {false, true}) {
+        module.SwedishLanguage = sv;
+        form.FavoDirList.setListIndex(0);
+        onDialog<ChangeDriveForm>("ChangeDriveForm", [&](ChangeDriveForm& d) {
+            d.Drives.setVolumes({{"/", "ext4", "", "/dev/sda1"}, {slow, "nfs", "NAS", "nas:/share"}});
+            d.Drives.CheckVolumes();
+            host.answerCheck(host.folderChecks.size() - 1, {slow});
+            EXPECT_EQ(d.Drives.List(0), "/");
+            EXPECT_EQ(d.Drives.List(1), slow + (sv ? "  (NAS)  (svarar inte)" : "  (NAS)  (not answering)"));
+            d.Drives.setListIndex(1);
+            d.Command_OK_Click();
+        });
+        form.Menu_ChangeDrive.RaiseClick();
+        EXPECT_EQ(form.DirList.Path(), slow);
+        EXPECT_TRUE(form.DirList.Reading());
+    }
+}
+
+TEST(MountTable, MountPointsTypesAndDevices)
+{
+    const QByteArray table = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                             "30 22 0:40 / /media/my\\040stick rw shared:9 master:2 - vfat /dev/sdb1 rw\n"
+                             "31 22 0:41 / /mnt/nas rw - nfs4 nas:/share rw\n"
+                             "garbage line\n";
+    const std::vector<Volumes::Mount> mounts = Volumes::ParseMountInfo(table);
+    ASSERT_EQ(mounts.size(), 3u);
+    // clang-format off
+    const Volumes::Mount expected[] = {{"/", "ext4", "/dev/sda1"}, {"/media/my stick", "vfat", "/dev/sdb1"}, {"/mnt/nas", "nfs4", "nas:/share"}};
+    // clang-format on
+    for (size_t i = 0; i < mounts.size(); ++i) {
+        EXPECT_EQ(mounts[i].mountPoint, expected[i].mountPoint);
+        EXPECT_EQ(mounts[i].fsType, expected[i].fsType);
+        EXPECT_EQ(mounts[i].device, expected[i].device);
+    }
+}
+
+TEST(SlowStart, AStartFolderThatDoesNotAnswerGivesTheNormalWindow)
+{
+    for (const bool fromCommandLine : {false, true}) {
+        SCOPED_TRACE(fromCommandLine ? "command line" : "start folder");
+        AppFixture app;
+        const QString fast = app.tmp.makeFolder("home/fast");
+        const QString slow = app.tmp.path("home/slow");
+        app.writeFavoFile("Enter below\r\nFast*" + fast.toUtf8());
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + slow.toUtf8() + "\n");
+        if (fromCommandLine)
+            app.form.CommandLinePath = slow;
+        // Not there at all: a look on the window's thread would say so at once.
+        app.host.testWorkers.hold(slow);
+        app.start();
+        EXPECT_TRUE(app.host.messages.empty());
+        EXPECT_EQ(app.form.FavoDirList.ListCount(), 1);
+        EXPECT_EQ(app.form.DirList.Path(), slow);
+        EXPECT_TRUE(app.form.DirList.Reading());
+        EXPECT_EQ(app.form.Label_FileStatus.Caption(), "Reading\u2026 0 files");
+        app.host.testWorkers.release(slow);
+        EXPECT_EQ(app.form.Label_FileStatus.Caption(), slow + " could not be read");
+    }
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// The real workers on a share that does not answer: no more threads than the bound, the rest
+// waiting their turn, news for every job on the window's thread; and favorite folder checks that
+// never probe a folder whose probe still waits, however many checks the edits ask for.
+
+#include "core/tempfolder.h"
+#include "qtinput.h"
+#include "shell/host/desktopfollower.h"
+#include "shell/host/threadworkers.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <condition_variable>
+#include <future>
+#include <gtest/gtest.h>
+#include <map>
+#include <mutex>
+
+using namespace QtInput;
+
+namespace {
+
+// Jobs that wait at a gate, counting how many wait at once.
+struct Gate
+{
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+    int waiting = 0;
+    int most = 0;
+};
+
+class GateJob : public WorkerJob
+{
+public:
+    GateJob(QString key, std::shared_ptr<Gate> gate) : WorkerJob(std::move(key)), m_gate(std::move(gate)) {}
+
+protected:
+    void run() override
+    {
+        std::unique_lock lock(m_gate->mutex);
+        m_gate->most = std::max(m_gate->most, ++m_gate->waiting);
+        m_gate->opened.wait(lock, [this] { return m_gate->open; });
+        --m_gate->waiting;
+    }
+
+private:
+    std::shared_ptr<Gate> m_gate;
+};
+
+TEST(ThreadWorkers, NoMoreThreadsThanTheBoundAndNewsForEveryJob)
+{
+    ThreadWorkers workers;
+    auto gate = std::make_shared<Gate>();
+    const int jobs = ThreadWorkers::MaxThreads + 4;
+    int news = 0;
+    std::vector<WorkerJob::Watch> watches;
+    for (int i = 0; i < jobs; ++i) {
+        auto job = std::make_shared<GateJob>(QString::number(i), gate);
+        watches.push_back(job->watch([&news, job] { news += job->ended() ? 1 : 0; }));
+        workers.start(job);
+    }
+    EXPECT_TRUE(waitFor([&] {
+        const std::lock_guard lock(gate->mutex);
+        return gate->waiting == ThreadWorkers::MaxThreads;
+    }));
+    EXPECT_EQ(workers.busy(), jobs);
+    EXPECT_TRUE(workers.running<GateJob>(QStringLiteral("0")));
+    {
+        const std::lock_guard lock(gate->mutex);
+        gate->open = true;
+    }
+    gate->opened.notify_all();
+    EXPECT_TRUE(waitFor([&] { return news == jobs; }));
+    EXPECT_EQ(workers.busy(), 0);
+    EXPECT_FALSE(workers.running<GateJob>(QStringLiteral("0")));
+    const std::lock_guard lock(gate->mutex);
+    EXPECT_EQ(gate->most, ThreadWorkers::MaxThreads);
+}
+
+TEST(FolderCheck, AFolderWhoseProbeStillWaitsIsNotProbedAgain)
+{
+    TempFolder tmp;
+    const QString there = tmp.makeFolder(QStringLiteral("there"));
+    const QString hung = tmp.makeFolder(QStringLiteral("hung"));
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    auto probes = std::make_shared<std::pair<std::mutex, std::map<QString, int>>>();
+    DesktopFollower follower;
+    follower.setFolderProbe([hung, released, probes](const QString& folder) {
+        {
+            const std::lock_guard lock(probes->first);
+            ++probes->second[folder];
+        }
+        if (folder == hung)
+            released.wait();
+        return QFileInfo(folder).isDir();
+    });
+    const auto check = [&] {
+        std::optional<std::vector<Host::FolderState>> states;
+        follower.checkFolders({there, hung}, 100,
+                              [&](const std::vector<Host::FolderState>& s) { states = s; });
+        EXPECT_TRUE(waitFor([&] { return states.has_value(); }));
+        return states.value_or(std::vector<Host::FolderState>{});
+    };
+    using S = Host::FolderState;
+    for (int edit = 0; edit < 3; ++edit)
+        EXPECT_EQ(check(), (std::vector<S>{S::Present, S::NoAnswer}));
+    release.set_value();
+    EXPECT_TRUE(waitFor([&] { return check() == std::vector<S>{S::Present, S::Present}; }));
+    const std::lock_guard lock(probes->first);
+    EXPECT_EQ(probes->second[hung], 2);
+    EXPECT_GE(probes->second[there], 4);
+}
+
+} // namespace
