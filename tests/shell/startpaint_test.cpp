@@ -17,9 +17,7 @@
 #include <QGuiApplication>
 #include <QListView>
 #include <QMimeData>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -79,10 +77,7 @@ TEST(RawNamesOnScreen, TheListShowsAMarkAndTheClipboardGetsTheBytes)
 {
     TempFolder tmp;
     const QString work = tmp.makeFolder("home/work");
-    const QByteArray file = QFile::encodeName(work) + "/caf\xe9.txt";
-    const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0600);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
+    const QByteArray file = tmp.touch("home/work/caf\xe9.txt");
     QtHost host;
     Module1 module(host);
     MainForm& form = module.mainForm();
@@ -98,7 +93,6 @@ TEST(RawNamesOnScreen, TheListShowsAMarkAndTheClipboardGetsTheBytes)
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->data("text/plain"), file);
     EXPECT_EQ(data->data("text/uri-list"), "file://" + QFile::encodeName(work) + "/caf%E9.txt\r\n");
-    unlink(file.constData());
 
     host.ClipboardSetText("plain");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
