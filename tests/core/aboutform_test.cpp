@@ -24,36 +24,6 @@ struct AboutFixture : AppFixture
 
 } // namespace
 
-TEST(AboutBox, CaptionsFollowTheLanguageAtEachLoadAndAnEnglishLoadRestoresTheDesignCaptions)
-{
-    AboutFixture app;
-    struct Row
-    {
-        bool swedish;
-        const char *caption, *close, *description;
-    };
-    // Swedish first: the English load after it must not keep the Swedish captions.
-    const Row rows[] = {
-        {true, "Om Wayfolder", "Stäng", "Detta är en enkel filhanterare som låter dej spara Favoritfoldrar"},
-        {false, "About Wayfolder", "Close",
-         "This is a simple file manager which allows you to save Favorite"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.swedish ? "Swedish" : "English");
-        app.module.SwedishLanguage = row.swedish;
-        app.host.onModal("AboutForm", [&](Form&) {
-            EXPECT_EQ(app.about.Caption(), QString::fromUtf8(row.caption));
-            EXPECT_EQ(app.about.lblVersion.Caption(), "Version 2.7.0");
-            EXPECT_TRUE(app.about.lblDescription.Caption().startsWith(QString::fromUtf8(row.description)));
-            EXPECT_EQ(app.about.cmdOK.Caption(), QString::fromUtf8(row.close));
-            EXPECT_TRUE(app.about.cmdOK.HasFocus());
-            app.about.cmdOK.RaiseClick();
-        });
-        app.form.Menu_About.RaiseClick();
-        EXPECT_TRUE(app.host.scriptsDone());
-    }
-}
-
 TEST(AboutBox, OpensCentredOverTheMainWindow)
 {
     AboutFixture app;

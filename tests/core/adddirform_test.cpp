@@ -201,17 +201,3 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
         }
     }
 }
-
-TEST(AddDirForm, CaptionsInBothLanguages)
-{
-    AddDir app;
-    for (const bool swedish : {true, false}) {
-        app.module.SwedishLanguage = swedish;
-        app.onDialog([&](AddDirForm& d) {
-            EXPECT_EQ(d.Caption(), swedish ? "Lägg till vald Folder" : "Add Current Folder");
-            EXPECT_EQ(d.Command_Save.Caption(), swedish ? "&Spara" : "&Save");
-            d.Command_Cancel_Click();
-        });
-        app.form.Menu_AddDir_Click();
-    }
-}
