@@ -38,14 +38,8 @@ TEST(AboutBox, OpensCentredOverTheMainWindow)
 
 TEST(AboutBox, MailtoAddressGetsOnePrefixAndJoinsSubjectAndBody)
 {
-    struct Row
-    {
-        const char* name;
-        const char* address;
-        const char* subject;
-        const char* body;
-        const char* expected;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* address; const char* subject; const char* body; const char* expected; };
     const Row rows[] = {
         {"plain address", "me@example.org", "", "", "mailto:me@example.org"},
         {"lower-case prefix kept", "mailto:me@example.org", "", "", "mailto:me@example.org"},
@@ -53,9 +47,9 @@ TEST(AboutBox, MailtoAddressGetsOnePrefixAndJoinsSubjectAndBody)
         {"prefix only later in the text", "x mailto:me", "", "", "mailto:x mailto:me"},
         {"empty address", "", "", "", "mailto:"},
         {"body only joins with ?", "me@example.org", "", "Hi there", "mailto:me@example.org?body=Hi there"},
-        {"subject and body join with &", "me@example.org", "Wayfolder", "Hi",
-         "mailto:me@example.org?subject=Wayfolder&body=Hi"},
+        {"subject and body join with &", "me@example.org", "Wayfolder", "Hi", "mailto:me@example.org?subject=Wayfolder&body=Hi"},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(AboutForm::MailtoAddress(QString::fromUtf8(row.address), QString::fromUtf8(row.subject),
                                            QString::fromUtf8(row.body)),
@@ -77,12 +71,9 @@ TEST(AboutBox, EmailLinkOpensAMessageToTheAuthorAboutTheProgram)
 
 TEST(VersionFileItems, SplitAtCommasAndLineEndsWithQuotesAndBlanks)
 {
-    struct Row
-    {
-        const char* name;
-        const char* text;
-        QStringList items;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* text; QStringList items; };
+    // clang-format on
     const Row rows[] = {
         {"empty text", "", {}},
         {"blanks around items dropped", "  a  ,\tb\t, c", {"a", "b", "c"}},
@@ -102,12 +93,9 @@ TEST(VersionFileItems, SplitAtCommasAndLineEndsWithQuotesAndBlanks)
 
 TEST(VersionFileItems, ProgramItemIsTheFirstHoldingTheTitleInAnyCase)
 {
-    struct Row
-    {
-        const char* name;
-        QByteArray bytes;
-        std::optional<QString> item;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray bytes; std::optional<QString> item; };
+    // clang-format on
     const Row rows[] = {
         {"second item of the line", "x,Wayfolder:9.9", QStringLiteral("Wayfolder:9.9")},
         {"upper case", "Other:1\r\nWAYFOLDER:3\r\n", QStringLiteral("WAYFOLDER:3")},
@@ -125,13 +113,9 @@ TEST(VersionFileItems, ProgramItemIsTheFirstHoldingTheTitleInAnyCase)
 
 TEST(VersionFileItems, NewestVersionIsTheNumberAfterTheFirstColon)
 {
-    struct Row
-    {
-        const char* name;
-        const char* item;
-        const char* newest;
-        bool newerThan27;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* item; const char* newest; bool newerThan27; };
+    // clang-format on
     const Row rows[] = {
         {"higher minor", "Wayfolder:2.8", "2.8", true},
         {"more decimals, higher value", "Wayfolder:2.71", "2.71", true},
@@ -155,12 +139,9 @@ TEST(VersionFileItems, ComparisonIsExactForNumbersOfAnyLength)
 {
     const QString nines400(400, u'9');
     const QString long60k = "2.7" + QString(60000, u'0') + "1";
-    struct Row
-    {
-        const char* name;
-        QString newest, current;
-        bool newer;
-    };
+    // clang-format off
+    struct Row { const char* name; QString newest, current; bool newer; };
+    // clang-format on
     const Row rows[] = {
         {"400 nines", nines400, "2.7", true},
         {"400 nines against itself", nines400, nines400, false},
@@ -197,6 +178,7 @@ TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
         const char* swedish;
         int16_t style;
     };
+    // clang-format off
     const Row rows[] = {
         {"download failed", std::nullopt, "Web Datafile not found.", "Web datafil kunde inte hittas.", 4},
         {"downloaded file missing", std::optional<QByteArray>(), "Downloaded Datafile not foud.",
@@ -206,11 +188,10 @@ TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
          "Data för detta program saknas.", 4},
         {"newer version", QByteArray("x,Wayfolder:9.9"), "A newer version  ( 9.9 )  is available.",
          "En ny version  ( 9.9 )  finns.", 4},
-        {"same version", QByteArray("Wayfolder:2.7"), "This is the latest version.",
-         "Detta är den senaste versionen.", 0},
-        {"item without a version", QByteArray("Wayfolder"), "This is the latest version.",
-         "Detta är den senaste versionen.", 0},
+        {"same version", QByteArray("Wayfolder:2.7"), "This is the latest version.", "Detta är den senaste versionen.", 0},
+        {"item without a version", QByteArray("Wayfolder"), "This is the latest version.", "Detta är den senaste versionen.", 0},
     };
+    // clang-format on
     for (const Row& row : rows) {
         for (const bool swedish : {false, true}) {
             SCOPED_TRACE(std::string(row.name) + (swedish ? " (Swedish)" : " (English)"));
@@ -237,12 +218,9 @@ TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
 
 TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(TestHost&)> answer;
-        bool opened;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(TestHost&)> answer; bool opened; };
+    // clang-format on
     const Row rows[] = {
         {"Yes", [](TestHost& host) { host.answer("Yes"); }, true},
         {"No", [](TestHost& host) { host.answer("No"); }, false},
