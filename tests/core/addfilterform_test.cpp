@@ -80,11 +80,9 @@ TEST(AddFilterForm, CopyPathJoinsFolderAndNameWithOneSlashAndLeavesTheFilter)
 
 TEST(AddFilterForm, ActiveFilterWarnsOnceCancelClosesOkLetsAddReplaceIt)
 {
-    struct Row
-    {
-        const char* answer;
-        const char* filterAfter;
-    };
+    // clang-format off
+    struct Row { const char* answer; const char* filterAfter; };
+    // clang-format on
     for (const Row& row : {Row{"Cancel", "txt"}, Row{"OK", "report.txt"}}) {
         SCOPED_TRACE(row.answer);
         AddFilter app;
