@@ -206,13 +206,9 @@ struct TwoWindows : TwoRuns, ::testing::Test
 
 TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
 {
-    struct Row
-    {
-        const char* answer;
-        bool stillOpen;
-        QStringList onDisk;
-        QStringList secondList;
-    };
+    // clang-format off
+    struct Row { const char* answer; bool stillOpen; QStringList onDisk; QStringList secondList; };
+    // clang-format on
     const Row rows[] = {
         {"Cancel", true, {"Home", "First"}, {"Home", "Second"}},
         {"Yes", false, {"Home", "Second"}, {"Home", "Second"}},
@@ -304,10 +300,9 @@ struct NotAFileRow
 
 TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
 {
+    // clang-format off
     const NotAFileRow rows[] = {
-        {"FIFO",
-         [](const QString& p, TempFolder&) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
-         false},
+        {"FIFO", [](const QString& p, TempFolder&) {return mkfifo(QFile::encodeName(p).constData(), 0600) == 0;}, false},
         {"link to a device that never ends",
          [](const QString& p, TempFolder& t) {
              const QString device = t.path(QStringLiteral("zero"));
@@ -315,7 +310,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
                     QFile::link(device, p);
          },
          false},
-        {"folder", [](const QString& p, TempFolder&) { return QDir().mkpath(p); }, false},
+        {"folder", [](const QString& p, TempFolder&) {return QDir().mkpath(p);}, false},
         {"huge file",
          [](const QString& p, TempFolder&) {
              QFile file(p);
@@ -323,6 +318,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
          },
          true},
     };
+    // clang-format on
     for (const NotAFileRow& row : rows) {
         for (const bool swedish : {false, true}) {
             SCOPED_TRACE(std::string(row.what) + (swedish ? " (Swedish)" : " (English)"));
