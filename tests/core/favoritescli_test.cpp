@@ -107,13 +107,9 @@ TEST(FavoritesCli, PathMatchesExactlyThenIgnoringCaseThenByAUniquePrefix)
 {
     Cli cli;
     cli.write(kFile);
-    struct Row
-    {
-        const char* name;
-        int code;
-        const char* out;
-        const char* err;
-    };
+    // clang-format off
+    struct Row { const char* name; int code; const char* out; const char* err; };
+    // clang-format on
     const Row rows[] = {
         {"Work", 0, "/srv/work\n", ""},
         {"WORK", 0, "/srv/work\n", ""},   // equal ignoring case beats the longer prefix match
@@ -162,11 +158,9 @@ TEST(FavoritesCli, AddAppendsWithTheDialogsChecksAndWritesOnlyTheFavoritesFile)
     EXPECT_EQ(cli.out, folder + "\n");
 
     const QStringList before = cli.snapshot();
-    struct Row
-    {
-        QStringList args;
-        const char* err;
-    };
+    // clang-format off
+    struct Row { QStringList args; const char* err; };
+    // clang-format on
     const Row refused[] = {
         {{"--add", cli.tmp.path("nowhere")}, "Foldern \""},
         {{"--add", folder, "--name", ""}, "Favoritens namn är tomt"},
