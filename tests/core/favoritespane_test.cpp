@@ -144,6 +144,7 @@ TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
         const char* name;
         std::function<QString(Favorites&)> make; // the favorite's new path
     };
+    // clang-format off
     const Row rows[] = {
         {"link loop",
          [](Favorites& app) {
@@ -151,11 +152,11 @@ TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
              EXPECT_TRUE(QFile::link(loop, loop));
              return loop;
          }},
-        {"name longer than the system takes",
-         [](Favorites& app) { return app.tmp.path("home/fav/") + QString(300, u'n'); }},
+        {"name longer than the system takes", [](Favorites& app) {return app.tmp.path("home/fav/") + QString(300, u'n');}},
         {"path longer than the system takes",
          [](Favorites& app) { return app.tmp.path("home") + QString("/abcdefgh").repeated(500); }},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Favorites app;
