@@ -42,12 +42,9 @@ struct Panes : AppFixture
 
 TEST(Panes, FilterTextBecomesThePatternOfTheFileList)
 {
-    struct Row
-    {
-        const char* filter;
-        QStringList files;
-        bool armed;
-    };
+    // clang-format off
+    struct Row { const char* filter; QStringList files; bool armed; };
+    // clang-format on
     const Row rows[] = {
         {"", {"a1c.log", "abc.log", "notes.TXT", "README", "report.txt", "txtfile.dat"}, false},
         {"txt", {"notes.TXT", "report.txt", "txtfile.dat"}, true},
@@ -182,11 +179,9 @@ TEST(Panes, OpeningAFileHandsItToTheDesktopAndAMissingOneOffersARefresh)
 
 TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(Panes&)> refresh;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(Panes&)> refresh; };
+    // clang-format on
     const Row rows[] = {
         {"folder refresh button", [](Panes& app) { app.form.Command_RefreshFolderList_Click(); }},
         {"file refresh button", [](Panes& app) { app.form.Command_RefreshFileList_Click(); }},
