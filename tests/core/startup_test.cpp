@@ -48,12 +48,9 @@ TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExi
 
 TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
 {
-    struct Row
-    {
-        const char* ini;
-        int16_t favoFile, mode;
-        bool savedPosition;
-    };
+    // clang-format off
+    struct Row { const char* ini; int16_t favoFile, mode; bool savedPosition; };
+    // clang-format on
     const Row rows[] = {
         {"DefaultFavoFile=3\n", 3, 0, false},
         {"DefaultFavoFile= 2x\n", 2, 0, false},
@@ -145,13 +142,9 @@ TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
 TEST(Startup, PositionIsWrittenOnlyWithTheCheckMarkAndWhenItMoved)
 {
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
-    struct Row
-    {
-        const char* name;
-        QByteArray ini;
-        std::function<void(AppFixture&)> run;
-        QStringList written;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray ini; std::function<void(AppFixture&)> run; QStringList written; };
+    // clang-format on
     const Row rows[] = {
         {"no check mark: a moved window stores nothing",
          {},
@@ -196,20 +189,17 @@ TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusabl
 {
     const int designWidth = MainForm::ClientWidth + MainForm::FrameWidth;
     const int designHeight = MainForm::ClientHeight + MainForm::FrameHeight;
-    struct Row
-    {
-        const char* ini;
-        int width, height;
-    };
+    // clang-format off
+    struct Row { const char* ini; int width, height; };
     const Row rows[] = {
         {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=9000\n", 20000, 9000},
         {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=20000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=abc\nStartHeight=9000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=-5\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth,
-         designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth, designHeight},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.ini);
         AppFixture app;
@@ -231,22 +221,14 @@ TEST(Startup, SizeIsWrittenWithThePositionOnlyWhenItChanged)
         QStringList written;
     };
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
+    // clang-format off
     const Row rows[] = {
         {"resized without the check mark", {}, false, 20000, 9000, {}},
         {"resized with the check mark", saved, true, 20000, 9000, {"StartWidth=20000", "StartHeight=9000"}},
-        {"only the height changed",
-         saved + "StartWidth=20000\nStartHeight=9000\n",
-         true,
-         20000,
-         8000,
-         {"StartHeight=8000"}},
-        {"check mark set, default size kept",
-         {},
-         true,
-         0,
-         0,
-         {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
+        {"only the height changed", saved + "StartWidth=20000\nStartHeight=9000\n", true, 20000, 8000, {"StartHeight=8000"}},
+        {"check mark set, default size kept", {}, true, 0, 0, {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         AppFixture app;
