@@ -20,12 +20,9 @@ struct KeysTest : ShownWindow
 
 TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
 {
-    struct Row
-    {
-        QKeyCombination key;
-        MenuItem* item;
-        bool shownInMenu;
-    };
+    // clang-format off
+    struct Row { QKeyCombination key; MenuItem* item; bool shownInMenu; };
+    // clang-format on
     const Row rows[] = {
         {Qt::Key_F5, &form.Menu_RefreshFilesList, true},
         {Qt::SHIFT | Qt::Key_F5, &form.Menu_RefreshFolderList, true},
