@@ -3,6 +3,7 @@
 
 #include "appfixture.h"
 #include "core/dialogs/aboutform.h"
+#include "core/dialogs/abouttexts.h"
 #include "core/formats/versionfile.h"
 
 #include <gtest/gtest.h>
@@ -168,48 +169,45 @@ TEST(VersionFileItems, ComparisonIgnoresTheLocalesDecimalComma)
 
 TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
 {
-    const char* const question[] = {"Goto the Program Homepage for info ?",
-                                    "Gå till programmets hemsida för info ?"};
-    struct Row
-    {
-        const char* name;
-        std::optional<std::optional<QByteArray>> web; // missing: the server has no file
-        const char* english;
-        const char* swedish;
-        int16_t style;
-    };
+    namespace T = AboutFormText;
+    const QByteArray hidden =
+        QString::fromUtf16(u"Wayfolder:9.9\u202Etxt.exe\u2066\u200F\x07\x1B[2J").toUtf8();
+    // The message is `text`, then `shown` (the newest version, the local copy's reason), and the
+    // question whether to open the home page unless the program is up to date.
     // clang-format off
+    struct Row { const char* name; std::optional<std::optional<QByteArray>> web; const Bilingual& text; QString shown; };
     const Row rows[] = {
-        {"download failed", std::nullopt, "Web Datafile not found.", "Web datafil kunde inte hittas.", 4},
-        {"downloaded file missing", std::optional<QByteArray>(), "Downloaded Datafile not foud.",
-         "Den nedladdade datafilen kunde inte hittas.", 4},
-        {"empty file", QByteArray(), "Data for this program not found.", "Data för detta program saknas.", 4},
-        {"garbled file", QByteArray("\x00\x01\xFE\xFF,,\"\r\n\x7F", 10), "Data for this program not found.",
-         "Data för detta program saknas.", 4},
-        {"newer version", QByteArray("x,Wayfolder:9.9"), "A newer version  ( 9.9 )  is available.",
-         "En ny version  ( 9.9 )  finns.", 4},
-        {"same version", QByteArray("Wayfolder:2.7"), "This is the latest version.", "Detta är den senaste versionen.", 0},
-        {"item without a version", QByteArray("Wayfolder"), "This is the latest version.", "Detta är den senaste versionen.", 0},
+        {"download failed", std::nullopt, T::WebFileNotFound, {}},
+        {"downloaded file missing", std::optional<QByteArray>(), T::DownloadedFileNotFound, {}},
+        {"empty file", QByteArray(), T::ProgramDataNotFound, {}},
+        {"garbled file", QByteArray("\x00\x01\xFE\xFF,,\"\r\n\x7F", 10), T::ProgramDataNotFound, {}},
+        {"newer version", QByteArray("x,Wayfolder:9.9"), T::NewerVersionBefore, "9.9"},
+        {"control and bidi characters not shown", hidden, T::NewerVersionBefore, "9.9txt.exe[2J"},
+        {"same version", QByteArray("Wayfolder:2.7"), T::LatestVersion, {}},
+        {"item without a version", QByteArray("Wayfolder"), T::LatestVersion, {}},
+        {"local copy not written", QByteArray("Wayfolder:9.9"), T::LocalCopyNotWritten1, "\nNot a directory"},
     };
     // clang-format on
     for (const Row& row : rows) {
-        for (const bool swedish : {false, true}) {
-            SCOPED_TRACE(std::string(row.name) + (swedish ? " (Swedish)" : " (English)"));
+        for (const bool sv : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (sv ? " (Swedish)" : " (English)"));
             AboutFixture app;
-            app.module.SwedishLanguage = swedish;
+            app.module.SwedishLanguage = sv;
+            if (row.shown.startsWith(u'\n'))
+                app.tmp.writeFile("home/.cache/Wayfolder", "a file where the folder belongs");
             if (row.web)
                 app.host.web[app.versionUrl()] = *row.web;
-            app.host.answer(QString::fromUtf8(row.style == 0 ? "OK" : swedish ? "Nej" : "No"));
+            const bool latest = &row.text == &T::LatestVersion;
+            app.host.answer(latest ? "OK" : sv ? "Nej" : "No");
             app.about.CheckUpdate_Click();
 
             ASSERT_EQ(app.host.messages.size(), 1u);
             const TestHost::Message& message = app.host.messages[0];
-            EXPECT_EQ(message.title, swedish ? "Nuvarande version: 2.7" : "Current Version: 2.7");
-            QString prompt = QString::fromUtf8(swedish ? row.swedish : row.english);
-            if (row.style != 0)
-                prompt += "\n\n" + QString::fromUtf8(question[swedish]);
-            EXPECT_EQ(message.prompt, prompt);
-            EXPECT_EQ(message.style, row.style);
+            EXPECT_EQ(message.title, T::TitlePrefix.text(sv) + "2.7");
+            EXPECT_TRUE(message.prompt.startsWith(row.text.text(sv))) << message.prompt.toStdString();
+            EXPECT_TRUE(message.prompt.contains(row.shown)) << message.prompt.toStdString();
+            EXPECT_EQ(message.prompt.endsWith("\n\n" + T::GotoHomePage.text(sv)), !latest);
+            EXPECT_EQ(message.style, latest ? MsgStyle::OKOnly : MsgStyle::YesNo);
             EXPECT_TRUE(app.host.shellOpened.empty());
             EXPECT_EQ(app.host.downloads, std::vector<QString>{app.versionUrl()});
         }
@@ -243,39 +241,6 @@ TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
     app.host.answer("Yes");
     app.about.CheckUpdate_Click();
     EXPECT_EQ(app.host.shellOpened, std::vector<QString>{app.homePage()});
-}
-
-TEST(UpdateCheck, ALocalCopyThatCannotBeWrittenIsNamedWithTheSystemsReason)
-{
-    for (const bool swedish : {false, true}) {
-        SCOPED_TRACE(swedish);
-        AboutFixture app;
-        app.module.SwedishLanguage = swedish;
-        app.tmp.writeFile("home/.cache/Wayfolder", "a file where the folder belongs");
-        app.host.web[app.versionUrl()] = QByteArray("Wayfolder:9.9");
-        app.host.answer(swedish ? "Nej" : "No");
-        app.about.CheckUpdate_Click();
-        ASSERT_EQ(app.host.messages.size(), 1u);
-        const QString local = app.tmp.home() + "/.cache/Wayfolder/versions.txt";
-        EXPECT_EQ(app.host.messages[0].prompt, (swedish ? "Den lokala kopian av web datafilen " + local +
-                                                              " kunde inte skrivas:\nNot a directory"
-                                                              "\n\nGå till programmets hemsida för info ?"
-                                                        : "The local copy of the Web Datafile " + local +
-                                                              " could not be written:\nNot a directory"
-                                                              "\n\nGoto the Program Homepage for info ?"));
-    }
-}
-
-TEST(UpdateCheck, ControlAndBidiCharactersFromTheServerAreNotShown)
-{
-    AboutFixture app;
-    app.host.web[app.versionUrl()] =
-        QString::fromUtf16(u"Wayfolder:9.9\u202Etxt.exe\u2066\u200F\x07\x1B[2J").toUtf8();
-    app.host.answer("No");
-    app.about.CheckUpdate_Click();
-    ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].prompt,
-              "A newer version  ( 9.9txt.exe[2J )  is available.\n\nGoto the Program Homepage for info ?");
 }
 
 TEST(UpdateCheck, VersionFileGoesToTheCacheFolderWhichIsMadeOnlyWhenMissing)
