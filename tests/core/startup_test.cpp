@@ -2,6 +2,7 @@
 // what is written back at unload.
 
 #include "appfixture.h"
+#include "core/mainform/startfoldertexts.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -275,13 +276,10 @@ TEST(Startup, MissingStartupFolderIsReportedAndTheHomeFolderOpens)
         app.host.answer("OK");
         app.start();
         ASSERT_EQ(app.host.messages.size(), 1u);
-        const auto& message = app.host.messages.front();
-        EXPECT_EQ(message.title, swedish ? "Sökvägsfel" : "Path Error");
-        EXPECT_EQ(message.prompt, swedish
-                                      ? "StartFolder  /gone/away  kan inte hittas.\nStartar med  " +
-                                            app.tmp.home() + "  i stället."
-                                      : "The Startup folder /gone/away  can't be found.\nWill start with  " +
-                                            app.tmp.home() + "  instead.");
+        namespace T = StartFolderText;
+        EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(swedish) + "/gone/away" +
+                                                   T::StartFolderMissing2.text(swedish) + app.tmp.home() +
+                                                   T::StartFolderMissing3.text(swedish));
         EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
         EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
         app.exit(); // neither the folder nor the mode is changed by the failure
@@ -316,8 +314,9 @@ TEST(Startup, MissingStartupFolderIsNamedWithoutControlOrBidiCharacters)
     app.host.answer("OK");
     app.start();
     ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].prompt.section(u'\n', 0, 0),
-              "The Startup folder /gone/yawa  can't be found.");
+    EXPECT_TRUE(app.host.messages[0].prompt.startsWith(StartFolderText::StartFolderMissing1.text(false) +
+                                                       "/gone/yawa" +
+                                                       StartFolderText::StartFolderMissing2.text(false)));
 }
 
 TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)
