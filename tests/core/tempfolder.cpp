@@ -1,3 +1,5 @@
+// The temporary home of a test and its removal by the names' bytes.
+
 #include "tempfolder.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// The scripted host: settings and folders on disk, everything a user or the desktop answers from the test.
+
 #include "testhost.h"
 
 #include "core/dialogs/messbox.h"
