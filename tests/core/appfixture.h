@@ -16,6 +16,7 @@ struct AppRun
     Module1 module{host};
     MainForm& form = module.mainForm();
 
+    /// Loads the main window and runs its first activation, as the program start does.
     void start()
     {
         form.Load();
@@ -24,21 +25,14 @@ struct AppRun
     void exit() { form.Unload(); }
 };
 
-struct AppFixture
+struct TempHome
 {
     TempFolder tmp;
-    TestHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
+};
 
-    /// Loads the main window and runs its first activation, as the program start does.
-    void start()
-    {
-        form.Load();
-        form.Activate();
-    }
-    void exit() { form.Unload(); }
-
+/// One run of the program in a home of its own, made before the run and removed after it.
+struct AppFixture : TempHome, AppRun
+{
     QString favoFile(const QString& name = QStringLiteral("FavoDirs.dat")) const
     {
         return tmp.dataFolder() + QLatin1Char('/') + name;
