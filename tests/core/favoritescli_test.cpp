@@ -3,15 +3,14 @@
 
 #include "core/cli/favoritescli.h"
 #include "core/formats/favoritesio.h"
+#include "filesizelimit.h"
 #include "tempfolder.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QTextStream>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -202,15 +201,10 @@ TEST(FavoritesCli, AFailedWriteLeavesTheFileWholeAndSaysSo)
 {
     Cli cli;
     cli.write(kFile);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto code = cli.run({"--add", cli.tmp.home(), "--name", "Home"});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(code, 1);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_EQ(cli.run({"--add", cli.tmp.home(), "--name", "Home"}), 1);
+    }
     EXPECT_TRUE(cli.err.startsWith("The favorites file could not be saved")) << cli.err.toStdString();
     EXPECT_EQ(cli.read(), kFile);
 }
