@@ -3,6 +3,7 @@
 // that is not a regular file is neither read nor written over.
 
 #include "appfixture.h"
+#include "core/mainform/settingsfiletexts.h"
 #include "core/system/settingsfile.h"
 #include "core/system/settingstext.h"
 #include "filesizelimit.h"
@@ -236,17 +237,17 @@ TEST_F(SettingsAtStartAndExit, AFifoIsReportedAtStartAndAtExitInTheFavoritesLang
     host.answer(QStringLiteral("OK"));
     start();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, q("Inställningsfil Fel"));
-    EXPECT_EQ(host.messages[0].prompt, q("Inställningsfilen ") + tmp.configFile() +
-                                           q(" kunde inte läsas:\nDen är inte en vanlig fil.\n"
-                                             "Standardinställningarna används, och filen skrivs inte över."));
+    namespace T = SettingsFileText;
+    EXPECT_EQ(host.messages[0].title, T::Title.swedish);
+    EXPECT_EQ(host.messages[0].prompt, T::NotRead1.text(true) + tmp.configFile() + T::NotRead2.text(true) +
+                                           T::NotRegularFile.text(true) + T::NotRead3.text(true));
 
     form.Menu_StartPosition_Click();
     host.answer(QStringLiteral("OK"));
     exit();
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].prompt, q("Inställningarna kunde inte sparas i ") + tmp.configFile() +
-                                           q(":\nDen är inte en vanlig fil."));
+    EXPECT_EQ(host.messages[1].prompt, T::NotSaved1.text(true) + tmp.configFile() + T::NotSaved2.text(true) +
+                                           T::NotRegularFile.text(true));
     struct stat st
     {};
     ASSERT_EQ(::lstat(QFile::encodeName(tmp.configFile()).constData(), &st), 0);
@@ -264,9 +265,9 @@ TEST_F(SettingsAtStartAndExit, AFailedWriteAtExitIsReportedOnceInEnglish)
         exit();
     }
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, q("Settings File Error"));
-    EXPECT_TRUE(host.messages[0].prompt.startsWith(q("The settings could not be saved to ") +
-                                                   tmp.configFile() + q(":\n")))
+    EXPECT_EQ(host.messages[0].title, SettingsFileText::Title.english);
+    EXPECT_TRUE(
+        host.messages[0].prompt.startsWith(SettingsFileText::NotSaved1.text(false) + tmp.configFile()))
         << host.messages[0].prompt.toStdString();
 }
 
