@@ -22,7 +22,10 @@ struct AddDir : AppFixture
         writeFavoFile("Enter below: header\r\nA*" + a.toUtf8() + "\r\nB*" + b.toUtf8() + "**txt");
         start();
     }
-    void onDialog(std::function<void(AddDirForm&)> script) { AppFixture::onDialog("AddDirForm", script); }
+    void onDialog(std::function<void(AddDirForm&)> script)
+    {
+        AppFixture::onDialog("AddDirForm", std::move(script));
+    }
 };
 
 } // namespace

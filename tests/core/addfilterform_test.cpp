@@ -21,7 +21,7 @@ struct AddFilter : AppFixture
     }
     void onDialog(std::function<void(AddFilterForm&)> script)
     {
-        AppFixture::onDialog("AddFilterForm", script);
+        AppFixture::onDialog("AddFilterForm", std::move(script));
     }
     bool selectFile(const QString& name)
     {

@@ -70,6 +70,6 @@ struct AppFixture : TempHome, AppRun
     /// Answers the next showing of dialog `D` with `script`.
     template <class D> void onDialog(const QString& name, std::function<void(D&)> script)
     {
-        host.onModal(name, [script](Form& f) { script(static_cast<D&>(f)); });
+        host.onModal(name, [script = std::move(script)](Form& f) { script(static_cast<D&>(f)); });
     }
 };

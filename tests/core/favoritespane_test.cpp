@@ -142,7 +142,7 @@ TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
     const Row rows[] = {
         {"link loop",
          [](Favorites& app) {
-             const QString loop = app.tmp.path("home/fav/loop");
+             QString loop = app.tmp.path("home/fav/loop");
              EXPECT_TRUE(QFile::link(loop, loop));
              return loop;
          }},
@@ -264,7 +264,7 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
 TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
 {
     Favorites app;
-    for (const int16_t after : {5, 0}) {
+    for (const int16_t after : {int16_t(5), int16_t(0)}) {
         app.form.FavoDirList.setListIndex(after);
         app.host.answer("OK");
         app.form.Menu_AddSeparator_Click();

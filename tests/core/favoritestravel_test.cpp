@@ -29,7 +29,7 @@ struct Travel : AppFixture
     void type(const char* text)
     {
         for (const char* c = text; *c; ++c) {
-            int16_t key = *c;
+            int16_t key = static_cast<unsigned char>(*c);
             form.FavoDirList.RaiseKeyPress(key);
         }
     }

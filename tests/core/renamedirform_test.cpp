@@ -22,7 +22,7 @@ struct Rename : AppFixture
     }
     void onDialog(std::function<void(RenameDirForm&)> script)
     {
-        AppFixture::onDialog("RenameDirForm", script);
+        AppFixture::onDialog("RenameDirForm", std::move(script));
     }
 };
 

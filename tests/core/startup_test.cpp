@@ -25,7 +25,7 @@ int centredLeft(const AppFixture& app)
 
 int centredTop(const AppFixture& app)
 {
-    return int(std::lround(16200 / 2.0f - app.form.Height() / 2.0f));
+    return int(std::lround(16200 / 2.0f - float(app.form.Height()) / 2.0f));
 }
 
 } // namespace
@@ -35,7 +35,7 @@ TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExi
     AppFixture app;
     app.start();
     EXPECT_EQ(app.form.Left(), centredLeft(app));
-    EXPECT_EQ(app.form.Top(), int(std::lround(16200 / 2.0f - app.form.Height() / 2.0f)));
+    EXPECT_EQ(app.form.Top(), centredTop(app));
     EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
     EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
     EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());

@@ -54,7 +54,7 @@ QString TempFolder::makeFolder(const QString& relative) const
 
 QString TempFolder::writeFile(const QString& relative, const QByteArray& bytes) const
 {
-    const QString full = path(relative);
+    QString full = path(relative);
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -64,7 +64,7 @@ QString TempFolder::writeFile(const QString& relative, const QByteArray& bytes) 
 
 QByteArray TempFolder::touch(const QByteArray& relative) const
 {
-    const QByteArray full = QFile::encodeName(path()) + '/' + relative;
+    QByteArray full = QFile::encodeName(path()) + '/' + relative;
     const int fd = ::open(full.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
     if (fd >= 0)
         ::close(fd);
