@@ -76,18 +76,18 @@ TEST(Captions, EveryFormFollowsTheLanguageAtEachLoad)
     // clang-format off
     // clang-format off
     const Row rows[] = {
-        {nullptr, [](Captioned& app) {app.form.SetCaptions();}, fileMenus + QStringList{"Menu_Exit", "Command_Exit"}},
-        {"AddDirForm", [](Captioned& app) {app.form.Menu_AddDir_Click();}, {"Label_Path"}},
+        {nullptr, [](Captioned& app) { app.form.SetCaptions(); }, fileMenus + QStringList{"Menu_Exit", "Command_Exit"}},
+        {"AddDirForm", [](Captioned& app) { app.form.Menu_AddDir_Click(); }, {"Label_Path"}},
         {"RenameDirForm", [](Captioned& app) { app.form.Menu_RenameFolder_Click(); },
          {"Label_FavoName", "Label_FavoPath", "Command_Save"}},
         {"RenameDirForm", [](Captioned& app) { app.form.FileFind_MouseDown(2, 0, 0, 0); },
          {"Label_FavoName", "Label_FavoPath", "Command_Save"}},
-        {"AddFilterForm", [](Captioned& app) {app.form.FileList_MouseDown(2, 0, 0, 0);}, {"Label_FileName"}},
-        {"AboutForm", [](Captioned& app) {app.form.Menu_About.RaiseClick();}, {"lblTitle", "lblVersion", "lblEmail"}},
-        {"ChangeDriveForm", [](Captioned& app) {app.module.changeDriveForm().ShowModal();}, {"Command_OK"}},
-        {"FindFavoriteForm", [](Captioned& app) {app.show<FindFavoriteForm>(app.module);}, {}},
-        {"ImportBookmarksForm", [](Captioned& app) {app.show<ImportBookmarksForm>(app.module);}, {}},
-        {"OpenWithForm", [](Captioned& app) {app.show<OpenWithForm>(app.module, app.work);}, {}},
+        {"AddFilterForm", [](Captioned& app) { app.form.FileList_MouseDown(2, 0, 0, 0); }, {"Label_FileName"}},
+        {"AboutForm", [](Captioned& app) { app.form.Menu_About.RaiseClick(); }, {"lblTitle", "lblVersion", "lblEmail"}},
+        {"ChangeDriveForm", [](Captioned& app) { app.module.changeDriveForm().ShowModal(); }, {"Command_OK"}},
+        {"FindFavoriteForm", [](Captioned& app) { app.show<FindFavoriteForm>(app.module); }, {}},
+        {"ImportBookmarksForm", [](Captioned& app) { app.show<ImportBookmarksForm>(app.module); }, {}},
+        {"OpenWithForm", [](Captioned& app) { app.show<OpenWithForm>(app.module, app.work); }, {}},
     };
     // clang-format on
     // clang-format on

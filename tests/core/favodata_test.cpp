@@ -302,7 +302,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
 {
     // clang-format off
     const NotAFileRow rows[] = {
-        {"FIFO", [](const QString& p, TempFolder&) {return mkfifo(QFile::encodeName(p).constData(), 0600) == 0;}, false},
+        {"FIFO", [](const QString& p, TempFolder&) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }, false},
         {"link to a device that never ends",
          [](const QString& p, TempFolder& t) {
              const QString device = t.path(QStringLiteral("zero"));
@@ -310,7 +310,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
                     QFile::link(device, p);
          },
          false},
-        {"folder", [](const QString& p, TempFolder&) {return QDir().mkpath(p);}, false},
+        {"folder", [](const QString& p, TempFolder&) { return QDir().mkpath(p); }, false},
         {"huge file",
          [](const QString& p, TempFolder&) {
              QFile file(p);

@@ -146,7 +146,7 @@ TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
              EXPECT_TRUE(QFile::link(loop, loop));
              return loop;
          }},
-        {"name longer than the system takes", [](Favorites& app) {return app.tmp.path("home/fav/") + QString(300, u'n');}},
+        {"name longer than the system takes", [](Favorites& app) { return app.tmp.path("home/fav/") + QString(300, u'n'); }},
         {"path longer than the system takes",
          [](Favorites& app) { return app.tmp.path("home") + QString("/abcdefgh").repeated(500); }},
     };

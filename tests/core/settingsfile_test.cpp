@@ -192,7 +192,7 @@ TEST_F(SettingsFileTest, WhatIsNotARegularFileIsNeitherReadNorWrittenOver)
          SettingsFileProblem::NotRegularFile},
         {"link to an endless device", link("/dev/zero"), SettingsFileProblem::NotRegularFile},
         {"link to a device node", link("/dev/null"), SettingsFileProblem::NotRegularFile},
-        {"folder", [](const QString& at) {ASSERT_TRUE(QDir().mkpath(at));}, SettingsFileProblem::NotRegularFile},
+        {"folder", [](const QString& at) { ASSERT_TRUE(QDir().mkpath(at)); }, SettingsFileProblem::NotRegularFile},
         {"huge file",
          [](const QString& at) {
              QFile file(at);

@@ -215,7 +215,7 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
     };
     // clang-format off
     const Row rows[] = {
-        {"200 with a body", [](LocalWebServer& s) {s.serveFile("/f", "Wayfolder:3");}, R::Ok, "Wayfolder:3"},
+        {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok, "Wayfolder:3"},
         {"404", [](LocalWebServer&) {}, R::Failed, earlier},
         {"undeclared length over the cap",
          [](LocalWebServer& s) {
