@@ -23,12 +23,6 @@ struct AddFilter : AppFixture
     {
         AppFixture::onDialog("AddFilterForm", std::move(script));
     }
-    bool selectFile(const QString& name)
-    {
-        const int16_t index = int16_t(files().indexOf(name));
-        form.FileList.setListIndex(index);
-        return index >= 0;
-    }
     void rightClickFile() { form.FileList_MouseDown(2, 0, 0, 0); }
 };
 

@@ -60,6 +60,14 @@ struct AppFixture : TempHome, AppRun
         form.FavoDirPath.AddItem(e.path);
         form.FavoFileFilter.AddItem(e.filter);
     }
+    /// Selects the file list's row of this name; false when no row has it.
+    bool selectFile(const QString& name)
+    {
+        const int row = int(files().indexOf(name));
+        if (row >= 0)
+            form.FileList.setListIndex(row);
+        return row >= 0;
+    }
     QStringList files() const
     {
         QStringList result;

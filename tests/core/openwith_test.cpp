@@ -70,9 +70,7 @@ struct OpenWithApp : AppFixture
     }
     void openNotes()
     {
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            if (form.FileList.List(i) == "notes.txt")
-                form.FileList.setListIndex(i);
+        selectFile("notes.txt");
         form.FileList_DblClick();
     }
 };

@@ -22,20 +22,6 @@ struct Panes : AppFixture
         tmp.writeFile("home/work/.hidden.txt", "x");
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
     }
-
-    QStringList files() const
-    {
-        QStringList result;
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            result << form.FileList.List(i);
-        return result;
-    }
-    void selectFile(const QString& name)
-    {
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            if (form.FileList.List(i) == name)
-                form.FileList.setListIndex(i);
-    }
 };
 
 } // namespace

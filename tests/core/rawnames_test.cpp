@@ -31,16 +31,6 @@ struct RawNames : AppFixture
         writeFavoFile("Enter below: header\r\nWork*" + workBytes);
         start();
     }
-    bool selectFile(const QString& name)
-    {
-        for (int i = 0; i < form.FileList.ListCount(); ++i) {
-            if (form.FileList.List(i) == name) {
-                form.FileList.setListIndex(i);
-                return true;
-            }
-        }
-        return false;
-    }
 };
 
 } // namespace
