@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QSslSocket>
 #include <QTimer>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -73,7 +74,7 @@ public:
         auto socket = std::make_unique<QSslSocket>();
         m_socket = socket.get();
         // Bytes are taken as they come; the socket never holds much more than one read.
-        socket->setReadBufferSize(64 * 1024);
+        socket->setReadBufferSize(qint64{64} * 1024);
         QObject::connect(m_socket, &QSslSocket::connected, &m_loop, [this] {
             if (!m_secure)
                 sendRequest();
@@ -91,7 +92,7 @@ public:
         QTimer limit;
         limit.setSingleShot(true);
         QObject::connect(&limit, &QTimer::timeout, &m_loop, [this] { finish(Downloader::Result::TimedOut); });
-        limit.start(std::max<qint64>(deadline.remainingTime(), 0));
+        limit.start(std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
 
         m_secure = m_url.scheme().toLower() == u"https";
         if (m_secure)
@@ -137,7 +138,7 @@ private:
     void receive()
     {
         while (!m_result && m_socket->bytesAvailable() > 0) {
-            m_buffer += m_socket->read(64 * 1024);
+            m_buffer += m_socket->read(qint64{64} * 1024);
             if (!m_headerDone)
                 readHeader();
             if (m_headerDone && !m_result)

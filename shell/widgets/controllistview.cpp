@@ -9,7 +9,7 @@ void ControlListView::focusInEvent(QFocusEvent* event)
 {
     // QAbstractItemView makes the first row current when a list without one gets the focus;
     // for the favorites that would open the first favorite just because Space or Tab arrived.
-    QAbstractScrollArea::focusInEvent(event);
+    QAbstractScrollArea::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call): skipped on purpose
     viewport()->update();
     update();
 }

@@ -45,7 +45,7 @@ QIcon FileIcons::forFile(const QString& name)
     const auto found = m_bySuffix.constFind(suffix);
     if (found != m_bySuffix.constEnd())
         return *found;
-    const QIcon icon = forMimeType(m_types.mimeTypeForFile(name, QMimeDatabase::MatchExtension));
+    QIcon icon = forMimeType(m_types.mimeTypeForFile(name, QMimeDatabase::MatchExtension));
     m_bySuffix.insert(suffix, icon);
     return icon;
 }

@@ -21,7 +21,7 @@ TwipsScale TwipsScale::fromApplication()
     const QFontMetricsF metrics(QGuiApplication::font());
     const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
     return TwipsScale(dpi, QFontMetrics(QGuiApplication::font()).lineSpacing(),
-                      metrics.horizontalAdvance(letters) / letters.size());
+                      metrics.horizontalAdvance(letters) / double(letters.size()));
 }
 
 int TwipsScale::toPixels(int twips) const

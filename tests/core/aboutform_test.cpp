@@ -3,6 +3,7 @@
 
 #include "appfixture.h"
 #include "core/dialogs/aboutform.h"
+#include "core/dialogs/abouttexts.h"
 #include "core/formats/versionfile.h"
 
 #include <gtest/gtest.h>
@@ -24,36 +25,6 @@ struct AboutFixture : AppFixture
 
 } // namespace
 
-TEST(AboutBox, CaptionsFollowTheLanguageAtEachLoadAndAnEnglishLoadRestoresTheDesignCaptions)
-{
-    AboutFixture app;
-    struct Row
-    {
-        bool swedish;
-        const char *caption, *close, *description;
-    };
-    // Swedish first: the English load after it must not keep the Swedish captions.
-    const Row rows[] = {
-        {true, "Om Wayfolder", "Stäng", "Detta är en enkel filhanterare som låter dej spara Favoritfoldrar"},
-        {false, "About Wayfolder", "Close",
-         "This is a simple file manager which allows you to save Favorite"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.swedish ? "Swedish" : "English");
-        app.module.SwedishLanguage = row.swedish;
-        app.host.onModal("AboutForm", [&](Form&) {
-            EXPECT_EQ(app.about.Caption(), QString::fromUtf8(row.caption));
-            EXPECT_EQ(app.about.lblVersion.Caption(), "Version 2.7.0");
-            EXPECT_TRUE(app.about.lblDescription.Caption().startsWith(QString::fromUtf8(row.description)));
-            EXPECT_EQ(app.about.cmdOK.Caption(), QString::fromUtf8(row.close));
-            EXPECT_TRUE(app.about.cmdOK.HasFocus());
-            app.about.cmdOK.RaiseClick();
-        });
-        app.form.Menu_About.RaiseClick();
-        EXPECT_TRUE(app.host.scriptsDone());
-    }
-}
-
 TEST(AboutBox, OpensCentredOverTheMainWindow)
 {
     AboutFixture app;
@@ -68,14 +39,8 @@ TEST(AboutBox, OpensCentredOverTheMainWindow)
 
 TEST(AboutBox, MailtoAddressGetsOnePrefixAndJoinsSubjectAndBody)
 {
-    struct Row
-    {
-        const char* name;
-        const char* address;
-        const char* subject;
-        const char* body;
-        const char* expected;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* address; const char* subject; const char* body; const char* expected; };
     const Row rows[] = {
         {"plain address", "me@example.org", "", "", "mailto:me@example.org"},
         {"lower-case prefix kept", "mailto:me@example.org", "", "", "mailto:me@example.org"},
@@ -83,9 +48,9 @@ TEST(AboutBox, MailtoAddressGetsOnePrefixAndJoinsSubjectAndBody)
         {"prefix only later in the text", "x mailto:me", "", "", "mailto:x mailto:me"},
         {"empty address", "", "", "", "mailto:"},
         {"body only joins with ?", "me@example.org", "", "Hi there", "mailto:me@example.org?body=Hi there"},
-        {"subject and body join with &", "me@example.org", "Wayfolder", "Hi",
-         "mailto:me@example.org?subject=Wayfolder&body=Hi"},
+        {"subject and body join with &", "me@example.org", "Wayfolder", "Hi", "mailto:me@example.org?subject=Wayfolder&body=Hi"},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(AboutForm::MailtoAddress(QString::fromUtf8(row.address), QString::fromUtf8(row.subject),
                                            QString::fromUtf8(row.body)),
@@ -107,12 +72,9 @@ TEST(AboutBox, EmailLinkOpensAMessageToTheAuthorAboutTheProgram)
 
 TEST(VersionFileItems, SplitAtCommasAndLineEndsWithQuotesAndBlanks)
 {
-    struct Row
-    {
-        const char* name;
-        const char* text;
-        QStringList items;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* text; QStringList items; };
+    // clang-format on
     const Row rows[] = {
         {"empty text", "", {}},
         {"blanks around items dropped", "  a  ,\tb\t, c", {"a", "b", "c"}},
@@ -132,12 +94,9 @@ TEST(VersionFileItems, SplitAtCommasAndLineEndsWithQuotesAndBlanks)
 
 TEST(VersionFileItems, ProgramItemIsTheFirstHoldingTheTitleInAnyCase)
 {
-    struct Row
-    {
-        const char* name;
-        QByteArray bytes;
-        std::optional<QString> item;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray bytes; std::optional<QString> item; };
+    // clang-format on
     const Row rows[] = {
         {"second item of the line", "x,Wayfolder:9.9", QStringLiteral("Wayfolder:9.9")},
         {"upper case", "Other:1\r\nWAYFOLDER:3\r\n", QStringLiteral("WAYFOLDER:3")},
@@ -155,13 +114,9 @@ TEST(VersionFileItems, ProgramItemIsTheFirstHoldingTheTitleInAnyCase)
 
 TEST(VersionFileItems, NewestVersionIsTheNumberAfterTheFirstColon)
 {
-    struct Row
-    {
-        const char* name;
-        const char* item;
-        const char* newest;
-        bool newerThan27;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* item; const char* newest; bool newerThan27; };
+    // clang-format on
     const Row rows[] = {
         {"higher minor", "Wayfolder:2.8", "2.8", true},
         {"more decimals, higher value", "Wayfolder:2.71", "2.71", true},
@@ -185,12 +140,9 @@ TEST(VersionFileItems, ComparisonIsExactForNumbersOfAnyLength)
 {
     const QString nines400(400, u'9');
     const QString long60k = "2.7" + QString(60000, u'0') + "1";
-    struct Row
-    {
-        const char* name;
-        QString newest, current;
-        bool newer;
-    };
+    // clang-format off
+    struct Row { const char* name; QString newest, current; bool newer; };
+    // clang-format on
     const Row rows[] = {
         {"400 nines", nines400, "2.7", true},
         {"400 nines against itself", nines400, nines400, false},
@@ -217,48 +169,45 @@ TEST(VersionFileItems, ComparisonIgnoresTheLocalesDecimalComma)
 
 TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
 {
-    const char* const question[] = {"Goto the Program Homepage for info ?",
-                                    "Gå till programmets hemsida för info ?"};
-    struct Row
-    {
-        const char* name;
-        std::optional<std::optional<QByteArray>> web; // missing: the server has no file
-        const char* english;
-        const char* swedish;
-        int16_t style;
-    };
+    namespace T = AboutFormText;
+    const QByteArray hidden =
+        QString::fromUtf16(u"Wayfolder:9.9\u202Etxt.exe\u2066\u200F\x07\x1B[2J").toUtf8();
+    // The message is `text`, then `shown` (the newest version, the local copy's reason), and the
+    // question whether to open the home page unless the program is up to date.
+    // clang-format off
+    struct Row { const char* name; std::optional<std::optional<QByteArray>> web; const Bilingual& text; QString shown; };
     const Row rows[] = {
-        {"download failed", std::nullopt, "Web Datafile not found.", "Web datafil kunde inte hittas.", 4},
-        {"downloaded file missing", std::optional<QByteArray>(), "Downloaded Datafile not foud.",
-         "Den nedladdade datafilen kunde inte hittas.", 4},
-        {"empty file", QByteArray(), "Data for this program not found.", "Data för detta program saknas.", 4},
-        {"garbled file", QByteArray("\x00\x01\xFE\xFF,,\"\r\n\x7F", 10), "Data for this program not found.",
-         "Data för detta program saknas.", 4},
-        {"newer version", QByteArray("x,Wayfolder:9.9"), "A newer version  ( 9.9 )  is available.",
-         "En ny version  ( 9.9 )  finns.", 4},
-        {"same version", QByteArray("Wayfolder:2.7"), "This is the latest version.",
-         "Detta är den senaste versionen.", 0},
-        {"item without a version", QByteArray("Wayfolder"), "This is the latest version.",
-         "Detta är den senaste versionen.", 0},
+        {"download failed", std::nullopt, T::WebFileNotFound, {}},
+        {"downloaded file missing", std::optional<QByteArray>(), T::DownloadedFileNotFound, {}},
+        {"empty file", QByteArray(), T::ProgramDataNotFound, {}},
+        {"garbled file", QByteArray("\x00\x01\xFE\xFF,,\"\r\n\x7F", 10), T::ProgramDataNotFound, {}},
+        {"newer version", QByteArray("x,Wayfolder:9.9"), T::NewerVersionBefore, "9.9"},
+        {"control and bidi characters not shown", hidden, T::NewerVersionBefore, "9.9txt.exe[2J"},
+        {"same version", QByteArray("Wayfolder:2.7"), T::LatestVersion, {}},
+        {"item without a version", QByteArray("Wayfolder"), T::LatestVersion, {}},
+        {"local copy not written", QByteArray("Wayfolder:9.9"), T::LocalCopyNotWritten1, "\nNot a directory"},
     };
+    // clang-format on
     for (const Row& row : rows) {
-        for (const bool swedish : {false, true}) {
-            SCOPED_TRACE(std::string(row.name) + (swedish ? " (Swedish)" : " (English)"));
+        for (const bool sv : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (sv ? " (Swedish)" : " (English)"));
             AboutFixture app;
-            app.module.SwedishLanguage = swedish;
+            app.module.SwedishLanguage = sv;
+            if (row.shown.startsWith(u'\n'))
+                app.tmp.writeFile("home/.cache/Wayfolder", "a file where the folder belongs");
             if (row.web)
                 app.host.web[app.versionUrl()] = *row.web;
-            app.host.answer(QString::fromUtf8(row.style == 0 ? "OK" : swedish ? "Nej" : "No"));
+            const bool latest = &row.text == &T::LatestVersion;
+            app.host.answer(latest ? "OK" : sv ? "Nej" : "No");
             app.about.CheckUpdate_Click();
 
             ASSERT_EQ(app.host.messages.size(), 1u);
             const TestHost::Message& message = app.host.messages[0];
-            EXPECT_EQ(message.title, swedish ? "Nuvarande version: 2.7" : "Current Version: 2.7");
-            QString prompt = QString::fromUtf8(swedish ? row.swedish : row.english);
-            if (row.style != 0)
-                prompt += "\n\n" + QString::fromUtf8(question[swedish]);
-            EXPECT_EQ(message.prompt, prompt);
-            EXPECT_EQ(message.style, row.style);
+            EXPECT_EQ(message.title, T::TitlePrefix.text(sv) + "2.7");
+            EXPECT_TRUE(message.prompt.startsWith(row.text.text(sv))) << message.prompt.toStdString();
+            EXPECT_TRUE(message.prompt.contains(row.shown)) << message.prompt.toStdString();
+            EXPECT_EQ(message.prompt.endsWith("\n\n" + T::GotoHomePage.text(sv)), !latest);
+            EXPECT_EQ(message.style, latest ? MsgStyle::OKOnly : MsgStyle::YesNo);
             EXPECT_TRUE(app.host.shellOpened.empty());
             EXPECT_EQ(app.host.downloads, std::vector<QString>{app.versionUrl()});
         }
@@ -267,12 +216,9 @@ TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
 
 TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(TestHost&)> answer;
-        bool opened;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(TestHost&)> answer; bool opened; };
+    // clang-format on
     const Row rows[] = {
         {"Yes", [](TestHost& host) { host.answer("Yes"); }, true},
         {"No", [](TestHost& host) { host.answer("No"); }, false},
@@ -295,39 +241,6 @@ TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
     app.host.answer("Yes");
     app.about.CheckUpdate_Click();
     EXPECT_EQ(app.host.shellOpened, std::vector<QString>{app.homePage()});
-}
-
-TEST(UpdateCheck, ALocalCopyThatCannotBeWrittenIsNamedWithTheSystemsReason)
-{
-    for (const bool swedish : {false, true}) {
-        SCOPED_TRACE(swedish);
-        AboutFixture app;
-        app.module.SwedishLanguage = swedish;
-        app.tmp.writeFile("home/.cache/Wayfolder", "a file where the folder belongs");
-        app.host.web[app.versionUrl()] = QByteArray("Wayfolder:9.9");
-        app.host.answer(swedish ? "Nej" : "No");
-        app.about.CheckUpdate_Click();
-        ASSERT_EQ(app.host.messages.size(), 1u);
-        const QString local = app.tmp.home() + "/.cache/Wayfolder/versions.txt";
-        EXPECT_EQ(app.host.messages[0].prompt, (swedish ? "Den lokala kopian av web datafilen " + local +
-                                                              " kunde inte skrivas:\nNot a directory"
-                                                              "\n\nGå till programmets hemsida för info ?"
-                                                        : "The local copy of the Web Datafile " + local +
-                                                              " could not be written:\nNot a directory"
-                                                              "\n\nGoto the Program Homepage for info ?"));
-    }
-}
-
-TEST(UpdateCheck, ControlAndBidiCharactersFromTheServerAreNotShown)
-{
-    AboutFixture app;
-    app.host.web[app.versionUrl()] =
-        QString::fromUtf16(u"Wayfolder:9.9\u202Etxt.exe\u2066\u200F\x07\x1B[2J").toUtf8();
-    app.host.answer("No");
-    app.about.CheckUpdate_Click();
-    ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].prompt,
-              "A newer version  ( 9.9txt.exe[2J )  is available.\n\nGoto the Program Homepage for info ?");
 }
 
 TEST(UpdateCheck, VersionFileGoesToTheCacheFolderWhichIsMadeOnlyWhenMissing)

@@ -3,6 +3,8 @@
 
 #include "appfixture.h"
 #include "core/dialogs/adddirform.h"
+#include "core/dialogs/adddirformtexts.h"
+#include "core/dialogs/storablefavorite.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,10 @@ struct AddDir : AppFixture
         writeFavoFile("Enter below: header\r\nA*" + a.toUtf8() + "\r\nB*" + b.toUtf8() + "**txt");
         start();
     }
-    void onDialog(std::function<void(AddDirForm&)> script) { AppFixture::onDialog("AddDirForm", script); }
+    void onDialog(std::function<void(AddDirForm&)> script)
+    {
+        AppFixture::onDialog("AddDirForm", std::move(script));
+    }
 };
 
 } // namespace
@@ -95,9 +100,8 @@ TEST(AddDirForm, FilterQuestionDecidesTheStoredFilterAndTheMainFilter)
         app.host.answer(answer);
         app.form.Menu_AddDir_Click();
         ASSERT_EQ(app.host.messages.size(), 1u);
-        EXPECT_EQ(app.host.messages[0].title, "File Filter");
-        EXPECT_EQ(app.host.messages[0].prompt, "Are you sure you want to keep the File Filter ?");
-        EXPECT_EQ(app.host.messages[0].style, 4);
+        EXPECT_EQ(app.host.messages[0].prompt, AddDirFormText::KeepFilterPrompt.english);
+        EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNo);
         EXPECT_EQ(app.entry(2), (FavoritesEntry{"b", app.b, stored}));
         EXPECT_EQ(app.form.FileFind.Text(), stored);
     }
@@ -176,25 +180,14 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
 
             if (!row.storable) {
                 ASSERT_EQ(app.host.messages.size(), 1u);
-                EXPECT_EQ(app.host.messages[0].title, swedish ? "Ogiltig Favorit" : "Invalid Favorite");
-                EXPECT_EQ(app.host.messages[0].prompt,
-                          swedish
-                              ? "Namnet, sökvägen eller filtret innehåller tecken som Favoritfilen inte kan "
-                                "lagra:\nen \"*\" i namnet, \"**\" i sökvägen eller filtret, eller en tabb "
-                                "eller radbrytning."
-                              : "The name, path or filter contains characters that the Favorites file cannot "
-                                "store:\na \"*\" in the name, \"**\" in the path or filter, or a tab or line "
-                                "break.");
-                EXPECT_EQ(app.host.messages[0].style, 0);
+                EXPECT_EQ(app.host.messages[0].title, StorableFavoriteText::Title.text(swedish));
+                EXPECT_EQ(app.host.messages[0].prompt, StorableFavoriteText::Prompt.text(swedish));
                 EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
                 EXPECT_FALSE(app.module.FavoListChanged);
                 continue;
             }
             if (!row.filter.isEmpty()) {
-                EXPECT_EQ(app.host.messages[0].title, swedish ? "Filfilter" : "File Filter");
-                if (swedish) {
-                    EXPECT_EQ(app.host.messages[0].prompt, "Är du säker på att du vill behålla Filfiltret ?");
-                }
+                EXPECT_EQ(app.host.messages[0].prompt, AddDirFormText::KeepFilterPrompt.text(swedish));
             }
             const FavoritesEntry added{row.name, folder, row.filter};
             EXPECT_EQ(app.entry(2), added);
@@ -203,19 +196,5 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
             ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
             EXPECT_EQ(app.entry(2), added);
         }
-    }
-}
-
-TEST(AddDirForm, CaptionsInBothLanguages)
-{
-    AddDir app;
-    for (const bool swedish : {true, false}) {
-        app.module.SwedishLanguage = swedish;
-        app.onDialog([&](AddDirForm& d) {
-            EXPECT_EQ(d.Caption(), swedish ? "Lägg till vald Folder" : "Add Current Folder");
-            EXPECT_EQ(d.Command_Save.Caption(), swedish ? "&Spara" : "&Save");
-            d.Command_Cancel_Click();
-        });
-        app.form.Menu_AddDir_Click();
     }
 }

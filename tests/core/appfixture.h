@@ -16,6 +16,7 @@ struct AppRun
     Module1 module{host};
     MainForm& form = module.mainForm();
 
+    /// Loads the main window and runs its first activation, as the program start does.
     void start()
     {
         form.Load();
@@ -24,21 +25,14 @@ struct AppRun
     void exit() { form.Unload(); }
 };
 
-struct AppFixture
+struct TempHome
 {
     TempFolder tmp;
-    TestHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
+};
 
-    /// Loads the main window and runs its first activation, as the program start does.
-    void start()
-    {
-        form.Load();
-        form.Activate();
-    }
-    void exit() { form.Unload(); }
-
+/// One run of the program in a home of its own, made before the run and removed after it.
+struct AppFixture : TempHome, AppRun
+{
     QString favoFile(const QString& name = QStringLiteral("FavoDirs.dat")) const
     {
         return tmp.dataFolder() + QLatin1Char('/') + name;
@@ -66,6 +60,14 @@ struct AppFixture
         form.FavoDirPath.AddItem(e.path);
         form.FavoFileFilter.AddItem(e.filter);
     }
+    /// Selects the file list's row of this name; false when no row has it.
+    bool selectFile(const QString& name)
+    {
+        const int row = int(files().indexOf(name));
+        if (row >= 0)
+            form.FileList.setListIndex(row);
+        return row >= 0;
+    }
     QStringList files() const
     {
         QStringList result;
@@ -76,6 +78,6 @@ struct AppFixture
     /// Answers the next showing of dialog `D` with `script`.
     template <class D> void onDialog(const QString& name, std::function<void(D&)> script)
     {
-        host.onModal(name, [script](Form& f) { script(static_cast<D&>(f)); });
+        host.onModal(name, [script = std::move(script)](Form& f) { script(static_cast<D&>(f)); });
     }
 };

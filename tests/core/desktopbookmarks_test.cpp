@@ -62,11 +62,9 @@ QByteArray readAll(const QString& path)
 
 TEST(DesktopBookmarks, FileUrisRoundTripTheWayTheDesktopEncodesThem)
 {
-    struct Row
-    {
-        const char* path;
-        const char* uri;
-    };
+    // clang-format off
+    struct Row { const char* path; const char* uri; };
+    // clang-format on
     const Row rows[] = {
         {"/home/u/My Projects", "file:///home/u/My%20Projects"},
         {"/a#b", "file:///a%23b"},

@@ -212,16 +212,8 @@ QStringList mergedCopies(const QString& path)
 
 TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
 {
-    struct Row
-    {
-        QStringList answers; // empty: the session ends instead of Exit
-        bool stillOpen;
-        QStringList onDisk;
-        QStringList secondList;
-        int copies; // of the other window's version, beside the file
-    };
-    const QStringList home{"Home"};
     // clang-format off
+    struct Row { QStringList answers; bool stillOpen; QStringList onDisk; QStringList secondList; int copies; };
     const Row rows[] = {
         {{"Yes"},          false, {"Home", "Second", "First"}, {"Home", "Second", "First"}, 1},
         {{"No", "Yes"},    false, {"Home", "Second"},          {"Home", "Second"},          0},
@@ -348,10 +340,9 @@ struct NotAFileRow
 
 TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
 {
+    // clang-format off
     const NotAFileRow rows[] = {
-        {"FIFO",
-         [](const QString& p, TempFolder&) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
-         false},
+        {"FIFO", [](const QString& p, TempFolder&) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }, false},
         {"link to a device that never ends",
          [](const QString& p, TempFolder& t) {
              const QString device = t.path(QStringLiteral("zero"));
@@ -367,6 +358,7 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
          },
          true},
     };
+    // clang-format on
     for (const NotAFileRow& row : rows) {
         for (const bool swedish : {false, true}) {
             SCOPED_TRACE(std::string(row.what) + (swedish ? " (Swedish)" : " (English)"));

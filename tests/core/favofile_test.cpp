@@ -109,12 +109,9 @@ TEST(FavoFileFormat, ComposedLinesReadBackAsWritten)
 
 TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
 {
-    struct Row
-    {
-        const char* name;
-        QByteArray bytes;
-        QStringList lines;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray bytes; QStringList lines; };
+    // clang-format on
     const QStringList abc{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
     const Row rows[] = {
         {"CR LF", "a\r\nb\r\nc", abc},
@@ -134,25 +131,20 @@ TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
 
 TEST(FavoFileFormat, DecodesUtf8WhenValidElseWindows1252)
 {
-    struct Row
-    {
-        const char* name;
-        QByteArray bytes;
-        QString text;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray bytes; QString text; };
     const Row rows[] = {
-        {"UTF-8 Swedish letters", "\xC3\xA5\xC3\xA4\xC3\xB6\xC3\x85\xC3\x84\xC3\x96",
-         QStringLiteral("åäöÅÄÖ")},
+        {"UTF-8 Swedish letters", "\xC3\xA5\xC3\xA4\xC3\xB6\xC3\x85\xC3\x84\xC3\x96", QStringLiteral("åäöÅÄÖ")},
         {"UTF-8 byte-order mark dropped", "\xEF\xBB\xBFh\xC3\xA5", QStringLiteral("hå")},
         {"Windows-1252 Swedish letters", "\xE5\xE4\xF6\xC5\xC4\xD6", QStringLiteral("åäöÅÄÖ")},
         {"Windows-1252 euro and quotes", "\x80 \x93x\x94 \x85", QStringLiteral("€ “x” …")},
-        {"Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D",
-         QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")},
+        {"Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D", QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")},
         {"Windows-1252 last of the table", "\x9F\xFF", QStringLiteral("Ÿÿ")},
         // One invalid byte makes the whole file Windows-1252, valid-looking pairs included.
         {"mixed falls back entirely", "\xC3\xA5 \xE5", QStringLiteral("Ã¥ å")},
         {"truncated UTF-8 sequence", "a\xC3", QStringLiteral("aÃ")},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(show(DecodeFavoText(row.bytes)), show(row.text));

@@ -51,12 +51,9 @@ TEST(FavoFiles, SwitchingLoadsTheOtherFileWithItsLanguageAndMarksTheMenus)
 
 TEST(FavoFiles, SwitchWithUnsavedChangesAsksAndEachAnswerDoesItsPart)
 {
-    struct Row
-    {
-        const char* answer;
-        int16_t fileAfter;
-        bool oldFileHasNew;
-    };
+    // clang-format off
+    struct Row { const char* answer; int16_t fileAfter; bool oldFileHasNew; };
+    // clang-format on
     for (const Row& row : {Row{"Yes", 3, true}, Row{"No", 3, false}, Row{"Cancel", 1, false}}) {
         SCOPED_TRACE(row.answer);
         FiveFiles app;

@@ -184,20 +184,17 @@ TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
 
 TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void()> prepare;
-        bool swedish;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void()> prepare; bool swedish; };
+    // clang-format on
     const QString dataRel = QStringLiteral("home/.local/share/Wayfolder");
+    // clang-format off
     const Row rows[] = {
-        {"data folder cannot be created", [&] { tmp.writeFile(dataRel, "a file in the way"); }, false},
-        {"only blank lines after the header",
-         [&] { writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\n\r\n\r\n"); }, true},
-        {"separator beyond the 16-bit positions",
-         [&] { writeFavoFile("h\r\n" + QByteArray(40000, 'n') + "*/p"); }, false},
+        {"data folder cannot be created", [&] {tmp.writeFile(dataRel, "a file in the way");}, false},
+        {"only blank lines after the header", [&] {writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\n\r\n\r\n");}, true},
+        {"separator beyond the 16-bit positions", [&] {writeFavoFile("h\r\n" + QByteArray(40000, 'n') + "*/p");}, false},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QFile::remove(tmp.dataFolder());

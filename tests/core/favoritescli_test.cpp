@@ -3,15 +3,14 @@
 
 #include "core/cli/favoritescli.h"
 #include "core/formats/favoritesio.h"
+#include "filesizelimit.h"
 #include "tempfolder.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QTextStream>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -107,13 +106,9 @@ TEST(FavoritesCli, PathMatchesExactlyThenIgnoringCaseThenByAUniquePrefix)
 {
     Cli cli;
     cli.write(kFile);
-    struct Row
-    {
-        const char* name;
-        int code;
-        const char* out;
-        const char* err;
-    };
+    // clang-format off
+    struct Row { const char* name; int code; const char* out; const char* err; };
+    // clang-format on
     const Row rows[] = {
         {"Work", 0, "/srv/work\n", ""},
         {"WORK", 0, "/srv/work\n", ""},   // equal ignoring case beats the longer prefix match
@@ -162,11 +157,9 @@ TEST(FavoritesCli, AddAppendsWithTheDialogsChecksAndWritesOnlyTheFavoritesFile)
     EXPECT_EQ(cli.out, folder + "\n");
 
     const QStringList before = cli.snapshot();
-    struct Row
-    {
-        QStringList args;
-        const char* err;
-    };
+    // clang-format off
+    struct Row { QStringList args; const char* err; };
+    // clang-format on
     const Row refused[] = {
         {{"--add", cli.tmp.path("nowhere")}, "Foldern \""},
         {{"--add", folder, "--name", ""}, "Favoritens namn är tomt"},
@@ -208,15 +201,10 @@ TEST(FavoritesCli, AFailedWriteLeavesTheFileWholeAndSaysSo)
 {
     Cli cli;
     cli.write(kFile);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto code = cli.run({"--add", cli.tmp.home(), "--name", "Home"});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(code, 1);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_EQ(cli.run({"--add", cli.tmp.home(), "--name", "Home"}), 1);
+    }
     EXPECT_TRUE(cli.err.startsWith("The favorites file could not be saved")) << cli.err.toStdString();
     EXPECT_EQ(cli.read(), kFile);
 }

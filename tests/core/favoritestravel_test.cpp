@@ -30,7 +30,7 @@ struct Travel : AppFixture
     void type(const char* text)
     {
         for (const char* c = text; *c; ++c) {
-            int16_t key = *c;
+            int16_t key = static_cast<unsigned char>(*c);
             form.FavoDirList.RaiseKeyPress(key);
         }
     }
@@ -101,13 +101,9 @@ TEST(TypeAhead, FindsTheNextNameByPrefixIgnoringCaseAndPauses)
 {
     const QStringList names{"Alpha", "beta", "Bravo", "-", "bob"};
     const auto separator = [&](int i) { return names.at(i) == "-"; };
-    struct Row
-    {
-        const char* keys;
-        int current;
-        qint64 gapMs;
-        int expected;
-    };
+    // clang-format off
+    struct Row { const char* keys; int current; qint64 gapMs; int expected; };
+    // clang-format on
     const Row rows[] = {
         {"b", 0, 0, 1},  {"b", 1, 0, 2},  {"br", 1, 0, 2}, {"bo", 0, 0, 4},     {"bbb", 0, 0, 4},
         {"x", 2, 0, -1}, {"-", 0, 0, -1}, {"a", -1, 0, 0}, {"bo", 0, 2000, -1}, // after a pause "o" starts a

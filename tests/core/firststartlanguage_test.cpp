@@ -12,13 +12,9 @@ struct FirstStartLanguage : AppFixture, ::testing::Test
 
 TEST(LocaleIsSwedish, FirstSetVariableWins)
 {
-    struct Row
-    {
-        const char* lcAll;
-        const char* lcMessages;
-        const char* lang;
-        bool swedish;
-    };
+    // clang-format off
+    struct Row { const char* lcAll; const char* lcMessages; const char* lang; bool swedish; };
+    // clang-format on
     const Row rows[] = {
         {"", "", "sv_SE.UTF-8", true},
         {"", "", "sv", true},

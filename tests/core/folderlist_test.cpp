@@ -53,7 +53,7 @@ protected:
 QStringList names(const FolderList& list)
 {
     QStringList result;
-    for (int16_t i = 0; i < list.ListCount(); ++i)
+    for (int i = 0; i < list.ListCount(); ++i)
         result.append(list.List(i).section(QLatin1Char('/'), -1));
     return result;
 }
@@ -83,7 +83,7 @@ TEST_F(FolderListTest, ListsAncestorsAboveAndVisibleSubfoldersInCaseInsensitiveO
     EXPECT_EQ(dirList.List(dirList.ListCount()), QString());
 
     // -1 is the open folder, then each parent up to the root.
-    const int depth = top.count(QLatin1Char('/'));
+    const int depth = int(top.count(QLatin1Char('/')));
     ASSERT_EQ(dirList.AncestorCount(), depth + 1);
     EXPECT_EQ(dirList.List(-1), top);
     EXPECT_EQ(dirList.List(-dirList.AncestorCount()), QStringLiteral("/"));

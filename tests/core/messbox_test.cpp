@@ -41,20 +41,10 @@ void PrintTo(const Seen& s, std::ostream* os)
 
 Seen see(MessBox& box)
 {
-    Seen s{box.Width(),
-           box.Height(),
-           box.Frame_Msg.Width(),
-           box.Frame_Msg.Height(),
-           box.Line_Msg.X2(),
-           box.Label_Msg.Left(),
-           box.Label_Msg.Top(),
-           box.Label_Msg.Width(),
-           box.Label_Msg.Height(),
-           {},
-           {},
-           {},
-           {},
-           -1};
+    // clang-format off
+    Seen s{box.Width(), box.Height(), box.Frame_Msg.Width(), box.Frame_Msg.Height(), box.Line_Msg.X2(),
+           box.Label_Msg.Left(), box.Label_Msg.Top(), box.Label_Msg.Width(), box.Label_Msg.Height(), {}, {}, {}, {}, -1};
+    // clang-format on
     for (int16_t i = 0; i < 3; ++i) {
         s.lefts[i] = box.Button(i).Left();
         s.tops[i] = box.Button(i).Top();
@@ -90,85 +80,20 @@ protected:
 
 TEST_F(MessBoxTest, LaysItselfOutAroundThePrompt)
 {
-    struct Row
-    {
-        const char* name;
-        QString prompt;
-        int16_t style;
-        int charWidth, lineHeight;
-        int width, height, labelWidth, panelHeight, buttonTop;
-        std::array<int, 3> lefts;
-    };
+    // clang-format off
+    struct Row { const char* name; QString prompt; int16_t style; int charWidth, lineHeight;
+                 int width, height, labelWidth, panelHeight, buttonTop; std::array<int, 3> lefts; };
     const Row rows[] = {
-        {"one line keeps the designed height",
-         "Hello",
-         1,
-         90,
-         195,
-         2625,
-         1500,
-         2315,
-         495,
-         600,
-         {1320, 120, -1080}},
-        {"two lines of 195 lower the buttons",
-         "First\nSecond",
-         4,
-         90,
-         195,
-         2625,
-         1665,
-         2315,
-         630,
-         735,
-         {1320, 120, -1080}},
+        {"one line keeps the designed height", "Hello", 1, 90, 195, 2625, 1500, 2315, 495, 600, {1320, 120, -1080}},
+        {"two lines of 195 lower the buttons", "First\nSecond", 4, 90, 195, 2625, 1665, 2315, 630, 735, {1320, 120, -1080}},
         {"short prompt with OK only", "Hi", 0, 90, 195, 1425, 1500, 1115, 495, 600, {120, -1080, -2280}},
-        {"longest line 5000 wide with Yes/No/Cancel",
-         QString(50, 'x') + "\nshort",
-         3,
-         100,
-         195,
-         5310,
-         1665,
-         5000,
-         630,
-         735,
-         {4005, 2805, 1605}},
-        {"three buttons at their minimum keep the designed width",
-         "Hi",
-         2,
-         90,
-         195,
-         3825,
-         1500,
-         3515,
-         495,
-         600,
-         {2520, 1320, 120}},
-        {"one twip over the minimum widens the window",
-         QString(1116, 'x'),
-         0,
-         1,
-         195,
-         1426,
-         1500,
-         1116,
-         495,
-         600,
-         {121, -1079, -2279}},
+        {"longest line 5000 wide", QString(50, 'x') + "\nshort", 3, 100, 195, 5310, 1665, 5000, 630, 735, {4005, 2805, 1605}},
+        {"three buttons at their minimum", "Hi", 2, 90, 195, 3825, 1500, 3515, 495, 600, {2520, 1320, 120}},
+        {"one twip over the minimum widens", QString(1116, 'x'), 0, 1, 195, 1426, 1500, 1116, 495, 600, {121, -1079, -2279}},
         {"a label 255 high is one line", "x", 0, 90, 255, 1425, 1500, 1115, 495, 600, {120, -1080, -2280}},
-        {"a label 256 high is more than one line",
-         "x",
-         0,
-         90,
-         256,
-         1425,
-         1531,
-         1115,
-         496,
-         601,
-         {120, -1080, -2280}},
+        {"a label 256 high is more than one line", "x", 0, 90, 256, 1425, 1531, 1115, 496, 601, {120, -1080, -2280}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         host.charWidth = row.charWidth;
@@ -191,12 +116,9 @@ TEST_F(MessBoxTest, NeverGrowsBeyondTheScreenWrapsThenElides)
 {
     // The scripted screen is 28800 x 16200 twips, a character 90 wide, a line 195 high.
     const QString prose = QString("word ").repeated(400).trimmed();
-    struct Row
-    {
-        const char* name;
-        QString prompt;
-        bool elided;
-    };
+    // clang-format off
+    struct Row { const char* name; QString prompt; bool elided; };
+    // clang-format on
     const Row rows[] = {
         {"60,000-digit version", "A newer version  ( " + QString(60000, u'9') + " )  is available.", true},
         {"1 MB path", "The Startup folder /" + QString(1 << 20, u'p') + "  can't be found.", true},
@@ -274,13 +196,9 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
 
 TEST_F(MessBoxTest, EscapePressesTheFocusedButtonOtherKeysAreLeftToIt)
 {
-    struct Row
-    {
-        int16_t style;
-        bool swedish;
-        std::string focused;
-        int16_t answer;
-    };
+    // clang-format off
+    struct Row { int16_t style; bool swedish; std::string focused; int16_t answer; };
+    // clang-format on
     const Row rows[] = {
         {4, false, "No", 7},
         {1, false, "Cancel", 2},

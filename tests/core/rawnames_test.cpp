@@ -7,10 +7,8 @@
 #include "core/system/filename.h"
 
 #include <QDir>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -28,33 +26,10 @@ struct RawNames : AppFixture
     RawNames()
     {
         EXPECT_EQ(mkdir((workBytes + "/dir\xff").constData(), 0700), 0);
-        touch(workBytes + "/caf\xe9.txt");
-        touch(workBytes + "/dir\xff/inner\xe4.txt");
+        tmp.touch("home/work/caf\xe9.txt");
+        tmp.touch("home/work/dir\xff/inner\xe4.txt");
         writeFavoFile("Enter below: header\r\nWork*" + workBytes);
         start();
-    }
-    ~RawNames()
-    {
-        // QDir cannot remove what it cannot name.
-        unlink((workBytes + "/dir\xff/inner\xe4.txt").constData());
-        rmdir((workBytes + "/dir\xff").constData());
-        unlink((workBytes + "/caf\xe9.txt").constData());
-    }
-    static void touch(const QByteArray& path)
-    {
-        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
-        EXPECT_GE(fd, 0) << path.constData();
-        ::close(fd);
-    }
-    bool selectFile(const QString& name)
-    {
-        for (int i = 0; i < form.FileList.ListCount(); ++i) {
-            if (form.FileList.List(i) == name) {
-                form.FileList.setListIndex(i);
-                return true;
-            }
-        }
-        return false;
     }
 };
 
@@ -155,5 +130,4 @@ TEST(RawNameFiles, AFolderAddedAsFavoriteOpensAgainAfterARestart)
     again.form.FavoDirList.setListIndex(1);
     EXPECT_TRUE(again.host.messages.empty());
     EXPECT_EQ(FileNameToBytes(again.form.DirList.Path()), folder);
-    rmdir(folder.constData());
 }

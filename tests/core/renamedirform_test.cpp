@@ -5,7 +5,6 @@
 #include "core/dialogs/renamedirform.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 
@@ -23,7 +22,7 @@ struct Rename : AppFixture
     }
     void onDialog(std::function<void(RenameDirForm&)> script)
     {
-        AppFixture::onDialog("RenameDirForm", script);
+        AppFixture::onDialog("RenameDirForm", std::move(script));
     }
 };
 
@@ -232,32 +231,5 @@ TEST(RenameDirForm, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndLoa
         app.form.SaveFavoFile();
         app.form.LoadFavoFile();
         EXPECT_EQ(app.entry(1), edited);
-    }
-}
-
-TEST(RenameDirForm, CaptionsInBothLanguagesAndBothModes)
-{
-    Rename app;
-    const std::tuple<bool, bool, const char*, const char*> rows[] = {
-        {true, false, "Redigera Favorit", "&Avbryt"},
-        {true, true, "Redigera Filter", "&Avbryt"},
-        {false, false, "Edit Favorite", "&Cancel"},
-    };
-    for (const auto& [swedish, filterOnly, caption, cancel] : rows) {
-        SCOPED_TRACE(caption);
-        app.module.SwedishLanguage = swedish;
-        app.onDialog([&](RenameDirForm& d) {
-            EXPECT_EQ(d.Caption(), QString::fromUtf8(caption));
-            if (!filterOnly) {
-                EXPECT_EQ(d.Command_Cancel.Caption(), cancel);
-                EXPECT_EQ(d.Label1.Caption(),
-                          swedish ? "Nuvarande Favoritnamn: " : "Current Favorite  Name: ");
-            }
-            d.Command_Cancel_Click();
-        });
-        if (filterOnly)
-            app.form.FileFind_MouseDown(2, 0, 0, 0);
-        else
-            app.form.Menu_RenameFolder_Click();
     }
 }

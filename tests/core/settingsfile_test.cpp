@@ -3,6 +3,7 @@
 // that is not a regular file is neither read nor written over.
 
 #include "appfixture.h"
+#include "core/mainform/settingsfiletexts.h"
 #include "core/system/settingsfile.h"
 #include "core/system/settingstext.h"
 #include "filesizelimit.h"
@@ -27,12 +28,8 @@ QString q(const char* utf8)
 
 TEST(SettingsText, ValueIsTheTextAfterTheEqualsSign)
 {
-    struct Row
-    {
-        const char* name;
-        QByteArray file;
-        std::optional<QString> value;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray file; std::optional<QString> value; };
     const Row rows[] = {
         {"semicolon", "[Settings]\nDefaultFilter=*.jpg;*.png\n", q("*.jpg;*.png")},
         {"comma and blank", "[Settings]\nDefaultFilter=a, b\n", q("a, b")},
@@ -43,8 +40,7 @@ TEST(SettingsText, ValueIsTheTextAfterTheEqualsSign)
         {"empty", "[Settings]\nDefaultFilter=\n", q("")},
         {"CR LF", "[Settings]\r\nDefaultFilter=x\r\n", q("x")},
         {"no line end", "[Settings]\nDefaultFilter=x", q("x")},
-        {"last of two wins",
-         "[Settings]\nDefaultFilter=a\n[Other]\nDefaultFilter=o\n[Settings]\nDefaultFilter=b\n", q("b")},
+        {"last of two wins", "[Settings]\nDefaultFilter=a\n[Other]\nDefaultFilter=o\n[Settings]\nDefaultFilter=b\n", q("b")},
         {"other section only", "[Other]\nDefaultFilter=o\n", std::nullopt},
         {"comment line", "[Settings]\n;DefaultFilter=c\n#DefaultFilter=d\n", std::nullopt},
         {"key case", "[Settings]\ndefaultfilter=x\n", std::nullopt},
@@ -52,16 +48,14 @@ TEST(SettingsText, ValueIsTheTextAfterTheEqualsSign)
         // As the earlier store wrote them.
         {"quoted", "[Settings]\nDefaultFilter=\"*.jpg;*.png\"\n", q("*.jpg;*.png")},
         {"quoted blanks", "[Settings]\nDefaultFilter=\" lead \"\n", q(" lead ")},
-        {"escaped quote and backslash", "[Settings]\nDefaultFilter=say \\\"hi\\\" a\\\\b\n",
-         q("say \"hi\" a\\b")},
+        {"escaped quote and backslash", "[Settings]\nDefaultFilter=say \\\"hi\\\" a\\\\b\n", q("say \"hi\" a\\b")},
         {"quoted with escapes", "[Settings]\nDefaultFilter=\"a;\\\"b\\\\\"\n", q("a;\"b\\")},
-        {"control escapes", "[Settings]\nDefaultFilter=\\t\\x1\\x66\n",
-         q("\t\x01"
-           "f")},
+        {"control escapes", "[Settings]\nDefaultFilter=\\t\\x1\\x66\n", q("\t\x01" "f")},
         {"at sign", "[Settings]\nDefaultFilter=@@x\n", q("@x")},
         {"NUL", "[Settings]\nDefaultFilter=@String(a\\0z)\n", q("a") + QChar(0) + q("z")},
         {"quotes not around all", "[Settings]\nDefaultFilter=\"a\" b\n", q("\"a\" b")},
     };
+    // clang-format on
     for (const Row& row : rows) {
         EXPECT_EQ(SettingsText::Value(row.file, S, Filter), row.value) << row.name;
     }
@@ -78,28 +72,21 @@ TEST(SettingsText, SavingRewritesOnlyTheKeysLine)
                                 "\r\n"
                                 "[Mine]\r\n"
                                 "x=1";
-    struct Row
-    {
-        const char* name;
-        QByteArray file;
-        QString key;
-        QString value;
-        QByteArray expected;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray file; QString key; QString value; QByteArray expected; };
     const Row rows[] = {
         {"existing key keeps its spacing", userFile, Filter, q("*.jpg;*.png"),
          QByteArray(userFile).replace("*.old   ", "\"*.jpg;*.png\"")},
         {"new key at the end of its section", userFile, q("StartPosX"), q("15"),
          QByteArray(userFile).replace("Unknown=a;b, c\r\n", "Unknown=a;b, c\r\nStartPosX=15\r\n")},
-        {"new section at the end", "[Mine]\nx=1", Filter, q("a"),
-         "[Mine]\nx=1\n\n[Settings]\nDefaultFilter=a\n"},
+        {"new section at the end", "[Mine]\nx=1", Filter, q("a"), "[Mine]\nx=1\n\n[Settings]\nDefaultFilter=a\n"},
         {"empty file", "", Filter, q("a"), "[Settings]\nDefaultFilter=a\n"},
         {"header ends the file", "[Settings]", Filter, q("a"), "[Settings]\nDefaultFilter=a\n"},
         {"leading blanks and backslash", "[Settings]\nDefaultFilter=x\n", Filter, q(" a\\b"),
          "[Settings]\nDefaultFilter=\" a\\\\b\"\n"},
-        {"non-ASCII as UTF-8", "[Settings]\n", Filter, q("Å,ö"),
-         "[Settings]\nDefaultFilter=\"\xc3\x85,\xc3\xb6\"\n"},
+        {"non-ASCII as UTF-8", "[Settings]\n", Filter, q("Å,ö"), "[Settings]\nDefaultFilter=\"\xc3\x85,\xc3\xb6\"\n"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         const QByteArray written = SettingsText::WithValue(row.file, S, row.key, row.value);
         EXPECT_EQ(written, row.expected) << row.name;
@@ -193,22 +180,19 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAndSaysWhy)
 
 TEST_F(SettingsFileTest, WhatIsNotARegularFileIsNeitherReadNorWrittenOver)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(const QString&)> make;
-        SettingsFileProblem::Kind kind;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(const QString&)> make; SettingsFileProblem::Kind kind; };
+    // clang-format on
     const auto link = [](const char* to) {
         return [to](const QString& at) { ASSERT_EQ(::symlink(to, QFile::encodeName(at).constData()), 0); };
     };
+    // clang-format off
     const Row rows[] = {
         {"FIFO", [](const QString& at) { ASSERT_EQ(::mkfifo(QFile::encodeName(at).constData(), 0600), 0); },
          SettingsFileProblem::NotRegularFile},
         {"link to an endless device", link("/dev/zero"), SettingsFileProblem::NotRegularFile},
         {"link to a device node", link("/dev/null"), SettingsFileProblem::NotRegularFile},
-        {"folder", [](const QString& at) { ASSERT_TRUE(QDir().mkpath(at)); },
-         SettingsFileProblem::NotRegularFile},
+        {"folder", [](const QString& at) { ASSERT_TRUE(QDir().mkpath(at)); }, SettingsFileProblem::NotRegularFile},
         {"huge file",
          [](const QString& at) {
              QFile file(at);
@@ -218,6 +202,7 @@ TEST_F(SettingsFileTest, WhatIsNotARegularFileIsNeitherReadNorWrittenOver)
          },
          SettingsFileProblem::TooLarge},
     };
+    // clang-format on
     for (const Row& row : rows) {
         QFile::remove(path);
         QDir(path).removeRecursively();
@@ -252,17 +237,17 @@ TEST_F(SettingsAtStartAndExit, AFifoIsReportedAtStartAndAtExitInTheFavoritesLang
     host.answer(QStringLiteral("OK"));
     start();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, q("Inställningsfil Fel"));
-    EXPECT_EQ(host.messages[0].prompt, q("Inställningsfilen ") + tmp.configFile() +
-                                           q(" kunde inte läsas:\nDen är inte en vanlig fil.\n"
-                                             "Standardinställningarna används, och filen skrivs inte över."));
+    namespace T = SettingsFileText;
+    EXPECT_EQ(host.messages[0].title, T::Title.swedish);
+    EXPECT_EQ(host.messages[0].prompt, T::NotRead1.text(true) + tmp.configFile() + T::NotRead2.text(true) +
+                                           T::NotRegularFile.text(true) + T::NotRead3.text(true));
 
     form.Menu_StartPosition_Click();
     host.answer(QStringLiteral("OK"));
     exit();
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].prompt, q("Inställningarna kunde inte sparas i ") + tmp.configFile() +
-                                           q(":\nDen är inte en vanlig fil."));
+    EXPECT_EQ(host.messages[1].prompt, T::NotSaved1.text(true) + tmp.configFile() + T::NotSaved2.text(true) +
+                                           T::NotRegularFile.text(true));
     struct stat st
     {};
     ASSERT_EQ(::lstat(QFile::encodeName(tmp.configFile()).constData(), &st), 0);
@@ -280,9 +265,9 @@ TEST_F(SettingsAtStartAndExit, AFailedWriteAtExitIsReportedOnceInEnglish)
         exit();
     }
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, q("Settings File Error"));
-    EXPECT_TRUE(host.messages[0].prompt.startsWith(q("The settings could not be saved to ") +
-                                                   tmp.configFile() + q(":\n")))
+    EXPECT_EQ(host.messages[0].title, SettingsFileText::Title.english);
+    EXPECT_TRUE(
+        host.messages[0].prompt.startsWith(SettingsFileText::NotSaved1.text(false) + tmp.configFile()))
         << host.messages[0].prompt.toStdString();
 }
 

@@ -2,6 +2,7 @@
 // what is written back at unload.
 
 #include "appfixture.h"
+#include "core/mainform/startfoldertexts.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -24,7 +25,7 @@ int centredLeft(const AppFixture& app)
 
 int centredTop(const AppFixture& app)
 {
-    return int(std::lround(16200 / 2.0f - app.form.Height() / 2.0f));
+    return int(std::lround(16200 / 2.0f - float(app.form.Height()) / 2.0f));
 }
 
 } // namespace
@@ -34,7 +35,7 @@ TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExi
     AppFixture app;
     app.start();
     EXPECT_EQ(app.form.Left(), centredLeft(app));
-    EXPECT_EQ(app.form.Top(), int(std::lround(16200 / 2.0f - app.form.Height() / 2.0f)));
+    EXPECT_EQ(app.form.Top(), centredTop(app));
     EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
     EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
     EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
@@ -48,12 +49,9 @@ TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExi
 
 TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
 {
-    struct Row
-    {
-        const char* ini;
-        int16_t favoFile, mode;
-        bool savedPosition;
-    };
+    // clang-format off
+    struct Row { const char* ini; int16_t favoFile, mode; bool savedPosition; };
+    // clang-format on
     const Row rows[] = {
         {"DefaultFavoFile=3\n", 3, 0, false},
         {"DefaultFavoFile= 2x\n", 2, 0, false},
@@ -145,13 +143,9 @@ TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
 TEST(Startup, PositionIsWrittenOnlyWithTheCheckMarkAndWhenItMoved)
 {
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
-    struct Row
-    {
-        const char* name;
-        QByteArray ini;
-        std::function<void(AppFixture&)> run;
-        QStringList written;
-    };
+    // clang-format off
+    struct Row { const char* name; QByteArray ini; std::function<void(AppFixture&)> run; QStringList written; };
+    // clang-format on
     const Row rows[] = {
         {"no check mark: a moved window stores nothing",
          {},
@@ -196,20 +190,17 @@ TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusabl
 {
     const int designWidth = MainForm::ClientWidth + MainForm::FrameWidth;
     const int designHeight = MainForm::ClientHeight + MainForm::FrameHeight;
-    struct Row
-    {
-        const char* ini;
-        int width, height;
-    };
+    // clang-format off
+    struct Row { const char* ini; int width, height; };
     const Row rows[] = {
         {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=9000\n", 20000, 9000},
         {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=20000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=abc\nStartHeight=9000\n", designWidth, designHeight},
         {"UseSavedStartPosition=True\nStartWidth=-5\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth,
-         designHeight},
+        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth, designHeight},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.ini);
         AppFixture app;
@@ -231,22 +222,14 @@ TEST(Startup, SizeIsWrittenWithThePositionOnlyWhenItChanged)
         QStringList written;
     };
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
+    // clang-format off
     const Row rows[] = {
         {"resized without the check mark", {}, false, 20000, 9000, {}},
         {"resized with the check mark", saved, true, 20000, 9000, {"StartWidth=20000", "StartHeight=9000"}},
-        {"only the height changed",
-         saved + "StartWidth=20000\nStartHeight=9000\n",
-         true,
-         20000,
-         8000,
-         {"StartHeight=8000"}},
-        {"check mark set, default size kept",
-         {},
-         true,
-         0,
-         0,
-         {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
+        {"only the height changed", saved + "StartWidth=20000\nStartHeight=9000\n", true, 20000, 8000, {"StartHeight=8000"}},
+        {"check mark set, default size kept", {}, true, 0, 0, {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         AppFixture app;
@@ -293,13 +276,10 @@ TEST(Startup, MissingStartupFolderIsReportedAndTheHomeFolderOpens)
         app.host.answer("OK");
         app.start();
         ASSERT_EQ(app.host.messages.size(), 1u);
-        const auto& message = app.host.messages.front();
-        EXPECT_EQ(message.title, swedish ? "Sökvägsfel" : "Path Error");
-        EXPECT_EQ(message.prompt, swedish
-                                      ? "StartFolder  /gone/away  kan inte hittas.\nStartar med  " +
-                                            app.tmp.home() + "  i stället."
-                                      : "The Startup folder /gone/away  can't be found.\nWill start with  " +
-                                            app.tmp.home() + "  instead.");
+        namespace T = StartFolderText;
+        EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(swedish) + "/gone/away" +
+                                                   T::StartFolderMissing2.text(swedish) + app.tmp.home() +
+                                                   T::StartFolderMissing3.text(swedish));
         EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
         EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
         app.exit(); // neither the folder nor the mode is changed by the failure
@@ -334,8 +314,9 @@ TEST(Startup, MissingStartupFolderIsNamedWithoutControlOrBidiCharacters)
     app.host.answer("OK");
     app.start();
     ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].prompt.section(u'\n', 0, 0),
-              "The Startup folder /gone/yawa  can't be found.");
+    EXPECT_TRUE(app.host.messages[0].prompt.startsWith(StartFolderText::StartFolderMissing1.text(false) +
+                                                       "/gone/yawa" +
+                                                       StartFolderText::StartFolderMissing2.text(false)));
 }
 
 TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)

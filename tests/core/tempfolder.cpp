@@ -1,9 +1,14 @@
+// The temporary home of a test and its removal by the names' bytes.
+
 #include "tempfolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
+#include <fcntl.h>
+#include <ftw.h>
+#include <unistd.h>
 
 static const char* const kEnvNames[4] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"};
 
@@ -21,6 +26,13 @@ TempFolder::TempFolder()
 
 TempFolder::~TempFolder()
 {
+    // QDir cannot remove a name it cannot decode: the tree goes by its bytes, deepest first.
+    nftw(
+        QFile::encodeName(m_dir.path()).constData(),
+        [](const char* path, const struct stat*, int type, FTW*) {
+            return type == FTW_DP ? rmdir(path) : unlink(path);
+        },
+        16, FTW_DEPTH | FTW_PHYS);
     for (int i = 0; i < 4; ++i) {
         if (m_savedEnv[i].isNull())
             qunsetenv(kEnvNames[i]);
@@ -42,11 +54,20 @@ QString TempFolder::makeFolder(const QString& relative) const
 
 QString TempFolder::writeFile(const QString& relative, const QByteArray& bytes) const
 {
-    const QString full = path(relative);
+    QString full = path(relative);
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+    return full;
+}
+
+QByteArray TempFolder::touch(const QByteArray& relative) const
+{
+    QByteArray full = QFile::encodeName(path()) + '/' + relative;
+    const int fd = ::open(full.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
     return full;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh temporary folder that points the XDG folders and HOME into itself, removed afterwards.
+// A fresh temporary folder that points the XDG folders and HOME into itself, removed afterwards
+// down to names that are not UTF-8.
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +17,8 @@ public:
     QString makeFolder(const QString& relative) const;
     /// Writes exact bytes to a file below the temporary folder; returns its full path.
     QString writeFile(const QString& relative, const QByteArray& bytes) const;
+    /// Makes an empty file from the very bytes of its name, which need not be UTF-8; returns its full path.
+    QByteArray touch(const QByteArray& relative) const;
     QByteArray readFile(const QString& relative) const;
     bool exists(const QString& relative) const;
 

@@ -1,7 +1,8 @@
+// The scripted host: settings and folders on disk, everything a user or the desktop answers from the test.
+
 #include "testhost.h"
 
 #include "core/dialogs/messbox.h"
-#include "core/system/desktopfolders.h"
 #include "core/toolkit/commandbutton.h"
 #include "core/toolkit/form.h"
 #include "core/toolkit/menuitem.h"
@@ -46,30 +47,10 @@ void TestHost::answerByClosing()
     onModal(QStringLiteral("MessBox"), [](Form& form) { static_cast<MessBox&>(form).CloseByWindowSystem(); });
 }
 
-QString TestHost::GetSetting(const QString& key, const QString& defaultValue)
-{
-    return m_settings.Get(key, defaultValue);
-}
-
 void TestHost::SaveSetting(const QString& key, const QString& value)
 {
     settingWrites.emplace_back(key, value);
     m_settings.Save(key, value);
-}
-
-QString TestHost::DataFolder()
-{
-    return DesktopFolders::Data();
-}
-
-QString TestHost::CacheFolder()
-{
-    return DesktopFolders::Cache();
-}
-
-QString TestHost::HomeFolder()
-{
-    return DesktopFolders::Home();
 }
 
 bool TestHost::StartProcess(const QString& program, const QStringList& arguments)
@@ -98,11 +79,6 @@ int TestHost::Download(const QString& url, const QString& localPath)
         }
     }
     return 0;
-}
-
-void TestHost::ClipboardSetText(const QString& text)
-{
-    clipboard = text;
 }
 
 void TestHost::ShowModal(Form& form)

@@ -2,6 +2,7 @@
 // The scripted host: real settings file and folders under the test's temporary XDG tree;
 // modal forms, message boxes, outside programs and the clipboard answered by the test's script.
 
+#include "core/system/desktopfolders.h"
 #include "core/system/host.h"
 #include "core/system/settingsfile.h"
 
@@ -83,17 +84,20 @@ public:
     int lineHeight = 195;
     bool processesStart = true;
 
-    QString GetSetting(const QString& key, const QString& defaultValue) override;
+    QString GetSetting(const QString& key, const QString& defaultValue) override
+    {
+        return m_settings.Get(key, defaultValue);
+    }
     void SaveSetting(const QString& key, const QString& value) override;
     SettingsFileProblem SettingsProblem() override { return m_settings.Problem(); }
-    QString DataFolder() override;
-    QString CacheFolder() override;
-    QString HomeFolder() override;
+    QString DataFolder() override { return DesktopFolders::Data(); }
+    QString CacheFolder() override { return DesktopFolders::Cache(); }
+    QString HomeFolder() override { return DesktopFolders::Home(); }
     bool StartProcess(const QString& program, const QStringList& arguments) override;
     bool ShellOpen(const QString& target) override;
     int Download(const QString& url, const QString& localPath) override;
     QString DownloadWriteError() override { return m_downloadWriteError; }
-    void ClipboardSetText(const QString& text) override;
+    void ClipboardSetText(const QString& text) override { clipboard = text; }
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override { return 1920 * 15; }

@@ -168,9 +168,10 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
                                 QStringLiteral("Title"));
          }},
     };
-    for (const auto& [name, open] : dialogs) {
+    for (const auto& dialog : dialogs) {
+        const auto& name = dialog.first;
         SCOPED_TRACE(name);
-        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& dialog) { expectReadable(dialog, name); }));
+        EXPECT_TRUE(Modal::Inspect(dialog.second, [&](FormDialog& shown) { expectReadable(shown, name); }));
     }
     form.Unload();
 }

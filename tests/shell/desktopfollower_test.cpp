@@ -3,38 +3,25 @@
 // reported without blocking, folder checks answer within their time limit even when a folder
 // hangs, and the shell shows the status line and dimmed favorites.
 
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
 #include "core/mainform/panewatch.h"
-#include "core/tempfolder.h"
 #include "qtinput.h"
 #include "shell/host/desktopfollower.h"
-#include "shell/host/qthost.h"
-#include "shell/widgets/formview.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QListView>
 #include <QScrollBar>
-#include <QTest>
 #include <future>
-#include <gtest/gtest.h>
 
 using QtInput::waitFor;
 
 namespace {
 
-struct FollowingWindow : testing::Test
+struct FollowingWindow : ShownWindow
 {
-    TempFolder tmp;
     QString work = tmp.makeFolder(QStringLiteral("home/work"));
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
 
     void SetUp() override
     {
@@ -42,15 +29,10 @@ struct FollowingWindow : testing::Test
             tmp.writeFile(QStringLiteral("home/work/file%1.txt").arg(i, 3, 10, QLatin1Char('0')), "x");
         tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"),
                       "Enter below: header\r\nWork*" + work.toUtf8() + "\r\nGone*" + work.toUtf8() + "/gone");
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ShownWindow::SetUp();
         form.Load();
         form.Activate();
         ASSERT_EQ(form.DirList.Path(), work);
-    }
-    template <class W> W& widget(Control& control)
-    {
-        return *qobject_cast<W*>(window.view().widgetFor(&control));
     }
     bool listed(const QString& name) const { return form.FileList.IndexOf(name) >= 0; }
 };

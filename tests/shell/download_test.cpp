@@ -106,13 +106,9 @@ QByteArray readFile(const QString& path)
 
 TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSays)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(LocalWebServer&)> serve;
-        QString prompt;
-        QStringList buttons;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(LocalWebServer&)> serve; QString prompt; QStringList buttons; };
+    // clang-format on
     const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
     const Row rows[] = {
         {"newer version on the second item",
@@ -217,9 +213,9 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
         R result;
         QByteArray file; // afterwards
     };
+    // clang-format off
     const Row rows[] = {
-        {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok,
-         "Wayfolder:3"},
+        {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok, "Wayfolder:3"},
         {"404", [](LocalWebServer&) {}, R::Failed, earlier},
         {"undeclared length over the cap",
          [](LocalWebServer& s) {
@@ -233,6 +229,7 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
          },
          R::Failed, earlier},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         tmp.writeFile(QStringLiteral("versions.txt"), earlier);
@@ -284,12 +281,9 @@ TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning
     for (int i = 0; i < 10000; ++i)
         manyLines += "X-Line: " + QByteArray::number(i) + "\r\n";
     manyLines += "Content-Length: 3\r\n\r\nabc";
-    struct Row
-    {
-        const char* name;
-        std::function<void(LocalWebServer&)> serve;
-        R result;
-    };
+    // clang-format off
+    struct Row { const char* name; std::function<void(LocalWebServer&)> serve; R result; };
+    // clang-format on
     const Row rows[] = {
         {"endless header", [](LocalWebServer& s) { s.endlessHeader("/f"); }, R::TooLarge},
         {"header trickled one byte a second",

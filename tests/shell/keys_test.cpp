@@ -2,53 +2,27 @@
 // lists and the filter box handle themselves alone; Escape closes Change Drive as Cancel does.
 
 #include "core/dialogs/changedriveform.h"
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
 #include "modal.h"
 #include "qtinput.h"
-#include "shell/host/qthost.h"
-#include "shell/widgets/formview.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QListView>
-#include <QMenuBar>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-class KeysTest : public testing::Test
+struct KeysTest : ShownWindow
 {
-protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
-
-    void SetUp() override
-    {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    QWidget& widget(const Control& control) { return *window.view().widgetFor(&control); }
-    QAction* action(const MenuItem& item) { return window.menuBar().findChild<QAction*>(item.Name()); }
+    QWidget& widget(const Control& control) { return MainWindowWorld::widget(control); }
+    QAction* action(const MenuItem& item) { return &MainWindowWorld::action(item.Name()); }
 };
 
 } // namespace
 
 TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
 {
-    struct Row
-    {
-        QKeyCombination key;
-        MenuItem* item;
-        bool shownInMenu;
-    };
+    // clang-format off
+    struct Row { QKeyCombination key; MenuItem* item; bool shownInMenu; };
+    // clang-format on
     const Row rows[] = {
         {Qt::Key_F5, &form.Menu_RefreshFilesList, true},
         {Qt::SHIFT | Qt::Key_F5, &form.Menu_RefreshFolderList, true},

@@ -7,46 +7,26 @@
 #include "core/dialogs/addfilterform.h"
 #include "core/dialogs/changedriveform.h"
 #include "core/dialogs/messbox.h"
-#include "core/dialogs/module1.h"
 #include "core/dialogs/renamedirform.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
-#include "shell/host/qthost.h"
 #include "shell/widgets/commandbuttonbinding.h"
 #include "shell/widgets/fileicons.h"
-#include "shell/widgets/formview.h"
 #include "shell/widgets/rowdelegate.h"
-#include "shell/windows/mainwindow.h"
 #include "shell/windows/tooltiptexts.h"
+#include "shownwindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-class ListsTest : public testing::Test
+struct ListsTest : ShownWindow
 {
-protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
-
-    QListView& view(const Control& control)
-    {
-        return *qobject_cast<QListView*>(window.view().widgetFor(&control));
-    }
     int rowHeight(const Control& control)
     {
-        QListView& list = view(control);
-        return list.visualRect(list.model()->index(0, 0)).height();
+        return list(control).visualRect(list(control).model()->index(0, 0)).height();
     }
 };
 
@@ -76,8 +56,6 @@ private:
 
 TEST_F(ListsTest, EveryRowOfEveryListIsOneHeightWhateverItsCharacters)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     tmp.makeFolder("home/Ågjy (1)");
     tmp.writeFile("home/ab", "x");
     form.DirList.setPath(tmp.home());
@@ -95,27 +73,25 @@ TEST_F(ListsTest, EveryRowOfEveryListIsOneHeightWhateverItsCharacters)
 
 TEST_F(ListsTest, ALongNameIsShortenedInTheMiddleAndItsTooltipIsTheWholeName)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QString longName =
         QStringLiteral("report-") + QString(120, QLatin1Char('x')) + QStringLiteral("-final.txt");
     tmp.writeFile("home/" + longName, "x");
     tmp.writeFile("home/short.txt", "x");
     form.FileList.setPath(tmp.home());
-    QListView& list = view(form.FileList);
-    auto* delegate = qobject_cast<RowDelegate*>(list.itemDelegate());
+    QListView& view = list(form.FileList);
+    auto* delegate = qobject_cast<RowDelegate*>(view.itemDelegate());
     ASSERT_NE(delegate, nullptr);
-    EXPECT_EQ(list.textElideMode(), Qt::ElideMiddle);
+    EXPECT_EQ(view.textElideMode(), Qt::ElideMiddle);
     // Rows span the list, so that the name is shortened rather than scrolled out of sight.
-    EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
-    for (int row = 0; row < list.model()->rowCount(); ++row) {
-        const QModelIndex index = list.model()->index(row, 0);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        const QModelIndex index = view.model()->index(row, 0);
         QStyleOptionViewItem option;
-        option.initFrom(&list);
-        option.rect = list.visualRect(index);
-        option.decorationSize = list.iconSize();
+        option.initFrom(&view);
+        option.rect = view.visualRect(index);
+        option.decorationSize = view.iconSize();
         option.features |= QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
-        option.widget = &list;
+        option.widget = &view;
         const QString name = index.data().toString();
         EXPECT_EQ(delegate->hiddenText(option, index), name == longName ? longName : QString())
             << name.toStdString();

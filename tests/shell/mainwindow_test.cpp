@@ -1,25 +1,15 @@
 // The main window's widgets drive the core: clicks, drags, typing, keys, double clicks, menus
 // and focus reach the control models' events, and the widgets show what the models hold.
 
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
 #include "core/system/runtimeerror.h"
-#include "core/tempfolder.h"
 #include "qtinput.h"
-#include "shell/host/qthost.h"
 #include "shell/widgets/controlbinding.h"
-#include "shell/widgets/formview.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <vector>
 
 using namespace QtInput;
@@ -33,15 +23,9 @@ struct MouseCall
     int16_t listIndex; // the control's ListIndex when the event arrived
 };
 
-class MainWindowTest : public testing::Test
+class MainWindowTest : public ShownWindow
 {
 protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
-
     /// These tests prove the binding alone: each one connects the events it watches.
     void SetUp() override
     {
@@ -62,27 +46,7 @@ protected:
         form.FileList.DblClick = {};
         form.FileFind.Change = {};
         form.FileFind.DblClick = {};
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    template <class W> W& widget(Control& control)
-    {
-        auto* found = qobject_cast<W*>(window.view().widgetFor(&control));
-        if (!found)
-            throw std::runtime_error("no widget for " + control.Name().toStdString());
-        return *found;
-    }
-    static QPoint rowCentre(QListView& view, int row)
-    {
-        return view.visualRect(view.model()->index(row, 0)).center();
-    }
-    QAction& action(const char* name)
-    {
-        auto* found = window.menuBar().findChild<QAction*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no action ") + name);
-        return *found;
+        ShownWindow::SetUp();
     }
     std::function<void(int16_t, int16_t, float, float)> recordMouse(std::vector<MouseCall>& calls,
                                                                     ListBox& list)
@@ -355,4 +319,33 @@ TEST_F(MainWindowTest, ClosingTheWindowThroughTheWindowSystemUnloadsTheForm)
     window.close();
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_FALSE(window.isVisible());
+}
+
+// The favorites pane may hold the focus with nothing selected: Space or Tab must not open the
+// first favorite.
+TEST_F(ShownWindow, FocusAloneSelectsNoRowInAnyList)
+{
+    tmp.makeFolder("home/a");
+    tmp.writeFile("home/a.txt", "x");
+    for (const char* name : {"One", "Two"}) {
+        form.FavoDirList.AddItem(QString::fromLatin1(name));
+        form.FavoDirPath.AddItem(tmp.home());
+        form.FavoFileFilter.AddItem(QString());
+    }
+    form.DirList.setPath(tmp.home());
+    int clicks = 0;
+    form.FavoDirList.Click = [&] { ++clicks; };
+
+    for (Control* control :
+         {static_cast<Control*>(&form.FavoDirList), static_cast<Control*>(&form.FileList)}) {
+        SCOPED_TRACE(control->Name().toStdString());
+        QListView& view = list(*control);
+        view.setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), &view);
+        EXPECT_FALSE(view.selectionModel()->hasSelection());
+    }
+    EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
+    EXPECT_EQ(form.FileList.ListIndex(), -1);
+    EXPECT_EQ(clicks, 0);
 }

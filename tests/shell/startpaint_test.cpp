@@ -10,6 +10,7 @@
 #include "shell/widgets/formview.h"
 #include "shell/windows/mainwindow.h"
 #include "shell/windows/startup.h"
+#include "shownwindow.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -17,9 +18,7 @@
 #include <QGuiApplication>
 #include <QListView>
 #include <QMimeData>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -77,29 +76,20 @@ TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
 
 TEST(RawNamesOnScreen, TheListShowsAMarkAndTheClipboardGetsTheBytes)
 {
-    TempFolder tmp;
-    const QString work = tmp.makeFolder("home/work");
-    const QByteArray file = QFile::encodeName(work) + "/caf\xe9.txt";
-    const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0600);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-    QtHost host;
-    Module1 module(host);
-    MainForm& form = module.mainForm();
-    MainWindow window(form, host.scale());
-    form.DirList.setPath(work);
-    auto* view = qobject_cast<QListView*>(window.view().widgetFor(&form.FileList));
-    ASSERT_NE(view, nullptr);
-    ASSERT_EQ(view->model()->rowCount(), 1);
-    EXPECT_EQ(view->model()->index(0, 0).data().toString(), "caf\\xE9.txt");
+    MainWindowWorld world;
+    const QString work = world.tmp.makeFolder("home/work");
+    const QByteArray file = world.tmp.touch("home/work/caf\xe9.txt");
+    world.form.DirList.setPath(work);
+    QListView& view = world.list(world.form.FileList);
+    ASSERT_EQ(view.model()->rowCount(), 1);
+    EXPECT_EQ(view.model()->index(0, 0).data().toString(), "caf\\xE9.txt");
 
-    host.ClipboardSetText(FileNameFromBytes(std::string_view(file.constData(), size_t(file.size()))));
+    world.host.ClipboardSetText(FileNameFromBytes(std::string_view(file.constData(), size_t(file.size()))));
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->data("text/plain"), file);
     EXPECT_EQ(data->data("text/uri-list"), "file://" + QFile::encodeName(work) + "/caf%E9.txt\r\n");
-    unlink(file.constData());
 
-    host.ClipboardSetText("plain");
+    world.host.ClipboardSetText("plain");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
 }

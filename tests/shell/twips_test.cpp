@@ -11,13 +11,9 @@
 
 TEST(TwipsScale, TheLargerOfResolutionAndFontDecidesAndMeasuresSurviveTheRoundTrip)
 {
-    struct Row
-    {
-        const char* name;
-        double dpi;
-        int lineSpacing;
-        double factor;
-    };
+    // clang-format off
+    struct Row { const char* name; double dpi; int lineSpacing; double factor; };
+    // clang-format on
     const Row rows[] = {
         {"design screen and font", 96, 13, 1.0},
         {"larger font", 96, 17, 17 / 13.0},

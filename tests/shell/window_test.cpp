@@ -1,37 +1,20 @@
 // The main window resizes: the designed layout is its default size, the lists grow with it, the
 // controls keep their places in their columns, and it always fits on its screen, as do dialogs.
 
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
 #include "modal.h"
 #include "qtinput.h"
-#include "shell/host/qthost.h"
-#include "shell/widgets/formview.h"
 #include "shell/widgets/twips.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
-#include <QListView>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-class WindowTest : public testing::Test
+// Geometry in pixels as the form designed it, and the controls the window shows.
+struct WindowTest : ShownWindow
 {
-protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
-
-    QWidget& widget(const Control& control) { return *window.view().widgetFor(&control); }
     QRect designed(const Control& control) { return host.scale().geometry(control); }
-
     std::vector<const Control*> shown()
     {
         std::vector<const Control*> controls;
@@ -42,13 +25,10 @@ protected:
         return controls;
     }
 };
-
 } // namespace
 
 TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const TwipsScale& scale = host.scale();
     EXPECT_EQ(window.clientArea().size(),
               QSize(scale.toPixels(MainForm::ClientWidth), scale.toPixels(MainForm::ClientHeight)));
@@ -64,8 +44,6 @@ TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
 
 TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QRect favorites = widget(form.FavoDirList).geometry();
     const QRect tree = widget(form.DirList).geometry();
     const QRect files = widget(form.FileList).geometry();
@@ -92,8 +70,6 @@ TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
 
 TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.resize(100, 100);
     ASSERT_TRUE(
         QtInput::waitFor([&] { return window.clientArea().size() == window.clientArea().minimumSize(); }));
@@ -110,8 +86,12 @@ TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
     }
 }
 
-TEST_F(WindowTest, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
+TEST(WindowPlacement, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
 {
+    MainWindowWorld world;
+    MainForm& form = world.form;
+    QtHost& host = world.host;
+    MainWindow& window = world.window;
     const QRect available = window.screen()->availableGeometry();
     form.Move(host.scale().toTwips(available.right() - 100), host.scale().toTwips(available.bottom() - 50),
               host.scale().toTwips(available.width() * 2), host.scale().toTwips(available.height() * 2));
@@ -124,8 +104,6 @@ TEST_F(WindowTest, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
 
 TEST_F(WindowTest, AMaximisedWindowLeavesTheStoredSizeAlone)
 {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const int width = form.Width();
     window.showMaximized();
     ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
