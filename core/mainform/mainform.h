@@ -1,7 +1,7 @@
 #pragma once
 // The main window: favorites, folder tree and file list side by side, the button row, the menu
-// bar, and the state that ties them together. Its handlers are spread over the folders of the
-// subsystems they belong to; this header is the one place that lists them all.
+// bar, and the state that ties them together. Its handlers live beside this header, one file per
+// part (mainform_<part>.cpp); this header is the one place that lists them all.
 
 #include "core/dialogs/favoritelist.h"
 #include "core/dialogs/mainwindowparts.h"
@@ -104,7 +104,7 @@ public:
     MenuItem Menu_RefreshFilesList;
     std::array<MenuItem, 5> Menu_FFItems;
     MenuItem Menu_About;
-    // The favorites beyond one file (favoedit/): the search across all five files and the
+    // The favorites beyond one file (mainform_travel.cpp): the search across all five files and the
     // desktop's bookmarks, at the end of the favorites menu.
     MenuItem Menu_Sep8{QStringLiteral("Menu_Sep8")};
     MenuItem Menu_FindFavorite{QStringLiteral("Menu_FindFavorite")};
@@ -118,7 +118,7 @@ public:
     /// The menu bar in order.
     const std::vector<MenuItem*>& MenuBar() const { return m_menuBar; }
 
-    // Start and end (app/).
+    // Start and end (mainform.cpp, mainform_settingsfile.cpp).
     void Command_Exit_Click();
     void Menu_Exit_Click();
     /// Closing through the window system.
@@ -126,10 +126,10 @@ public:
     /// The desktop session ends, or a signal asks the program to end: the same saving as Exit.
     void SessionEnd();
 
-    // Captions and language (ui/).
+    // Captions and language (mainformcaptions.cpp).
     void Menu_Language_Click();
 
-    // Startup folder, filter and window position (app/).
+    // Startup folder, filter and window position (mainform_startfolder.cpp).
     void Menu_StartPosition_Click();
     void Menu_NoDefaultPath_Click();
     void Menu_UseCurrentPath_Click();
@@ -138,17 +138,17 @@ public:
     void Menu_GoToSavedPath_Click();
     void Command_GotoSavedPath_Click();
 
-    // Saving and switching favorites files (favorites/).
+    // Saving and switching favorites files (mainform_filecommands.cpp, mainform_loadsave.cpp).
     void Menu_FavoFile_Click(int16_t Index);
     void Menu_FF_Click(int16_t Index);
     void Menu_SaveFavoFile_Click();
     void Menu_UndoChanges_Click();
     void Menu_EditFavoFile_Click();
 
-    // Change drive (browse/).
+    // Change drive (mainform_open.cpp).
     void Menu_ChangeDrive_Click();
 
-    // Folder and file panes (browse/).
+    // Folder and file panes (mainform_panes.cpp).
     void DirList_Change();
     void DirList_GotFocus();
     void DirList_KeyDown(int16_t& KeyCode, int16_t Shift);
@@ -169,11 +169,11 @@ public:
     void Command_RefreshFileList_Click();
     void Menu_RefreshFilesList_Click();
 
-    // Opening folders and files (browse/).
+    // Opening folders and files (mainform_open.cpp).
     void Command_OpenExplorer_Click();
     void Menu_OpenFolder_Click();
 
-    // Favorites pane (favoedit/).
+    // Favorites pane (mainform_favorites.cpp).
     void FavoDirList_Click();
     void FavoDirList_GotFocus();
     void FavoDirList_KeyDown(int16_t& KeyCode, int16_t Shift);
@@ -187,7 +187,7 @@ public:
     /// Type-ahead: letters highlight the next favorite whose name starts with them; Enter opens it.
     void FavoDirList_KeyPress(int16_t& KeyAscii);
 
-    // Finding a favorite in all five files, and the desktop's bookmarks (favoedit/).
+    // Finding a favorite in all five files, and the desktop's bookmarks (mainform_travel.cpp).
     void Menu_FindFavorite_Click();
     void Menu_ImportBookmarks_Click();
     void Menu_ExportBookmarks_Click();
@@ -195,13 +195,14 @@ public:
     /// favorite `entry`, looked for at `index` first; false when the user cancelled or it is gone.
     bool OpenFavoriteInFile(int16_t set, const FavoritesEntry& entry, int16_t index);
 
-    // About box (about/).
+    // About box (mainform_about.cpp).
     void Menu_About_Click();
 
     // Main window state, read by the handlers and by tests.
+    // The favorites file on show.
     int16_t CurFavoFile = 1;
-    int16_t StartFavoFile = 1;
     QString FavoFilePath;
+    // The start-up settings as read at load and changed by the menus; written back at exit.
     bool UseSavedStartPosition = false;
     int16_t StartPosX = 0;
     int16_t StartPosY = 0;
@@ -212,13 +213,9 @@ public:
     bool StartFolderModeChanged = false;
     QString DefaultPath;
     QString DefaultFilter;
-    QString LoadedDefaultPath;
-    QString LoadedDefaultFilter;
-    bool KeepFavoSelection = false;
+    // The favorites pane between one event and the next.
     bool FilterWarningPending = false;
-    int16_t FavoDownIndex = 0;
     bool SkipFavoMouseUp = false;
-    bool FirstActivationDone = false;
     /// The favorite that type-ahead highlighted without opening it; -1 for none.
     int16_t TypeAheadIndex = -1;
 
@@ -226,21 +223,15 @@ public:
     /// startup folder for this run only; a file is selected in its folder.
     QString CommandLinePath;
 
-    // Private routines of the main window; public so that tests can drive them.
+    // Routines of the main window that tests drive where no handler reaches them alone.
     void LoadFavoFile();
     void SaveFavoFile();
-    void MarkFavoFileMenus();
     void SetCaptions();
-    void OpenSelectedFile();
     void RemoveSelectedFavorite();
     /// Tells that the favorites list is full; true when it is and no entry may be added.
     bool refuseWhenFavoritesFull();
-    /// The active data file changed on disk: reloaded quietly while the list has no unsaved edits.
-    void FavoData_Changed();
 
-    // Following the disk (browse/, favoedit/).
-    /// Shows the file list's counts in the status line.
-    void UpdateFileStatus();
+    // Following the disk (mainform_follow.cpp).
     PaneWatch& paneWatch() const { return *m_paneWatch; }
 
     /// What the dialogs see of this window.
@@ -252,6 +243,21 @@ protected:
     void Form_Unload() override;
 
 private:
+    // State only the handlers use.
+    int16_t StartFavoFile = 1;
+    QString LoadedDefaultPath;
+    QString LoadedDefaultFilter;
+    bool KeepFavoSelection = false;
+    int16_t FavoDownIndex = 0;
+    bool FirstActivationDone = false;
+
+    void MarkFavoFileMenus();
+    void OpenSelectedFile();
+    /// The active data file changed on disk: reloaded quietly while the list has no unsaved edits.
+    void FavoData_Changed();
+    /// Shows the file list's counts in the status line.
+    void UpdateFileStatus();
+
     void buildMenus();
     void buildFavoritesExtras();
     void setFavoritesExtrasCaptions();
