@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
@@ -72,5 +73,12 @@ int main(int argc, char* argv[])
     // The first activation loads the favorites and opens the start folder, which may take a
     // listing of many files; it runs once the window has painted.
     ShowThenActivate(window, form);
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Everything is saved by now. A worker stuck on a share that does not answer can be neither
+    // joined nor killed; ending here skips whatever might still wait for it.
+    if (host.workers().busy() > 0) {
+        std::fflush(nullptr);
+        _exit(code);
+    }
+    return code;
 }

@@ -7,6 +7,29 @@
 
 namespace FileStatus {
 
+namespace {
+
+QLocale localeOf(bool swedish)
+{
+    return swedish ? QLocale(QLocale::Swedish, QLocale::Sweden) : QLocale(QLocale::English);
+}
+
+} // namespace
+
+QString ReadText(ReadNote note, int files, const QString& folder, bool swedish)
+{
+    namespace T = FileStatusText;
+    const Bilingual& text = note == ReadNote::Reading        ? T::Reading
+                            : note == ReadNote::NotAnswering ? T::NotAnswering
+                            : note == ReadNote::Failed       ? T::ReadFailed
+                                                             : T::ReadStopped;
+    QString result = text.text(swedish);
+    result.replace(QLatin1String("%1"), localeOf(swedish).toString(files));
+    // The folder last, so that a "%" in its name is never taken for a place marker.
+    result.replace(QLatin1String("%3"), folder);
+    return result;
+}
+
 QString Text(bool listed, int shown, int total, bool filtered, const QString& pattern, bool swedish)
 {
     namespace T = FileStatusText;
@@ -15,7 +38,7 @@ QString Text(bool listed, int shown, int total, bool filtered, const QString& pa
     if (total == 0)
         return T::EmptyFolder.text(swedish);
     // Thousands grouped as each language writes them: 100,000 and 100 000.
-    const QLocale locale = swedish ? QLocale(QLocale::Swedish, QLocale::Sweden) : QLocale(QLocale::English);
+    const QLocale locale = localeOf(swedish);
     QString text;
     if (!filtered)
         text = total == 1 ? T::OneFile.text(swedish) : T::Files.text(swedish);

@@ -303,6 +303,9 @@ private:
 
     /// Connects the status line, the folder watch and the favorites check to the controls.
     void connectFollowers();
+    // The background read whose two-second timer runs, and the one that did not answer in it.
+    int m_timedRead = 0;
+    int m_silentRead = 0;
 
     Module1& m_module;
     std::vector<MenuItem*> m_menuBar;

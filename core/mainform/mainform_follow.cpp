@@ -6,6 +6,7 @@
 #include "core/mainform/filestatus.h"
 #include "core/mainform/mainform.h"
 #include "core/mainform/panewatch.h"
+#include "core/system/host.h"
 
 namespace {
 
@@ -30,6 +31,37 @@ void MainForm::connectFollowers()
 
 void MainForm::UpdateFileStatus()
 {
+    using State = ::FileList::ReadState;
+    using FileStatus::ReadNote;
+    const bool sv = m_module.SwedishLanguage;
+    const int read = FileList.ReadNumber();
+    switch (FileList.State()) {
+    case State::Reading: {
+        // A read that brought nothing within the time says so, and the rest keeps working.
+        if (m_timedRead != read) {
+            m_timedRead = read;
+            host().StartTimer(Workers::NoAnswerMilliseconds, [this, read] {
+                if (FileList.State() == State::Reading && FileList.ReadNumber() == read) {
+                    m_silentRead = read;
+                    UpdateFileStatus();
+                }
+            });
+        }
+        const bool silent = m_silentRead == read && FileList.TotalCount() == 0;
+        Label_FileStatus.setCaption(FileStatus::ReadText(silent ? ReadNote::NotAnswering : ReadNote::Reading,
+                                                         FileList.TotalCount(), FileList.Path(), sv));
+        return;
+    }
+    case State::Failed:
+        Label_FileStatus.setCaption(FileStatus::ReadText(ReadNote::Failed, 0, FileList.Path(), sv));
+        return;
+    case State::Stopped:
+        Label_FileStatus.setCaption(
+            FileStatus::ReadText(ReadNote::Stopped, FileList.TotalCount(), FileList.Path(), sv));
+        return;
+    case State::Done:
+        break;
+    }
     Label_FileStatus.setCaption(FileStatus::Text(
         FileList.Listed(), FileList.ListCount(), FileList.TotalCount(),
         FileList.Pattern() != QLatin1String("*.*"), FileList.Pattern(), m_module.SwedishLanguage));

@@ -123,6 +123,12 @@ void MainForm::FileList_GotFocus()
 
 void MainForm::FileList_KeyDown(int16_t& KeyCode, int16_t Shift)
 {
+    if (KeyCode == KeyCode::Escape) {
+        // Gives up a folder that is slow to answer; the names that came stay.
+        DirList.StopReading();
+        FileList.StopReading();
+        return;
+    }
     if (KeyCode != KeyCode::Space)
         return;
     if (Shift == 0)

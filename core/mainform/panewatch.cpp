@@ -11,6 +11,10 @@ PaneWatch::PaneWatch(MainForm& form) : m_form(form) {}
 
 void PaneWatch::follow()
 {
+    // Adding a watch looks the folder up on its disk: a folder still being read may not answer.
+    // The end of its read comes back here.
+    if (m_form.DirList.Reading())
+        return;
     const QString folder = m_form.DirList.Path();
     if (folder == m_folder)
         return;

@@ -169,7 +169,7 @@ struct DirCloser
 
 } // namespace
 
-FileListing::Contents FileListing::read(const QString& folder)
+FileListing::Contents FileListing::read(const QString& folder, const Progress& progress)
 {
     Contents contents{std::unique_ptr<FileListing>(new FileListing),
                       std::unique_ptr<FileListing>(new FileListing)};
@@ -187,7 +187,13 @@ FileListing::Contents FileListing::read(const QString& folder)
     if (fstat(fd, &folderStat) == 0 && folderStat.st_size > 0)
         contents.files->reserve(static_cast<size_t>(folderStat.st_size));
     dirent* entry;
+    unsigned seen = 0;
     for (errno = 0; (entry = readdir(dir.get())) != nullptr; errno = 0) {
+        // Told every 64 entries: often enough to show a slow folder as it comes, too seldom to cost.
+        if (progress && (++seen & 63u) == 0) {
+            progress(contents);
+            errno = 0;
+        }
         if (entry->d_name[0] == '.')
             continue;
         switch (typeOf(fd, *entry)) {
@@ -222,6 +228,27 @@ void FileListing::reserve(size_t nameBytes)
     m_names.reserve(nameBytes);
     // No name takes less than about sixteen bytes of its folder.
     m_nameAt.reserve(nameBytes / 16);
+}
+
+std::unique_ptr<FileListing> FileListing::Empty()
+{
+    std::unique_ptr<FileListing> empty(new FileListing);
+    empty->m_names.append(kReadAhead, '\0');
+    return empty;
+}
+
+void FileListing::append(const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return;
+    m_names.resize(m_names.size() - kReadAhead);
+    for (const std::string& name : names)
+        add(name);
+    m_names.append(kReadAhead, '\0');
+    m_sorted = false;
+    std::vector<uint32_t>().swap(m_order);
+    m_all = false;
+    m_shown.clear();
 }
 
 void FileListing::add(std::string_view name)

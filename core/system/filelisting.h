@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,14 +28,22 @@ public:
         std::unique_ptr<FileListing> folders;
     };
 
+    /// Called now and then during a read with what has been read so far, in read order.
+    using Progress = std::function<void(const Contents& soFar)>;
     /// Reads the visible (not hidden) files and folders of a folder in one pass of readdir.
     /// Throws RunTimeError when the folder cannot be read.
-    static Contents read(const QString& folder);
+    static Contents read(const QString& folder, const Progress& progress = {});
+    /// A listing of no entries, to append to.
+    static std::unique_ptr<FileListing> Empty();
     /// Reads the visible entries of one kind.
     FileListing(const QString& folder, Kind kind);
 
     /// Entries read.
     int count() const { return static_cast<int>(m_nameAt.size() - 1); }
+    /// Name of an entry in the order read; only before layOutSorted.
+    std::string_view readName(int entry) const { return nameOf(static_cast<uint32_t>(entry)); }
+    /// Adds names that arrived later; the listing is unsorted and unfiltered again.
+    void append(const std::vector<std::string>& names);
     /// Name of the entry at a position in sorted order (case-folded, ties in byte order);
     /// only once sort() has run.
     std::string_view name(int sortedIndex) const

@@ -4,6 +4,7 @@
 // real; tests implement it with a scripted host.
 
 #include "core/system/settingsfile.h"
+#include "core/system/workers.h"
 
 #include <QFileInfo>
 #include <QRect>
@@ -101,6 +102,14 @@ public:
     {
         if (!ShellOpen(target))
             failed();
+    }
+
+    /// Where reads that may block on a slow disk run. The default runs them at once on the
+    /// caller's thread, for hosts without an event loop.
+    virtual Workers& workers()
+    {
+        static InlineWorkers inlineWorkers;
+        return inlineWorkers;
     }
 
     /// What a check found at a folder.

@@ -4,9 +4,12 @@
 #include "core/toolkit/filelist.h"
 
 #include "core/system/filelisting.h"
+#include "core/system/folderread.h"
 #include "core/system/folderstamp.h"
+#include "core/system/host.h"
 #include "core/system/runtimeerror.h"
 #include "core/toolkit/folderlist.h"
+#include "core/toolkit/form.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -22,15 +25,25 @@ void FileList::setPath(const QString& path)
     if (path.contains(QChar(0)))
         throw RunTimeError(ErrNo::InvalidArgument, path);
     const QString folder = FolderList::AbsolutePath(path, m_path);
-    FolderStamp stamp = FolderStamp::Take(folder);
-    std::unique_ptr<FileListing> listing;
-    if (m_offered && folder == m_offeredFolder)
-        listing = std::move(m_offered);
-    else
-        listing = std::make_unique<FileListing>(folder, FileListing::Kind::Files);
-    offerListing({}, nullptr);
+    Workers& workers = Parent().host().workers();
+    std::shared_ptr<FolderRead> read =
+        m_offered && m_offered->folder() == folder ? m_offered : FolderRead::Start(workers, folder);
+    offerRead(nullptr);
+    if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
+        stopWatching();
+        m_path = folder;
+        m_stamp = {};
+        ++m_readNumber;
+        m_state = ReadState::Reading;
+        watchRead(read, false);
+        showListing(FileListing::Empty());
+        return;
+    }
+    std::unique_ptr<FileListing> listing = read->takeFiles();
+    stopWatching();
+    m_state = ReadState::Done;
     m_path = folder;
-    m_stamp = stamp;
+    m_stamp = read->stamp();
     showListing(std::move(listing));
 }
 
@@ -38,37 +51,115 @@ void FileList::setPattern(const QString& pattern)
 {
     m_pattern = pattern;
     m_filePattern = FilePattern(pattern);
-    // Filtering the names in memory is fast, but the list must show what is on disk now.
-    if (m_listing && m_stamp.Changed(m_path) && reread())
-        return;
+    // Filtering the names in memory is fast, but the list must show what is on disk now; a disk
+    // too slow to tell counts as unchanged.
+    if (m_listing && m_state == ReadState::Done && !m_read) {
+        const bool changed =
+            Parent()
+                .host()
+                .workers()
+                .ask<bool>(QStringLiteral("stamp:") + m_path,
+                           [stamp = m_stamp, folder = m_path] { return stamp.Changed(folder); })
+                .value_or(false);
+        if (changed && reread())
+            return;
+    }
     if (m_listing)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
     emit itemsChanged();
 }
 
-void FileList::offerListing(const QString& folder, std::unique_ptr<FileListing> files)
+void FileList::offerRead(std::shared_ptr<FolderRead> read)
 {
-    m_offeredFolder = folder;
-    m_offered = std::move(files);
+    m_offered = std::move(read);
 }
 
 void FileList::Refresh()
 {
-    if (!m_path.isEmpty())
+    if (!m_path.isEmpty() && m_state != ReadState::Reading)
         reread();
 }
 
 bool FileList::reread()
 {
+    Workers& workers = Parent().host().workers();
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path);
+    if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
+        // The list stays as it is until the new one is read.
+        stopWatching();
+        watchRead(read, true);
+        return false;
+    }
     try {
-        FolderStamp stamp = FolderStamp::Take(m_path);
-        showListing(std::make_unique<FileListing>(m_path, FileListing::Kind::Files));
-        m_stamp = stamp;
+        std::unique_ptr<FileListing> listing = read->takeFiles();
+        stopWatching();
+        m_state = ReadState::Done;
+        m_stamp = read->stamp();
+        showListing(std::move(listing));
         return true;
     } catch (const RunTimeError&) {
         // The folder has gone or become unreadable: the old list is the best we have.
         return false;
+    }
+}
+
+void FileList::watchRead(std::shared_ptr<FolderRead> read, bool refreshing)
+{
+    m_read = std::move(read);
+    m_refreshing = refreshing;
+    m_taken = 0;
+    m_readWatch = m_read->watch([this] { readNews(); });
+}
+
+void FileList::stopWatching()
+{
+    m_readWatch.reset();
+    m_read.reset();
+    m_refreshing = false;
+}
+
+void FileList::StopReading()
+{
+    const bool reading = m_state == ReadState::Reading;
+    stopWatching();
+    if (!reading)
+        return;
+    m_state = ReadState::Stopped;
+    emit itemsChanged();
+}
+
+void FileList::readNews()
+{
+    if (!m_read->ended()) {
+        if (m_refreshing)
+            return;
+        std::vector<std::string> names = m_read->filesFrom(m_taken);
+        if (names.empty())
+            return;
+        m_taken += names.size();
+        // The names that came so far, filtered as they come; the selection stays on its file.
+        const QString selected = List(m_listIndex);
+        m_listing->append(names);
+        m_listing->filter(m_filePattern);
+        m_listIndex = IndexOf(selected);
+        emit itemsChanged();
+        emit listIndexChanged();
+        return;
+    }
+    const std::shared_ptr<FolderRead> read = m_read;
+    const bool refreshing = m_refreshing;
+    stopWatching();
+    try {
+        std::unique_ptr<FileListing> listing = read->takeFiles();
+        m_stamp = read->stamp();
+        m_state = ReadState::Done;
+        showListing(std::move(listing));
+    } catch (const RunTimeError&) {
+        if (refreshing)
+            return;
+        m_state = ReadState::Failed;
+        emit itemsChanged();
     }
 }
 

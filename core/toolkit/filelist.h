@@ -4,12 +4,14 @@
 
 #include "core/system/filepattern.h"
 #include "core/system/folderstamp.h"
+#include "core/system/workers.h"
 #include "core/toolkit/control.h"
 
 #include <QString>
 #include <memory>
 
 class FileListing;
+class FolderRead;
 
 class FileList : public Control
 {
@@ -21,8 +23,25 @@ public:
 
     const QString& Path() const { return m_path; }
     /// Reads a folder (again, when it is the one listed) and lists its files through the
-    /// pattern. Throws RunTimeError when it cannot be read, leaving the list as it was.
+    /// pattern. Throws RunTimeError when it cannot be read, leaving the list as it was. A folder
+    /// that does not answer within the short wait is listed at once as empty and filled in as
+    /// its names arrive, sorted in full when its read ends.
     void setPath(const QString& path);
+
+    /// Where the list stands with its folder.
+    enum class ReadState
+    {
+        Done,    ///< listed (or nothing asked yet)
+        Reading, ///< names still arriving; TotalCount counts those that came
+        Failed,  ///< the read ended in an error after the short wait
+        Stopped, ///< the read was dropped by StopReading
+    };
+    ReadState State() const { return m_state; }
+    /// Counts the reads that did not end within the short wait, so that a timer can tell
+    /// whether the read it was started for still runs.
+    int ReadNumber() const { return m_readNumber; }
+    /// Drops a read still running: the names that came stay, and no more come.
+    void StopReading();
 
     /// "*" and "?" wildcards, case-insensitive, ";" between patterns; "*.*" matches every name.
     /// Setting it filters the files read by the last setPath or Refresh again, going back to
@@ -47,10 +66,10 @@ public:
     /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
     void Refresh();
 
-    /// Hands over the files of a folder that the folder tree has just read, so that a folder
-    /// change reads the disk once: the next setPath of that folder takes them instead of
-    /// reading again. An empty folder withdraws the offer.
-    void offerListing(const QString& folder, std::unique_ptr<FileListing> files);
+    /// Hands over the read of a folder that the folder tree has just made (ended or still
+    /// running), so that a folder change reads the disk once: the next setPath of that folder
+    /// takes its files instead of reading again. Null withdraws the offer.
+    void offerRead(std::shared_ptr<FolderRead> read);
 
     std::function<void()> Click;
     std::function<void()> DblClick;
@@ -64,13 +83,21 @@ private:
     void showListing(std::unique_ptr<FileListing> listing);
     bool reread();
     void sortWhenIdle();
+    void watchRead(std::shared_ptr<FolderRead> read, bool refreshing);
+    void readNews();
+    void stopWatching();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     FilePattern m_filePattern{m_pattern};
     std::unique_ptr<FileListing> m_listing;
     FolderStamp m_stamp;
-    QString m_offeredFolder;
-    std::unique_ptr<FileListing> m_offered;
+    std::shared_ptr<FolderRead> m_offered;
     int m_listIndex = -1;
+    std::shared_ptr<FolderRead> m_read; // the read the list waits for
+    WorkerJob::Watch m_readWatch;
+    bool m_refreshing = false; // the read replaces a list already shown
+    size_t m_taken = 0;        // names of the read already in the list
+    ReadState m_state = ReadState::Done;
+    int m_readNumber = 0;
 };

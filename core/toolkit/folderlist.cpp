@@ -5,8 +5,11 @@
 
 #include "core/system/filelisting.h"
 #include "core/system/filename.h"
+#include "core/system/folderread.h"
+#include "core/system/host.h"
 #include "core/system/runtimeerror.h"
 #include "core/toolkit/filelist.h"
+#include "core/toolkit/form.h"
 
 #include <QDir>
 #include <string>
@@ -54,10 +57,32 @@ void FolderList::setPath(const QString& path)
     const QString folder = AbsolutePath(path, m_path);
     if (folder == m_path)
         return;
-    // Read first: a folder that cannot be shown leaves everything as it was.
-    FileListing::Contents contents = FileListing::read(folder);
-    contents.folders->sort();
+    Workers& workers = Parent().host().workers();
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, folder);
+    std::unique_ptr<FileListing> subfolders;
+    if (workers.wait(*read, Workers::ShortWaitMilliseconds)) {
+        // Read first: a folder that cannot be shown leaves everything as it was.
+        subfolders = read->takeFolders();
+        subfolders->sort();
+        StopReading();
+    } else {
+        // A slow disk: the tree follows the user at once and fills in when the read ends.
+        StopReading();
+        m_read = read;
+        m_readWatch = read->watch([this] { readNews(); });
+        subfolders = FileListing::Empty();
+    }
+    show(folder, std::move(subfolders));
+    if (m_files)
+        m_files->offerRead(read);
+    raise(Change);
+    // Only the change handler's own setPath may take it: a later one reads the disk again.
+    if (m_files)
+        m_files->offerRead(nullptr);
+}
 
+void FolderList::show(const QString& folder, std::unique_ptr<FileListing> subfolders)
+{
     m_path = folder;
     m_ancestors = QStringList{QStringLiteral("/")};
     for (qsizetype slash = folder.indexOf(QLatin1Char('/'), 1); slash > 0;
@@ -65,16 +90,42 @@ void FolderList::setPath(const QString& path)
         m_ancestors.append(folder.left(slash));
     if (folder != QLatin1String("/"))
         m_ancestors.append(folder);
-    m_subfolders = std::move(contents.folders);
+    m_subfolders = std::move(subfolders);
     m_listIndex = -1;
     emit itemsChanged();
     emit listIndexChanged();
-    if (m_files)
-        m_files->offerListing(folder, std::move(contents.files));
-    raise(Change);
-    // Only the change handler's own setPath may take them: a later one reads the disk again.
-    if (m_files)
-        m_files->offerListing({}, nullptr);
+}
+
+void FolderList::StopReading()
+{
+    m_readWatch.reset();
+    m_read.reset();
+    m_refreshing = false;
+}
+
+void FolderList::readNews()
+{
+    if (!m_read->ended())
+        return;
+    const std::shared_ptr<FolderRead> read = std::move(m_read);
+    const bool refreshing = m_refreshing;
+    StopReading();
+    std::unique_ptr<FileListing> listing;
+    try {
+        listing = read->takeFolders();
+        listing->sort();
+    } catch (const RunTimeError&) {
+        // Gone or unreadable by now: the list stays as it is, and says so through Reading().
+        emit itemsChanged();
+        return;
+    }
+    if (refreshing) {
+        showRefreshed(std::move(listing));
+        return;
+    }
+    m_subfolders = std::move(listing);
+    emit itemsChanged();
+    emit listIndexChanged();
 }
 
 int FolderList::ListCount() const
@@ -102,27 +153,40 @@ void FolderList::setListIndex(int index)
 
 void FolderList::Refresh()
 {
-    if (m_path.isEmpty())
+    if (m_path.isEmpty() || Reading())
         return;
+    Workers& workers = Parent().host().workers();
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path);
+    if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
+        m_read = read;
+        m_refreshing = true;
+        m_readWatch = read->watch([this] { readNews(); });
+        return;
+    }
     try {
-        auto listing = std::make_unique<FileListing>(m_path, FileListing::Kind::Folders);
+        auto listing = read->takeFolders();
         listing->sort();
-        const std::string highlighted =
-            m_listIndex >= 0 ? std::string(m_subfolders->name(m_listIndex)) : std::string();
-        // The highlight stays on the subfolder it was on while that one is still there.
-        if (m_listIndex >= 0) {
-            m_listIndex = -1;
-            for (int i = 0; i < listing->count(); ++i) {
-                if (listing->name(i) == highlighted) {
-                    m_listIndex = i;
-                    break;
-                }
-            }
-        }
-        m_subfolders = std::move(listing);
-        emit itemsChanged();
-        emit listIndexChanged();
+        showRefreshed(std::move(listing));
     } catch (const RunTimeError&) {
         // The open folder has gone or become unreadable: the old list is the best we have.
     }
+}
+
+void FolderList::showRefreshed(std::unique_ptr<FileListing> listing)
+{
+    const std::string highlighted =
+        m_listIndex >= 0 ? std::string(m_subfolders->name(m_listIndex)) : std::string();
+    // The highlight stays on the subfolder it was on while that one is still there.
+    if (m_listIndex >= 0) {
+        m_listIndex = -1;
+        for (int i = 0; i < listing->count(); ++i) {
+            if (listing->name(i) == highlighted) {
+                m_listIndex = i;
+                break;
+            }
+        }
+    }
+    m_subfolders = std::move(listing);
+    emit itemsChanged();
+    emit listIndexChanged();
 }

@@ -4,6 +4,7 @@
 // 0 .. ListCount-1 are the subfolders, hidden ones left out, in case-insensitive order. Indexes
 // are plain ints: a folder with a hundred thousand subfolders shows every one of them.
 
+#include "core/system/workers.h"
 #include "core/toolkit/control.h"
 
 #include <QStringList>
@@ -11,6 +12,7 @@
 
 class FileList;
 class FileListing;
+class FolderRead;
 
 class FolderList : public Control
 {
@@ -24,8 +26,14 @@ public:
     const QString& Path() const { return m_path; }
     /// Opens a folder and runs Change when it differs from the open one. A trailing "/" names
     /// the same folder. Throws RunTimeError (76, 75, 68, 5) when the folder cannot be shown,
-    /// leaving the list as it was.
+    /// leaving the list as it was. A folder that does not answer within the short wait is opened
+    /// at once without subfolders, which come when its read ends (Reading() until then); a read
+    /// that fails then leaves it empty.
     void setPath(const QString& path);
+    /// Whether the subfolders of the open folder are still being read.
+    bool Reading() const { return m_read != nullptr; }
+    /// Drops the read still running: the list stays as it is.
+    void StopReading();
 
     /// Full path of an entry; List(-1) is Path, List(-2) the parent; empty outside the list.
     QString List(int index) const;
@@ -39,7 +47,8 @@ public:
     void setListIndex(int index);
 
     /// Re-reads the subfolders of the open folder from disk. When the folder can no longer be
-    /// read the list stays as it was; the next setPath reports the failure.
+    /// read the list stays as it was; the next setPath reports the failure. A slow disk shows
+    /// the new list when its read ends.
     void Refresh();
 
     /// The absolute form of a folder path as Path shows it: resolved against `base` (the
@@ -59,9 +68,16 @@ signals:
     void listIndexChanged();
 
 private:
+    void show(const QString& folder, std::unique_ptr<FileListing> subfolders);
+    void showRefreshed(std::unique_ptr<FileListing> listing);
+    void readNews();
+
     QString m_path;
     QStringList m_ancestors;                   // root first, the open folder last
     std::unique_ptr<FileListing> m_subfolders; // names only, sorted
     int m_listIndex = -1;
     FileList* m_files = nullptr;
+    std::shared_ptr<FolderRead> m_read; // the read the list waits for
+    WorkerJob::Watch m_readWatch;
+    bool m_refreshing = false; // the read replaces a list already shown
 };

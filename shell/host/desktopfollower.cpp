@@ -1,6 +1,7 @@
 // The Qt services that follow the desktop: folder watches, timers, checked openers, timed folder checks.
 #include "shell/host/desktopfollower.h"
 
+#include "shell/host/threadworkers.h"
 #include "shell/widgets/eventguard.h"
 
 #include <QCoreApplication>
@@ -11,26 +12,26 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 namespace {
 
-// What the threads of one folder check share with the window's thread. Threads stuck on a hung
-// mount may outlive the check, and even the program's window, so they hold it by shared pointer.
-struct CheckState
+using FolderProbeJob = WorkerCall<bool>;
+
+// One check on the window's thread: the probes it waits for, answered once.
+struct Check
 {
-    std::mutex mutex;
-    std::vector<std::optional<bool>> present;
-    int answered = 0;
+    std::vector<std::shared_ptr<FolderProbeJob>> probes;
+    std::vector<WorkerJob::Watch> watches;
+    std::function<void(const std::vector<Host::FolderState>&)> done;
     bool delivered = false;
 };
 
 } // namespace
 
-DesktopFollower::DesktopFollower(QObject* parent)
-    : QObject(parent), m_watcher(new QFileSystemWatcher(this)),
+DesktopFollower::DesktopFollower(Workers* workers, QObject* parent)
+    : QObject(parent), m_ownWorkers(workers ? nullptr : std::make_unique<ThreadWorkers>()),
+      m_workers(workers ? *workers : *m_ownWorkers), m_watcher(new QFileSystemWatcher(this)),
       m_probe([](const QString& folder) { return QFileInfo(folder).isDir(); })
 {
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
@@ -105,53 +106,37 @@ void DesktopFollower::startChecked(const QString& program, const QStringList& ar
 void DesktopFollower::checkFolders(const QStringList& folders, int timeoutMilliseconds,
                                    std::function<void(const std::vector<Host::FolderState>&)> done)
 {
-    auto state = std::make_shared<CheckState>();
-    state->present.resize(size_t(folders.size()));
-    auto report =
-        std::make_shared<std::function<void(const std::vector<Host::FolderState>&)>>(std::move(done));
-    QPointer<DesktopFollower> self(this);
-
-    // Runs on the window's thread, once: when every folder answered, or at the time limit.
-    const auto deliver = [state, report] {
+    auto check = std::make_shared<Check>();
+    check->done = std::move(done);
+    // Once: when every folder answered, or at the time limit. Runs on the window's thread.
+    const auto deliver = [check](bool timeUp) {
+        if (check->delivered)
+            return;
         std::vector<Host::FolderState> states;
-        {
-            const std::lock_guard lock(state->mutex);
-            if (state->delivered)
+        for (const auto& probe : check->probes) {
+            const std::optional<bool> present = probe->ended() ? probe->result() : std::nullopt;
+            if (!present && !timeUp)
                 return;
-            state->delivered = true;
-            for (const std::optional<bool>& present : state->present)
-                states.push_back(!present   ? Host::FolderState::NoAnswer
-                                 : *present ? Host::FolderState::Present
-                                            : Host::FolderState::Missing);
+            states.push_back(!present   ? Host::FolderState::NoAnswer
+                             : *present ? Host::FolderState::Present
+                                        : Host::FolderState::Missing);
         }
-        EventGuard::run("folder check", [&] { (*report)(states); });
+        check->delivered = true;
+        check->watches.clear();
+        EventGuard::run("folder check", [&] { check->done(states); });
     };
-    if (folders.isEmpty()) {
-        QTimer::singleShot(0, this, deliver);
-        return;
+    for (const QString& folder : folders) {
+        const QString key = QStringLiteral("exists:") + folder;
+        std::shared_ptr<FolderProbeJob> probe = m_workers.running<FolderProbeJob>(key);
+        const bool started = !probe;
+        if (started)
+            probe =
+                std::make_shared<FolderProbeJob>(key, [probe = m_probe, folder] { return probe(folder); });
+        check->probes.push_back(probe);
+        check->watches.push_back(probe->watch([deliver] { deliver(false); }));
+        if (started)
+            m_workers.start(probe);
     }
-    QTimer::singleShot(timeoutMilliseconds, this, deliver);
-    const FolderProbe probe = m_probe;
-    for (qsizetype i = 0; i < folders.size(); ++i) {
-        // One thread per folder: one hung mount must not hold up the answers of the others.
-        std::thread([state, probe, folder = folders.at(i), i, self, deliver, count = folders.size()] {
-            const bool present = probe(folder);
-            bool all = false;
-            {
-                const std::lock_guard lock(state->mutex);
-                state->present[size_t(i)] = present;
-                all = ++state->answered == count;
-            }
-            // Only the application object is safe to name from here; whether this follower
-            // still lives is asked on the window's thread.
-            if (all && QCoreApplication::instance())
-                QMetaObject::invokeMethod(
-                    QCoreApplication::instance(),
-                    [self, deliver] {
-                        if (self)
-                            deliver();
-                    },
-                    Qt::QueuedConnection);
-        }).detach();
-    }
+    QTimer::singleShot(0, this, [deliver] { deliver(false); });
+    QTimer::singleShot(timeoutMilliseconds, this, [deliver] { deliver(true); });
 }

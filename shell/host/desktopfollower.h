@@ -1,7 +1,7 @@
 #pragma once
 // The Qt side of what keeps the program in step with the desktop: a folder watcher on inotify,
 // timers, the opener run as a child so that its exit code can be read without waiting for it,
-// and folder checks on threads of their own with a time limit. QtHost hands these services to
+// and folder checks on worker threads with a time limit. QtHost hands these services to
 // the core through Host.
 
 #include "core/system/host.h"
@@ -23,7 +23,8 @@ public:
     /// missing association at once, and some desktops keep it running as long as the program.
     static constexpr int OpenerVerdictMilliseconds = 30000;
 
-    explicit DesktopFollower(QObject* parent = nullptr);
+    /// Checks folders on `workers`, or on workers of its own when none are given.
+    explicit DesktopFollower(Workers* workers = nullptr, QObject* parent = nullptr);
     ~DesktopFollower() override;
 
     void watchFolders(const QStringList& folders, std::function<void(const QString&)> changed);
@@ -38,10 +39,14 @@ public:
     /// The test that tells whether a folder is there; a test may put in one that hangs.
     using FolderProbe = std::function<bool(const QString&)>;
     void setFolderProbe(FolderProbe probe) { m_probe = std::move(probe); }
+    /// A folder whose earlier check still waits for its answer is not probed again: the new
+    /// check waits for the same answer.
     void checkFolders(const QStringList& folders, int timeoutMilliseconds,
                       std::function<void(const std::vector<Host::FolderState>&)> done);
 
 private:
+    std::unique_ptr<Workers> m_ownWorkers;
+    Workers& m_workers;
     QFileSystemWatcher* m_watcher;
     std::function<void(const QString&)> m_changed;
     FolderProbe m_probe;

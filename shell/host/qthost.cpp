@@ -37,7 +37,7 @@
 
 QtHost::QtHost()
     : m_scale(TwipsScale::fromApplication()), m_settings(DesktopFolders::SettingsFile()),
-      m_follower(std::make_unique<DesktopFollower>())
+      m_follower(std::make_unique<DesktopFollower>(&m_workers))
 {
     // The pictures live in this static library; nothing else would pull them into the program.
     Q_INIT_RESOURCE(resources);

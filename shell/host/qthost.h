@@ -7,6 +7,7 @@
 #include "shell/host/desktopfollower.h"
 #include "shell/host/downloader.h"
 #include "shell/host/filewatcher.h"
+#include "shell/host/threadworkers.h"
 #include "shell/widgets/twips.h"
 
 #include <QString>
@@ -56,6 +57,7 @@ public:
     void SendEnter() override;
     void DoEvents() override;
     void WatchFile(const QString& path, std::function<void()> changed) override;
+    Workers& workers() override { return m_workers; }
 
     void WatchFolders(const QStringList& folders, std::function<void(const QString&)> changed) override;
     void StartTimer(int milliseconds, std::function<void()> callback) override;
@@ -72,6 +74,7 @@ private:
     Downloader m_downloader;
     std::function<bool()> m_swedish;
     QString m_downloadWriteError;
+    ThreadWorkers m_workers;
     std::unique_ptr<DesktopFollower> m_follower;
     FileWatcher m_fileWatcher;
 };

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -240,4 +241,55 @@ void TestHost::fileChanged(const QString& path)
         return;
     const std::function<void()> changed = it->second;
     changed();
+}
+
+TestWorkers::TestWorkers()
+{
+    shared()->post = [this](std::function<void()> step) { m_news.push_back(std::move(step)); };
+}
+
+bool TestWorkers::held(const QString& key) const
+{
+    const QString path = key.section(QLatin1Char(':'), 1);
+    return std::any_of(m_held.begin(), m_held.end(), [&path](const QString& folder) {
+        return path == folder || path.startsWith(folder + QLatin1Char('/'));
+    });
+}
+
+void TestWorkers::hold(const QString& folder)
+{
+    m_held << folder;
+}
+
+void TestWorkers::launch(std::shared_ptr<WorkerJob> job)
+{
+    ++started[job->key()];
+    if (held(job->key()))
+        m_waiting.push_back(std::move(job));
+    else
+        job->execute();
+}
+
+void TestWorkers::release(const QString& folder)
+{
+    m_held.removeAll(folder);
+    std::vector<std::shared_ptr<WorkerJob>> waiting;
+    waiting.swap(m_waiting);
+    for (auto& job : waiting) {
+        if (held(job->key()))
+            m_waiting.push_back(std::move(job));
+        else
+            job->execute();
+    }
+    deliver();
+}
+
+void TestWorkers::deliver()
+{
+    while (!m_news.empty()) {
+        std::vector<std::function<void()>> news;
+        news.swap(m_news);
+        for (const auto& step : news)
+            step();
+    }
 }

@@ -16,6 +16,33 @@
 
 class MessBox;
 
+/// Workers for tests, without threads: every job runs at once on the test's thread, except the
+/// jobs on a folder the test holds, which wait, like a share that does not answer, until the
+/// test releases them. Their news wait for deliver().
+class TestWorkers : public Workers
+{
+public:
+    TestWorkers();
+    /// Jobs on this folder or below it wait from now on.
+    void hold(const QString& folder);
+    /// Runs the waiting jobs on the folder, then delivers all news.
+    void release(const QString& folder);
+    /// Runs the news posted so far, in order.
+    void deliver();
+    /// Jobs started so far, by key.
+    std::map<QString, int> started;
+    bool wait(WorkerJob& job, int) override { return job.ended(); }
+
+protected:
+    void launch(std::shared_ptr<WorkerJob> job) override;
+
+private:
+    bool held(const QString& key) const;
+    QStringList m_held;
+    std::vector<std::shared_ptr<WorkerJob>> m_waiting;
+    std::vector<std::function<void()>> m_news;
+};
+
 class TestHost : public Host
 {
 public:
@@ -77,6 +104,8 @@ public:
     QSize MeasureText(const QString& text) override;
     void SendEnter() override;
     void DoEvents() override {}
+    TestWorkers testWorkers;
+    Workers& workers() override { return testWorkers; }
     void WatchFile(const QString& path, std::function<void()> changed) override;
 
     /// The watched files and what a change of each calls.

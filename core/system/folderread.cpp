@@ -1,0 +1,101 @@
+// Reading a folder on a worker, with the names read so far copied out for a window that waits.
+#include "core/system/folderread.h"
+
+#include "core/system/runtimeerror.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// News at most this often: each one makes the window filter and sort everything read so far.
+constexpr auto NewsInterval = std::chrono::milliseconds(100);
+
+} // namespace
+
+FolderRead::FolderRead(const QString& folder) : WorkerJob(QStringLiteral("list:") + folder), m_folder(folder)
+{}
+
+std::shared_ptr<FolderRead> FolderRead::Start(Workers& workers, const QString& folder)
+{
+    if (auto running = workers.running<FolderRead>(QStringLiteral("list:") + folder))
+        return running;
+    auto read = std::make_shared<FolderRead>(folder);
+    workers.start(read);
+    return read;
+}
+
+void FolderRead::run()
+{
+    m_started = Clock::now();
+    m_notified = m_started;
+    FolderStamp stamp = FolderStamp::Take(m_folder);
+    FileListing::Contents contents;
+    int16_t error = 0;
+    try {
+        contents =
+            FileListing::read(m_folder, [this](const FileListing::Contents& soFar) { progress(soFar); });
+    } catch (const RunTimeError& failure) {
+        error = failure.Number();
+    }
+    const std::lock_guard lock(m_mutex);
+    m_contents = std::move(contents);
+    m_stamp = stamp;
+    m_error = error;
+}
+
+void FolderRead::progress(const FileListing::Contents& soFar)
+{
+    // A read done within the short wait is taken whole: nothing to copy.
+    const Clock::time_point now = Clock::now();
+    if (now - m_started < std::chrono::milliseconds(Workers::ShortWaitMilliseconds))
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        for (int i = int(m_filesSoFar.size()); i < soFar.files->count(); ++i)
+            m_filesSoFar.emplace_back(soFar.files->readName(i));
+    }
+    if (now - m_notified >= NewsInterval) {
+        m_notified = now;
+        notify();
+    }
+}
+
+std::vector<std::string> FolderRead::filesFrom(size_t from) const
+{
+    const std::lock_guard lock(m_mutex);
+    if (from >= m_filesSoFar.size())
+        return {};
+    return {m_filesSoFar.begin() + qsizetype(from), m_filesSoFar.end()};
+}
+
+size_t FolderRead::filesSoFar() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_filesSoFar.size();
+}
+
+void FolderRead::throwIfFailed() const
+{
+    if (m_error != 0)
+        throw RunTimeError(m_error, m_folder);
+}
+
+std::unique_ptr<FileListing> FolderRead::takeFiles()
+{
+    const std::lock_guard lock(m_mutex);
+    throwIfFailed();
+    return m_contents.files ? std::move(m_contents.files) : FileListing::Empty();
+}
+
+std::unique_ptr<FileListing> FolderRead::takeFolders()
+{
+    const std::lock_guard lock(m_mutex);
+    throwIfFailed();
+    return m_contents.folders ? std::move(m_contents.folders) : FileListing::Empty();
+}
+
+FolderStamp FolderRead::stamp() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_stamp;
+}
