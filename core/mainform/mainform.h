@@ -107,6 +107,17 @@ public:
     MenuItem Menu_FindFavorite{QStringLiteral("Menu_FindFavorite")};
     MenuItem Menu_ImportBookmarks{QStringLiteral("Menu_ImportBookmarks")};
     MenuItem Menu_ExportBookmarks{QStringLiteral("Menu_ExportBookmarks")};
+    // The file actions (fileactions/): a menu of their own after the described ones.
+    MenuItem Menu_Files{QStringLiteral("Menu_Files")};
+    MenuItem Menu_NewFolder{QStringLiteral("Menu_NewFolder")};
+    MenuItem Menu_RenameFile{QStringLiteral("Menu_RenameFile")};
+    MenuItem Menu_TrashFiles{QStringLiteral("Menu_TrashFiles")};
+    MenuItem Menu_DeleteFiles{QStringLiteral("Menu_DeleteFiles")};
+    MenuItem Menu_Sep9{QStringLiteral("Menu_Sep9")};
+    MenuItem Menu_ShowHidden{QStringLiteral("Menu_ShowHidden")};
+    MenuItem Menu_Sep10{QStringLiteral("Menu_Sep10")};
+    MenuItem Menu_Back{QStringLiteral("Menu_Back")};
+    MenuItem Menu_Forward{QStringLiteral("Menu_Forward")};
 
     /// The control arrays, indices 1 to 5.
     MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
@@ -195,6 +206,16 @@ public:
     // About box (about/).
     void Menu_About_Click();
 
+    // File actions (fileactions/).
+    void Menu_NewFolder_Click();
+    void Menu_RenameFile_Click();
+    void Menu_TrashFiles_Click();
+    void Menu_DeleteFiles_Click();
+    void Menu_ShowHidden_Click();
+    /// Back and forward through the folders opened in this run, however each was reached.
+    void Menu_Back_Click();
+    void Menu_Forward_Click();
+
     // Main window state, read by the handlers and by tests.
     int16_t CurFavoFile = 1;
     int16_t StartFavoFile = 1;
@@ -251,6 +272,17 @@ protected:
 private:
     void buildMenus();
     void buildFavoritesExtras();
+    void buildFileActions();
+    void setFileActionsCaptions();
+    /// Notes the open folder in the back and forward history when it changed.
+    void noteVisit();
+    /// Opens the folder `step` places away in the history, skipping those gone since.
+    void travelHistory(int step);
+    std::vector<QString> m_visited;
+    size_t m_visitAt = 0;
+    bool m_travelling = false;
+    /// The hidden-files choice as read at load; written back when it changed.
+    bool m_loadedShowHidden = false;
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

@@ -27,7 +27,9 @@ void FileList::setPath(const QString& path)
     const QString folder = FolderList::AbsolutePath(path, m_path);
     Workers& workers = Parent().host().workers();
     std::shared_ptr<FolderRead> read =
-        m_offered && m_offered->folder() == folder ? m_offered : FolderRead::Start(workers, folder);
+        m_offered && m_offered->folder() == folder && m_offered->withHidden() == m_showHidden
+            ? m_offered
+            : FolderRead::Start(workers, folder, m_showHidden);
     offerRead(nullptr);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         stopWatching();
@@ -81,10 +83,25 @@ void FileList::Refresh()
         reread();
 }
 
+void FileList::setShowHidden(bool show)
+{
+    if (show == m_showHidden)
+        return;
+    m_showHidden = show;
+    // A read still running has the other kind of names: start over.
+    if (m_state == ReadState::Reading && !m_path.isEmpty()) {
+        const QString folder = m_path;
+        m_path.clear();
+        setPath(folder);
+        return;
+    }
+    Refresh();
+}
+
 bool FileList::reread()
 {
     Workers& workers = Parent().host().workers();
-    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path);
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path, m_showHidden);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         // The list stays as it is until the new one is read.
         stopWatching();

@@ -1,6 +1,6 @@
 #pragma once
-// The files of one folder that match a pattern, in case-insensitive name order. Hidden files,
-// folders and anything but regular files (and links to them) are never listed.
+// The files of one folder that match a pattern, in case-insensitive name order. Folders and
+// anything but regular files (and links to them) are never listed; hidden files only on request.
 
 #include "core/system/filepattern.h"
 #include "core/system/folderstamp.h"
@@ -66,6 +66,10 @@ public:
     /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
     void Refresh();
 
+    /// Whether names starting with "." are listed; setting it reads the folder again.
+    bool ShowHidden() const { return m_showHidden; }
+    void setShowHidden(bool show);
+
     /// Hands over the read of a folder that the folder tree has just made (ended or still
     /// running), so that a folder change reads the disk once: the next setPath of that folder
     /// takes its files instead of reading again. Null withdraws the offer.
@@ -100,4 +104,5 @@ private:
     size_t m_taken = 0;        // names of the read already in the list
     ReadState m_state = ReadState::Done;
     int m_readNumber = 0;
+    bool m_showHidden = false;
 };

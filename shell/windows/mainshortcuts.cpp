@@ -6,7 +6,9 @@
 #include "shell/widgets/menubinding.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QShortcut>
 
 namespace {
@@ -38,6 +40,25 @@ MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
     addForControl(form.Command_UpOneLevel, {Qt::ALT | Qt::Key_Up, Qt::Key_Backspace},
                   &MainShortcuts::pressButton);
     addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_L}, &MainShortcuts::focusControl);
+    addForMenu(form.Menu_ShowHidden, {Qt::CTRL | Qt::Key_H});
+    addForMenu(form.Menu_Back, {Qt::ALT | Qt::Key_Left});
+    addForMenu(form.Menu_Forward, {Qt::ALT | Qt::Key_Right});
+    qApp->installEventFilter(this);
+}
+
+bool MainShortcuts::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != &m_window)
+        return false;
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (button == Qt::BackButton)
+        chooseMenu(m_form.Menu_Back);
+    else if (button == Qt::ForwardButton)
+        chooseMenu(m_form.Menu_Forward);
+    else
+        return false;
+    return true;
 }
 
 void MainShortcuts::addForMenu(MenuItem& item, const QList<QKeySequence>& keys)

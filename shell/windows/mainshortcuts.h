@@ -21,6 +21,10 @@ class MainShortcuts : public QObject
 public:
     MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar);
 
+protected:
+    /// The mouse's back and forward buttons, wherever in the window they are pressed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void addForMenu(MenuItem& item, const QList<QKeySequence>& keys);
     void addForControl(Control& control, const QList<QKeySequence>& keys,
