@@ -14,4 +14,20 @@ inline constexpr Bilingual ShowHidden{u"Show &Hidden Files", u"Visa &dolda filer
 inline constexpr Bilingual Back{u"B&ack", u"B&akåt"};
 inline constexpr Bilingual Forward{u"&Forward", u"&Framåt"};
 
+inline constexpr Bilingual NewFolderTitle{u"New Folder", u"Ny mapp"};
+inline constexpr Bilingual NewFolderPrompt{u"Name of the new folder:", u"Namn på den nya mappen:"};
+/// The proposed name of a new folder.
+inline constexpr Bilingual NewFolderName{u"New Folder", u"Ny mapp"};
+inline constexpr Bilingual RenameTitle{u"Rename", u"Byt namn"};
+inline constexpr Bilingual NameEmpty{u"Please type a name.", u"Skriv ett namn."};
+inline constexpr Bilingual NameSlash{u"A name cannot hold \"/\".", u"Ett namn kan inte innehålla \"/\"."};
+inline constexpr Bilingual NameExists1{u"There is already a file or folder named \"",
+                                       u"Det finns redan en fil eller mapp med namnet \""};
+inline constexpr Bilingual NameExists2{u"\".", u"\"."};
+inline constexpr Bilingual Failed1{u"\"", u"\""};
+inline constexpr Bilingual Failed2{u"\" could not be changed:\n", u"\" kunde inte ändras:\n"};
+inline constexpr Bilingual NoAnswer{
+    u"The folder did not answer in time. Refresh the list to see whether the change was made.",
+    u"Mappen svarade inte i tid. Uppdatera listan för att se om ändringen gjordes."};
+
 } // namespace FileActionsText

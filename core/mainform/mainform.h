@@ -283,6 +283,14 @@ private:
     bool m_travelling = false;
     /// The hidden-files choice as read at load; written back when it changed.
     bool m_loadedShowHidden = false;
+    /// Runs a change of the disk off the window's thread, waiting at most the no-answer time;
+    /// its errno, or nothing after telling that the folder did not answer.
+    std::optional<int> changeOnDisk(const QString& key, std::function<int()> change);
+    /// Tells why `name` cannot be used, or why changing it failed (`error` non-zero); true when
+    /// it did.
+    bool refuseName(const QString& name, int error, const QString& title);
+    /// The in-place rename of row `index` of the file list or the tree ended with `text`.
+    void renameRow(bool inTree, int index, const QString& text);
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

@@ -2,9 +2,12 @@
 // visited, and the actions on the files and folders themselves.
 
 #include "core/dialogs/module1.h"
+#include "core/dialogs/nameform.h"
 #include "core/formats/startsettings.h"
 #include "core/mainform/fileactionstexts.h"
 #include "core/mainform/mainform.h"
+#include "core/system/filename.h"
+#include "core/system/fileops.h"
 #include "core/system/host.h"
 #include "core/system/runtimeerror.h"
 
@@ -12,9 +15,14 @@ void MainForm::buildFileActions()
 {
     Menu_Sep9.setCaption(QStringLiteral("-"));
     Menu_Sep10.setCaption(QStringLiteral("-"));
-    for (MenuItem* item : {&Menu_ShowHidden, &Menu_Sep10, &Menu_Back, &Menu_Forward})
+    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_Sep9, &Menu_ShowHidden, &Menu_Sep10,
+                           &Menu_Back, &Menu_Forward})
         Menu_Files.addItem(*item);
     m_menuBar.push_back(&Menu_Files);
+    Menu_NewFolder.Click = [this] { Menu_NewFolder_Click(); };
+    Menu_RenameFile.Click = [this] { Menu_RenameFile_Click(); };
+    FileList.NameEdit.Done = [this](int index, const QString& text) { renameRow(false, index, text); };
+    DirList.NameEdit.Done = [this](int index, const QString& text) { renameRow(true, index, text); };
     Menu_ShowHidden.Click = [this] { Menu_ShowHidden_Click(); };
     Menu_Back.Click = [this] { Menu_Back_Click(); };
     Menu_Forward.Click = [this] { Menu_Forward_Click(); };
@@ -87,4 +95,132 @@ void MainForm::Menu_Back_Click()
 void MainForm::Menu_Forward_Click()
 {
     travelHistory(+1);
+}
+
+std::optional<int> MainForm::changeOnDisk(const QString& key, std::function<int()> change)
+{
+    const std::optional<int> error =
+        host().workers().ask<int>(key, std::move(change), Workers::NoAnswerMilliseconds);
+    if (!error) {
+        const bool sv = m_module.SwedishLanguage;
+        m_module.ShowMessBox(FileActionsText::NoAnswer.text(sv), MsgStyle::OKOnly,
+                             FileActionsText::Menu.text(sv).remove(QLatin1Char('&')));
+    }
+    return error;
+}
+
+bool MainForm::refuseName(const QString& name, int error, const QString& title)
+{
+    namespace T = FileActionsText;
+    const bool sv = m_module.SwedishLanguage;
+    QString prompt;
+    switch (FileOps::CheckName(name)) {
+    case FileOps::NameFault::Empty:
+        prompt = T::NameEmpty.text(sv);
+        break;
+    case FileOps::NameFault::Slash:
+        prompt = T::NameSlash.text(sv);
+        break;
+    case FileOps::NameFault::None:
+        if (error == EEXIST)
+            prompt = T::NameExists1.text(sv) + FileNameForDisplay(name) + T::NameExists2.text(sv);
+        else if (error != 0)
+            prompt = T::Failed1.text(sv) + FileNameForDisplay(name) + T::Failed2.text(sv) +
+                     FileOps::ErrorText(error);
+        break;
+    }
+    if (prompt.isEmpty())
+        return false;
+    m_module.ShowMessBox(prompt, MsgStyle::OKOnly, title);
+    return true;
+}
+
+void MainForm::Menu_NewFolder_Click()
+{
+    namespace T = FileActionsText;
+    const bool sv = m_module.SwedishLanguage;
+    const QString folder = DirList.Path();
+    if (folder.isEmpty())
+        return;
+    QString name = T::NewFolderName.text(sv);
+    for (;;) {
+        NameForm ask(m_module);
+        const std::optional<QString> typed =
+            ask.Ask(T::NewFolderTitle.text(sv), T::NewFolderPrompt.text(sv), name);
+        if (!typed)
+            return;
+        name = *typed;
+        if (refuseName(name, 0, T::NewFolderTitle.text(sv)))
+            continue;
+        const std::optional<int> error =
+            changeOnDisk(QStringLiteral("mkdir:") + FileOps::Join(folder, name),
+                         [folder, name] { return FileOps::MakeFolder(folder, name); });
+        if (!error)
+            return;
+        if (refuseName(name, *error, T::NewFolderTitle.text(sv)))
+            continue;
+        break;
+    }
+    // The tree shows the new folder highlighted; the file list stays on the open folder's files.
+    DirList.Refresh();
+    const QString created = FileOps::Join(folder, name);
+    for (int i = 0; i < DirList.ListCount(); ++i) {
+        if (DirList.List(i) == created) {
+            DirList.setListIndex(i);
+            break;
+        }
+    }
+    DirList.SetFocus();
+}
+
+void MainForm::Menu_RenameFile_Click()
+{
+    if (ActiveControl() == &DirList) {
+        const int index = DirList.ListIndex();
+        if (index >= 0) {
+            const QString name = QFileInfo(DirList.List(index)).fileName();
+            DirList.NameEdit.Begin(index, name, int(name.size()));
+        }
+        return;
+    }
+    const int index = FileList.ListIndex();
+    if (index < 0)
+        return;
+    const QString name = FileList.List(index);
+    FileList.SetFocus();
+    FileList.NameEdit.Begin(index, name, NameStemLength(name));
+}
+
+void MainForm::renameRow(bool inTree, int index, const QString& text)
+{
+    const QString oldPath =
+        inTree ? DirList.List(index) : FileOps::Join(FileList.Path(), FileList.List(index));
+    const QString folder = inTree ? DirList.Path() : FileList.Path();
+    const QString oldName = QFileInfo(oldPath).fileName();
+    if (oldPath.isEmpty() || text == oldName)
+        return;
+    const QString title = FileActionsText::RenameTitle.text(m_module.SwedishLanguage);
+    RowEdit& edit = inTree ? DirList.NameEdit : FileList.NameEdit;
+    std::optional<int> error = 0;
+    if (FileOps::CheckName(text) == FileOps::NameFault::None)
+        error = changeOnDisk(QStringLiteral("rename:") + oldPath, [folder, oldName, text] {
+            return FileOps::RenameNoReplace(folder, oldName, text);
+        });
+    if (!error)
+        return;
+    if (refuseName(text, *error, title)) {
+        // Back to the box with what was typed, to correct it or leave with Escape.
+        edit.Begin(index, text, NameStemLength(text));
+        return;
+    }
+    if (inTree) {
+        DirList.Refresh();
+        const QString renamed = FileOps::Join(folder, text);
+        for (int i = 0; i < DirList.ListCount(); ++i)
+            if (DirList.List(i) == renamed)
+                DirList.setListIndex(i);
+        return;
+    }
+    FileList.Refresh();
+    FileList.setListIndex(FileList.IndexOf(text));
 }

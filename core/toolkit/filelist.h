@@ -6,6 +6,7 @@
 #include "core/system/folderstamp.h"
 #include "core/system/workers.h"
 #include "core/toolkit/control.h"
+#include "core/toolkit/rowedit.h"
 
 #include <QString>
 #include <memory>
@@ -74,6 +75,9 @@ public:
     /// running), so that a folder change reads the disk once: the next setPath of that folder
     /// takes its files instead of reading again. Null withdraws the offer.
     void offerRead(std::shared_ptr<FolderRead> read);
+
+    /// Renaming a row in place.
+    RowEdit NameEdit;
 
     std::function<void()> Click;
     std::function<void()> DblClick;

@@ -6,6 +6,7 @@
 
 #include "core/system/workers.h"
 #include "core/toolkit/control.h"
+#include "core/toolkit/rowedit.h"
 
 #include <QStringList>
 #include <memory>
@@ -65,6 +66,9 @@ public:
     void feedFiles(FileList* files) { m_files = files; }
 
     std::function<void()> Change;
+    /// Renaming a row in place.
+    RowEdit NameEdit;
+
     std::function<void()> Click;
 
 signals:

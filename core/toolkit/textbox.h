@@ -14,6 +14,14 @@ public:
     /// Runs Change when the text differs from the current one.
     void setText(const QString& text);
 
+    /// How many characters from the start the box selects when it shows the text.
+    int SelLength() const { return m_selLength; }
+    void setSelLength(int length)
+    {
+        m_selLength = length;
+        emit changed();
+    }
+
     bool FontItalic() const { return m_italic; }
     void setFontItalic(bool italic);
 
@@ -25,4 +33,5 @@ public:
 private:
     QString m_text;
     bool m_italic = false;
+    int m_selLength = -1;
 };

@@ -13,6 +13,7 @@ FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsSca
     connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
     connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
     attachModel();
+    attachRowEdit(list.NameEdit);
     refresh();
 }
 

@@ -10,7 +10,9 @@
 #include <QString>
 
 class ControlListModel;
+class QLineEdit;
 class QListView;
+class RowEdit;
 
 class ListViewBinding : public ControlBinding
 {
@@ -36,6 +38,10 @@ protected:
 
     /// Puts the model into the view; the leaf's constructor calls it once it can answer rows.
     void attachModel();
+    /// Shows the control's in-place edits as an edit box over the row.
+    void attachRowEdit(RowEdit& edit);
+    /// The view's row of the control's index.
+    virtual int rowOf(int index) const { return index; }
     /// The control's items changed: re-read all rows and the selection.
     void itemsChanged();
     /// The control's selection changed: show it without raising anything.
@@ -45,6 +51,8 @@ protected:
 
 private:
     bool viewportEvent(QEvent* event);
+    void openEditor();
+    void closeEditor();
     void userSelects(int row);
 
     QListView& m_view;
@@ -52,4 +60,6 @@ private:
     bool m_showing = false;
     QString m_contentKey;
     bool m_leftHeld = false;
+    RowEdit* m_rowEdit = nullptr;
+    QLineEdit* m_editor = nullptr;
 };

@@ -22,6 +22,12 @@ void TextBoxBinding::update()
     ControlBinding::update();
     if (m_edit.text() != m_textBox.Text())
         m_edit.setText(m_textBox.Text());
+    // Once per proposal: typing must not bring the selection back.
+    if (m_textBox.SelLength() != m_selLength) {
+        m_selLength = m_textBox.SelLength();
+        if (m_selLength >= 0)
+            m_edit.setSelection(0, m_selLength);
+    }
     if (m_edit.font().italic() != m_textBox.FontItalic()) {
         QFont font = m_edit.font();
         font.setItalic(m_textBox.FontItalic());

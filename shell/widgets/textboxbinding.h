@@ -21,4 +21,5 @@ protected:
 private:
     TextBox& m_textBox;
     QLineEdit& m_edit;
+    int m_selLength = -1;
 };

@@ -40,6 +40,8 @@ MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
     addForControl(form.Command_UpOneLevel, {Qt::ALT | Qt::Key_Up, Qt::Key_Backspace},
                   &MainShortcuts::pressButton);
     addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_L}, &MainShortcuts::focusControl);
+    addForMenu(form.Menu_NewFolder, {Qt::CTRL | Qt::SHIFT | Qt::Key_N});
+    addForMenu(form.Menu_RenameFile, {Qt::Key_F2});
     addForMenu(form.Menu_ShowHidden, {Qt::CTRL | Qt::Key_H});
     addForMenu(form.Menu_Back, {Qt::ALT | Qt::Key_Left});
     addForMenu(form.Menu_Forward, {Qt::ALT | Qt::Key_Right});

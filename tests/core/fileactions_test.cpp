@@ -1,9 +1,14 @@
 // The file actions of the main window on real folders: hidden files, back and forward.
 
 #include "appfixture.h"
+#include "core/dialogs/nameform.h"
+#include "core/system/filename.h"
 
 #include <QDir>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +23,21 @@ struct FileActions : AppFixture
         for (const char* name : {"report.txt", ".profile", "notes.txt"})
             tmp.writeFile(QStringLiteral("home/work/") + name, "x");
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
+    }
+
+    // QDir cannot remove what it cannot name.
+    ~FileActions() { std::filesystem::remove_all(work.toStdString()); }
+
+    /// A name that is not UTF-8, as the list shows it; made as a file when asked.
+    QString rawName(const QByteArray& name, bool make) const
+    {
+        if (make)
+            ::close(::open((work.toUtf8() + '/' + name).constData(), O_CREAT | O_WRONLY, 0644));
+        return FileNameFromBytes(std::string_view(name.constData(), size_t(name.size())));
+    }
+    bool there(const QString& name) const
+    {
+        return ::access(FileNameToBytes(work + "/" + name).constData(), F_OK) == 0;
     }
 
     QStringList folders() const
@@ -116,4 +136,125 @@ TEST(FileActions, BackAndForwardWalkTheFoldersVisitedHoweverReached)
     EXPECT_FALSE(f.Menu_Forward.Enabled());
     f.Menu_Back.RaiseClick();
     EXPECT_EQ(f.DirList.Path().toStdString(), (w + "/Zeta").toStdString());
+}
+
+TEST(FileActions, NewFolderAsksUntilTheNameCanBeMadeAndHighlightsIt)
+{
+    struct Row
+    {
+        QStringList typed; // each answer in turn; "<cancel>" cancels
+        const char* made;  // nullptr when nothing may be made
+        int messages;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{"<proposal>"},           "<proposal>", 0},
+        {{"", "Sub"},              "Sub",        1},
+        {{"a/b", "<cancel>"},      nullptr,      1},
+        {{"Letters", "Zeta", "Z2"}, "Z2",        2},
+        {{"."},                    nullptr,      0},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.join('|').toStdString());
+        FileActions app;
+        app.start();
+        const QStringList before = app.folders();
+        QString proposal;
+        for (const QString& typed : row.typed) {
+            app.onDialog<NameForm>("NameForm", [&, typed](NameForm& f) {
+                if (proposal.isEmpty()) {
+                    proposal = f.Text_Name.Text();
+                    EXPECT_EQ(f.Text_Name.SelLength(), proposal.size()); // all of it, ready to be typed over
+                }
+                if (typed == "<cancel>")
+                    return f.Command_Cancel_Click();
+                f.Text_Name.setText(typed == "<proposal>" ? proposal : typed);
+                f.Command_OK_Click();
+            });
+            if (typed != row.typed.last())
+                app.host.answer("OK");
+        }
+        if (QString(row.typed.last()) == ".") { // refused, then the dialog again: cancelled
+            app.host.answer("OK");
+            app.onDialog<NameForm>("NameForm", [](NameForm& f) { f.Command_Cancel_Click(); });
+        }
+        app.form.Menu_NewFolder.RaiseClick();
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(int(app.host.messages.size()), row.messages + (QString(row.typed.last()) == "." ? 1 : 0));
+        const QString made = QString(row.made) == "<proposal>" ? proposal : QString(row.made);
+        EXPECT_EQ(app.folders().size(), before.size() + (row.made ? 1 : 0));
+        if (row.made) {
+            EXPECT_TRUE(QFileInfo(app.work + '/' + made).isDir());
+            EXPECT_EQ(app.form.DirList.List(app.form.DirList.ListIndex()), app.work + '/' + made);
+            EXPECT_EQ(app.form.ActiveControl(), &app.form.DirList);
+        }
+    }
+}
+
+TEST(FileActions, RenameInPlaceNeverReplacesAndReopensAfterARefusal)
+{
+    struct Row
+    {
+        bool inTree;
+        const char* from;
+        const char* to;
+        int selected;      // characters selected when the box opens
+        const char* after; // the name there afterwards; nullptr when refused
+    };
+    // clang-format off
+    const Row rows[] = {
+        {false, "report.txt",  "summary.txt", 6,  "summary.txt"},
+        {false, "report.txt",  "notes.txt",   6,  nullptr},
+        {false, "report.txt",  "",            6,  nullptr},
+        {false, "report.txt",  "a/b",         6,  nullptr},
+        {false, "report.txt",  "report.txt",  6,  "report.txt"},
+        {false, "<raw>",       "plain.txt",   4,  "plain.txt"},
+        {false, "report.txt",  "<raw>",       6,  "<raw>"},
+        {true,  "Letters",     "Mail",        7,  "Mail"},
+        {true,  "Letters",     "Zeta",        7,  nullptr},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.from) + " -> " + row.to);
+        FileActions app;
+        app.tmp.writeFile("home/work/report.txt", "report");
+        app.tmp.writeFile("home/work/notes.txt", "notes");
+        const QString raw = app.rawName("caf\xe9.txt", QString(row.from) == "<raw>");
+        const QString from = QString(row.from) == "<raw>" ? raw : QString(row.from);
+        const QString to = QString(row.to) == "<raw>" ? raw : QString(row.to);
+        app.start();
+        MainForm& f = app.form;
+        RowEdit& edit = row.inTree ? f.DirList.NameEdit : f.FileList.NameEdit;
+        if (row.inTree) {
+            f.DirList.SetFocus();
+            f.DirList.setListIndex(int(app.folders().indexOf(from)));
+        } else {
+            f.FileList.SetFocus();
+            f.FileList.setListIndex(f.FileList.IndexOf(from));
+        }
+        f.Menu_RenameFile.RaiseClick();
+        ASSERT_TRUE(edit.Active());
+        EXPECT_EQ(edit.Text(), from);
+        EXPECT_EQ(edit.SelectLength(), row.selected);
+        if (!row.after)
+            app.host.answer("OK");
+        edit.Finish(to);
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(edit.Active(), row.after == nullptr); // refused: the box is back, with the text typed
+        if (row.after) {
+            const QString after = QString(row.after) == "<raw>" ? raw : QString(row.after);
+            EXPECT_TRUE(app.there(after));
+            EXPECT_EQ(app.there(from), from == after);
+            const QString shown = row.inTree ? QFileInfo(f.DirList.List(f.DirList.ListIndex())).fileName()
+                                             : f.FileList.List(f.FileList.ListIndex());
+            EXPECT_EQ(shown, after);
+        } else {
+            EXPECT_EQ(edit.Text(), to);
+            edit.Cancel();
+            EXPECT_TRUE(app.there(from));
+        }
+        // Never replaced: what was there keeps its content.
+        EXPECT_EQ(app.tmp.readFile("home/work/notes.txt"), "notes");
+    }
 }

@@ -58,6 +58,11 @@ TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
         {Qt::CTRL | Qt::Key_Q, &form.Menu_Exit, true},
         {Qt::CTRL | Qt::Key_W, &form.Menu_Exit, false},
         {Qt::Key_F1, &form.Menu_About, false}, // a command on the menu bar itself
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_N, &form.Menu_NewFolder, true},
+        {Qt::Key_F2, &form.Menu_RenameFile, true},
+        {Qt::CTRL | Qt::Key_H, &form.Menu_ShowHidden, true},
+        {Qt::ALT | Qt::Key_Left, &form.Menu_Back, true},
+        {Qt::ALT | Qt::Key_Right, &form.Menu_Forward, true},
     };
     form.DirList.SetFocus();
     for (const Row& row : rows) {
@@ -158,4 +163,47 @@ TEST_F(KeysTest, EscapeClosesChangeDriveAsCancelDoes)
     EXPECT_TRUE(seen);
     EXPECT_EQ(cancelled, 1);
     EXPECT_EQ(form.DirList.Path(), tmp.home() + QStringLiteral("/sub"));
+}
+
+TEST_F(KeysTest, F2EditsTheFileNameInPlaceEnterRenamesEscapeKeeps)
+{
+    const QString folder = tmp.makeFolder("home/work");
+    tmp.writeFile("home/work/report.txt", "x");
+    form.DirList.setPath(folder);
+    form.FileList.setListIndex(form.FileList.IndexOf("report.txt"));
+    form.FileList.SetFocus();
+    struct Row
+    {
+        const char* typed; // replaces the selection
+        Qt::Key end;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"kept", Qt::Key_Escape, "report.txt"},
+        {"summary", Qt::Key_Return, "summary.txt"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->selectedText(), QStringLiteral("report"));
+        QTest::keyClicks(editor, row.typed);
+        QTest::keyClick(editor, row.end);
+        EXPECT_FALSE(form.FileList.NameEdit.Active());
+        EXPECT_TRUE(QFileInfo::exists(folder + "/" + row.after));
+        EXPECT_EQ(form.FileList.List(form.FileList.ListIndex()), row.after);
+        EXPECT_EQ(QApplication::focusWidget(), &widget(form.FileList));
+    }
+}
+
+TEST_F(KeysTest, TheMouseBackButtonGoesBackAnywhereInTheWindow)
+{
+    const QString folder = tmp.makeFolder("home/work/inner");
+    form.DirList.setPath(tmp.home());
+    form.DirList.setPath(folder);
+    QTest::mouseClick(widget(form.FileList).findChild<QWidget*>("qt_scrollarea_viewport"), Qt::BackButton);
+    EXPECT_EQ(form.DirList.Path(), tmp.home());
+    QTest::mouseClick(&widget(form.DirList), Qt::ForwardButton);
+    EXPECT_EQ(form.DirList.Path(), folder);
 }
