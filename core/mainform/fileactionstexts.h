@@ -26,6 +26,16 @@ inline constexpr Bilingual NameExists1{u"There is already a file or folder named
 inline constexpr Bilingual NameExists2{u"\".", u"\"."};
 inline constexpr Bilingual Failed1{u"\"", u"\""};
 inline constexpr Bilingual Failed2{u"\" could not be changed:\n", u"\" kunde inte ändras:\n"};
+inline constexpr Bilingual TrashFailed{u"\" could not be moved to the trash:\n",
+                                       u"\" kunde inte flyttas till papperskorgen:\n"};
+inline constexpr Bilingual DeleteTitle{u"Delete Permanently", u"Radera permanent"};
+inline constexpr Bilingual DeleteOne1{u"Delete \"", u"Radera \""};
+inline constexpr Bilingual DeleteOne2{u"\" permanently?\nIt cannot be brought back.",
+                                      u"\" permanent?\nDet går inte att ångra."};
+inline constexpr Bilingual DeleteMany1{u"Delete ", u"Radera "};
+inline constexpr Bilingual DeleteMany2{u" items permanently?\nThey cannot be brought back.",
+                                       u" poster permanent?\nDet går inte att ångra."};
+inline constexpr Bilingual DeleteFailed{u"\" could not be deleted:\n", u"\" kunde inte raderas:\n"};
 inline constexpr Bilingual NoAnswer{
     u"The folder did not answer in time. Refresh the list to see whether the change was made.",
     u"Mappen svarade inte i tid. Uppdatera listan för att se om ändringen gjordes."};

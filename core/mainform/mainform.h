@@ -291,6 +291,11 @@ private:
     bool refuseName(const QString& name, int error, const QString& title);
     /// The in-place rename of row `index` of the file list or the tree ended with `text`.
     void renameRow(bool inTree, int index, const QString& text);
+    /// What the file actions act on: the highlighted subfolder when the tree has the focus,
+    /// else the selected files.
+    QStringList chosenPaths(bool& inTree) const;
+    /// Trashes or deletes the chosen paths, telling each failure, and shows the panes anew.
+    void removeChosen(bool forGood);
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

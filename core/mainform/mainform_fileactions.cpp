@@ -10,19 +10,22 @@
 #include "core/system/fileops.h"
 #include "core/system/host.h"
 #include "core/system/runtimeerror.h"
+#include "core/system/trash.h"
 
 void MainForm::buildFileActions()
 {
     Menu_Sep9.setCaption(QStringLiteral("-"));
     Menu_Sep10.setCaption(QStringLiteral("-"));
-    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_Sep9, &Menu_ShowHidden, &Menu_Sep10,
-                           &Menu_Back, &Menu_Forward})
+    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles, &Menu_Sep9,
+                           &Menu_ShowHidden, &Menu_Sep10, &Menu_Back, &Menu_Forward})
         Menu_Files.addItem(*item);
     m_menuBar.push_back(&Menu_Files);
     Menu_NewFolder.Click = [this] { Menu_NewFolder_Click(); };
     Menu_RenameFile.Click = [this] { Menu_RenameFile_Click(); };
     FileList.NameEdit.Done = [this](int index, const QString& text) { renameRow(false, index, text); };
     DirList.NameEdit.Done = [this](int index, const QString& text) { renameRow(true, index, text); };
+    Menu_TrashFiles.Click = [this] { Menu_TrashFiles_Click(); };
+    Menu_DeleteFiles.Click = [this] { Menu_DeleteFiles_Click(); };
     Menu_ShowHidden.Click = [this] { Menu_ShowHidden_Click(); };
     Menu_Back.Click = [this] { Menu_Back_Click(); };
     Menu_Forward.Click = [this] { Menu_Forward_Click(); };
@@ -223,4 +226,70 @@ void MainForm::renameRow(bool inTree, int index, const QString& text)
     }
     FileList.Refresh();
     FileList.setListIndex(FileList.IndexOf(text));
+}
+
+QStringList MainForm::chosenPaths(bool& inTree) const
+{
+    inTree = ActiveControl() == &DirList;
+    if (inTree)
+        return DirList.ListIndex() >= 0 ? QStringList{DirList.List(DirList.ListIndex())} : QStringList();
+    if (FileList.ListIndex() < 0)
+        return {};
+    return {FileOps::Join(FileList.Path(), FileList.List(FileList.ListIndex()))};
+}
+
+void MainForm::Menu_TrashFiles_Click()
+{
+    removeChosen(false);
+}
+
+void MainForm::Menu_DeleteFiles_Click()
+{
+    removeChosen(true);
+}
+
+void MainForm::removeChosen(bool forGood)
+{
+    namespace T = FileActionsText;
+    const bool sv = m_module.SwedishLanguage;
+    bool inTree = false;
+    const QStringList paths = chosenPaths(inTree);
+    if (paths.isEmpty())
+        return;
+    if (forGood) {
+        const QString prompt =
+            paths.size() == 1
+                ? T::DeleteOne1.text(sv) + FileNameForDisplay(QFileInfo(paths.front()).fileName()) +
+                      T::DeleteOne2.text(sv)
+                : T::DeleteMany1.text(sv) + QString::number(paths.size()) + T::DeleteMany2.text(sv);
+        if (m_module.ShowMessBox(prompt, MsgStyle::YesNo, T::DeleteTitle.text(sv)) != MsgAnswer::Yes)
+            return;
+    }
+    // The trash of the user's data folder, the parent of the program's own.
+    const QString homeTrash = Trash::HomeTrash(QFileInfo(host().DataFolder()).path());
+    const int index = inTree ? DirList.ListIndex() : FileList.ListIndex();
+    for (const QString& path : paths) {
+        const std::optional<int> error = changeOnDisk(
+            (forGood ? QStringLiteral("delete:") : QStringLiteral("trash:")) + path,
+            [path, homeTrash, forGood] {
+                return forGood ? Trash::DeleteForGood(path) : Trash::MoveToTrash(path, homeTrash);
+            });
+        if (!error)
+            break;
+        if (*error != 0) {
+            const QString title = (forGood ? T::DeleteTitle : T::Trash).text(sv).remove(QLatin1Char('&'));
+            m_module.ShowMessBox(T::Failed1.text(sv) + FileNameForDisplay(QFileInfo(path).fileName()) +
+                                     (forGood ? T::DeleteFailed : T::TrashFailed).text(sv) +
+                                     FileOps::ErrorText(*error),
+                                 MsgStyle::OKOnly, title);
+        }
+    }
+    // The highlight stays where it was, on what moved up into the gap.
+    if (inTree) {
+        DirList.Refresh();
+        DirList.setListIndex(std::min(index, DirList.ListCount() - 1));
+        return;
+    }
+    FileList.Refresh();
+    FileList.setListIndex(std::min(index, FileList.ListCount() - 1));
 }

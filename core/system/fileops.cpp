@@ -65,30 +65,32 @@ int MakeFolder(const QString& folder, const QString& name)
 
 int RenameNoReplace(const QString& folder, const QString& from, const QString& to)
 {
-    const FolderFd dir(folder);
-    if (dir.fd() < 0)
-        return errno;
+    return MoveNoReplace(Join(folder, from), Join(folder, to));
+}
+
+int MoveNoReplace(const QString& from, const QString& to)
+{
     const QByteArray oldName = FileNameToBytes(from);
     const QByteArray newName = FileNameToBytes(to);
-    if (renameat2(dir.fd(), oldName.constData(), dir.fd(), newName.constData(), RENAME_NOREPLACE) == 0)
+    if (renameat2(AT_FDCWD, oldName.constData(), AT_FDCWD, newName.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
         return errno;
     // No RENAME_NOREPLACE here (some network and FUSE file systems). A link fails when the new
     // name exists, so a file is never replaced.
     struct stat st;
-    if (fstatat(dir.fd(), oldName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (fstatat(AT_FDCWD, oldName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno;
     if (!S_ISDIR(st.st_mode)) {
-        if (linkat(dir.fd(), oldName.constData(), dir.fd(), newName.constData(), 0) == 0)
-            return errorOf(unlinkat(dir.fd(), oldName.constData(), 0));
+        if (linkat(AT_FDCWD, oldName.constData(), AT_FDCWD, newName.constData(), 0) == 0)
+            return errorOf(unlinkat(AT_FDCWD, oldName.constData(), 0));
         if (errno == EEXIST)
             return EEXIST;
     }
     // Folders cannot be linked: check, then rename; the gap is as small as the system allows.
-    if (fstatat(dir.fd(), newName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+    if (fstatat(AT_FDCWD, newName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
-    return errorOf(renameat(dir.fd(), oldName.constData(), dir.fd(), newName.constData()));
+    return errorOf(renameat(AT_FDCWD, oldName.constData(), AT_FDCWD, newName.constData()));
 }
 
 QString ErrorText(int error)

@@ -27,6 +27,9 @@ int MakeFolder(const QString& folder, const QString& name);
 /// under the old one; a folder is renamed after a check.
 int RenameNoReplace(const QString& folder, const QString& from, const QString& to);
 
+/// Moves `from` to `to` (full paths on one volume) the same way, never over an existing name.
+int MoveNoReplace(const QString& from, const QString& to);
+
 /// The system's words for an errno.
 QString ErrorText(int error);
 

@@ -76,6 +76,21 @@ void MainShortcuts::addForMenu(MenuItem& item, const QList<QKeySequence>& keys)
     }
 }
 
+void MainShortcuts::addForMenuOn(MenuItem& item, const QList<QKeySequence>& keys,
+                                 const QList<QWidget*>& widgets)
+{
+    auto* action = m_menuBar.findChild<QAction*>(item.Name());
+    auto* binding = action ? action->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (binding)
+        binding->setKeys(keys.front());
+    for (QWidget* widget : widgets) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, widget, nullptr, nullptr, Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, &item] { chooseMenu(item); });
+        }
+    }
+}
+
 void MainShortcuts::addForControl(Control& control, const QList<QKeySequence>& keys,
                                   void (MainShortcuts::*run)(Control&))
 {

@@ -3,11 +3,14 @@
 #include "appfixture.h"
 #include "core/dialogs/nameform.h"
 #include "core/system/filename.h"
+#include "core/system/trash.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -257,4 +260,92 @@ TEST(FileActions, RenameInPlaceNeverReplacesAndReopensAfterARefusal)
         // Never replaced: what was there keeps its content.
         EXPECT_EQ(app.tmp.readFile("home/work/notes.txt"), "notes");
     }
+}
+
+TEST(FileActions, DeleteMovesToTheTrashWithItsOriginAndShiftDeleteAsksFirst)
+{
+    struct Row
+    {
+        QByteArray name; // raw bytes on disk
+        bool inTree;
+        bool forGood;
+        const char* answer;   // to the question, nullptr when none is asked
+        QByteArray trashName; // under Trash/files; empty when nothing may go there
+        QByteArray infoPath;  // after "/home/work/"
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"report.txt",     false, false, nullptr, "report.txt",       "report.txt"},
+        {"caf\xe9 #1.txt", false, false, nullptr, "caf\\xE9 #1.txt",  "caf%E9%20%231.txt"},
+        {"Letters",        true,  false, nullptr, "Letters",          "Letters"},
+        {"report.txt",     false, true,  "No",    "",                 ""},
+        {"report.txt",     false, true,  "Yes",   "",                 ""},
+        {"Letters",        true,  true,  "Yes",   "",                 ""},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.infoPath.toStdString() + (row.forGood ? " for good" : ""));
+        FileActions app;
+        const QString name = app.rawName(row.name, !row.inTree);
+        const QString trash = app.tmp.path("home/.local/share/Trash");
+        app.tmp.writeFile("home/.local/share/Trash/files/report.txt", "earlier"); // taken: the next name
+        app.start();
+        MainForm& f = app.form;
+        if (row.inTree) {
+            f.DirList.SetFocus();
+            f.DirList.setListIndex(int(app.folders().indexOf(name)));
+        } else {
+            f.FileList.SetFocus();
+            f.FileList.setListIndex(f.FileList.IndexOf(name));
+        }
+        if (row.answer)
+            app.host.answer(row.answer);
+        (row.forGood ? f.Menu_DeleteFiles : f.Menu_TrashFiles).RaiseClick();
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(app.host.messages.size(), row.answer ? 1u : 0u);
+        const bool kept = QByteArray(row.answer) == "No";
+        EXPECT_EQ(app.there(name), kept);
+        EXPECT_EQ(row.inTree ? app.folders().contains(name) : f.FileList.IndexOf(name) >= 0, kept);
+        const QStringList inTrash = QDir(trash + "/files").entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        EXPECT_EQ(inTrash.size(), row.trashName.isEmpty() ? 1 : 2) << inTrash.join(' ').toStdString();
+        if (row.trashName.isEmpty())
+            continue;
+        const QString trashName = row.trashName == "report.txt" ? "report.txt.2" : QString(row.trashName);
+        EXPECT_TRUE(inTrash.contains(trashName)) << inTrash.join(' ').toStdString();
+        const QByteArray info = app.tmp.readFile("home/.local/share/Trash/info/" + trashName + ".trashinfo");
+        const QByteArray expected =
+            "[Trash Info]\nPath=" + app.work.toUtf8() + "/" + row.infoPath + "\nDeletionDate=";
+        EXPECT_TRUE(info.startsWith(expected)) << info.constData();
+        EXPECT_TRUE(
+            QDateTime::fromString(QString(info.mid(expected.size()).trimmed()), Qt::ISODate).isValid());
+    }
+}
+
+TEST(FileActions, AnotherVolumeTrashesIntoItsOwnTopFolder)
+{
+    // /dev/shm is a volume of its own wherever it exists.
+    struct stat shm, tmp;
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(QDir::tempPath().toUtf8().constData(), &tmp) != 0 ||
+        shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "no second volume";
+    const QString own = "/dev/shm/.Trash-" + QString::number(::getuid());
+    const bool ownExisted = QFileInfo::exists(own);
+    QTemporaryDir folder("/dev/shm/wayfolder-XXXXXX");
+    const QString file = folder.path() + "/away\xc3\xa9.txt";
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString homeTrash = QDir::tempPath() + "/wayfolder-home-trash-" + QString::number(::getpid());
+    EXPECT_EQ(Trash::MoveToTrash(file, homeTrash), 0);
+    EXPECT_FALSE(QFileInfo::exists(homeTrash)); // never made for a file it does not take
+    const QString trashed = own + "/files/away\xc3\xa9.txt";
+    EXPECT_TRUE(QFileInfo::exists(trashed));
+    const QString info = own + "/info/away\xc3\xa9.txt.trashinfo";
+    QFile infoFile(info);
+    ASSERT_TRUE(infoFile.open(QIODevice::ReadOnly));
+    // Relative to the volume's top, which may be mounted elsewhere next time.
+    EXPECT_TRUE(infoFile.readAll().contains("\nPath=" + QFileInfo(folder.path()).fileName().toUtf8() +
+                                            "/away%C3%A9.txt\n"));
+    QFile::remove(trashed);
+    QFile::remove(info);
+    if (!ownExisted)
+        QDir(own).removeRecursively();
 }

@@ -125,6 +125,26 @@ TEST_F(KeysTest, TheListsKeepTheirOwnKeys)
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Return})
         QTest::keyClick(&widget(form.FavoDirList), key);
     EXPECT_EQ(keys, std::vector<int>({32, 45, 46, 13}));
+
+    // In the panes Delete and Shift+Delete remove files, and show in the menu.
+    struct Row
+    {
+        QKeyCombination key;
+        MenuItem* item;
+    };
+    for (const Row& row : {Row{Qt::Key_Delete, &form.Menu_TrashFiles},
+                           Row{Qt::SHIFT | Qt::Key_Delete, &form.Menu_DeleteFiles}}) {
+        int chosen = 0;
+        row.item->Click = [&] { ++chosen; };
+        for (Control* pane : {static_cast<Control*>(&form.FileList), static_cast<Control*>(&form.DirList)}) {
+            pane->SetFocus();
+            QTest::keyClick(QApplication::focusWidget(), row.key.key(), row.key.keyboardModifiers());
+        }
+        EXPECT_EQ(chosen, 2);
+        EXPECT_TRUE(action(*row.item)->text().endsWith(
+            "\t" + QKeySequence(row.key).toString(QKeySequence::NativeText)));
+        row.item->Click = {};
+    }
 }
 
 TEST_F(KeysTest, TheFocusedListShowsAFrameInTheHighlightColour)
