@@ -14,6 +14,11 @@ inline constexpr Bilingual ShowHidden{u"Show &Hidden Files", u"Visa &dolda filer
 inline constexpr Bilingual Back{u"B&ack", u"B&akåt"};
 inline constexpr Bilingual Forward{u"&Forward", u"&Framåt"};
 
+inline constexpr Bilingual Location{u"&Location...", u"&Plats..."};
+inline constexpr Bilingual LocationTitle{u"Location", u"Plats"};
+inline constexpr Bilingual LocationMissing1{u"There is no folder \"", u"Det finns ingen mapp \""};
+inline constexpr Bilingual LocationMissing2{u"\".", u"\"."};
+
 inline constexpr Bilingual NewFolderTitle{u"New Folder", u"Ny mapp"};
 inline constexpr Bilingual NewFolderPrompt{u"Name of the new folder:", u"Namn på den nya mappen:"};
 /// The proposed name of a new folder.

@@ -118,6 +118,9 @@ public:
     MenuItem Menu_Sep10{QStringLiteral("Menu_Sep10")};
     MenuItem Menu_Back{QStringLiteral("Menu_Back")};
     MenuItem Menu_Forward{QStringLiteral("Menu_Forward")};
+    MenuItem Menu_Location{QStringLiteral("Menu_Location")};
+    /// The location field: shown over the top of the tree while a path is typed.
+    TextBox Text_Location{*this, QStringLiteral("Text_Location")};
 
     /// The control arrays, indices 1 to 5.
     MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
@@ -215,6 +218,16 @@ public:
     /// Back and forward through the folders opened in this run, however each was reached.
     void Menu_Back_Click();
     void Menu_Forward_Click();
+    /// Opens the location field with the open folder's path selected.
+    void Menu_Location_Click();
+    void Text_Location_Change();
+    void Text_Location_KeyPress(int16_t& KeyAscii);
+    /// The folder a typed location names: "~" for the home folder, else absolute, or relative
+    /// to the open folder.
+    static QString LocationPath(const QString& typed, const QString& home, const QString& base);
+    /// The subfolders that complete a typed location, as typed ("~" kept), each ending in "/".
+    static QStringList LocationCompletions(const QString& typed, const QString& home, const QString& base,
+                                           bool hidden);
 
     // Main window state, read by the handlers and by tests.
     int16_t CurFavoFile = 1;
@@ -283,6 +296,8 @@ private:
     bool m_travelling = false;
     /// The hidden-files choice as read at load; written back when it changed.
     bool m_loadedShowHidden = false;
+    Control* m_beforeLocation = nullptr;
+    void closeLocation();
     /// Runs a change of the disk off the window's thread, waiting at most the no-answer time;
     /// its errno, or nothing after telling that the folder did not answer.
     std::optional<int> changeOnDisk(const QString& key, std::function<int()> change);

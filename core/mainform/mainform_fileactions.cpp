@@ -6,6 +6,7 @@
 #include "core/formats/startsettings.h"
 #include "core/mainform/fileactionstexts.h"
 #include "core/mainform/mainform.h"
+#include "core/system/filelisting.h"
 #include "core/system/filename.h"
 #include "core/system/fileops.h"
 #include "core/system/host.h"
@@ -17,7 +18,7 @@ void MainForm::buildFileActions()
     Menu_Sep9.setCaption(QStringLiteral("-"));
     Menu_Sep10.setCaption(QStringLiteral("-"));
     for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles, &Menu_Sep9,
-                           &Menu_ShowHidden, &Menu_Sep10, &Menu_Back, &Menu_Forward})
+                           &Menu_ShowHidden, &Menu_Sep10, &Menu_Back, &Menu_Forward, &Menu_Location})
         Menu_Files.addItem(*item);
     m_menuBar.push_back(&Menu_Files);
     Menu_NewFolder.Click = [this] { Menu_NewFolder_Click(); };
@@ -27,6 +28,17 @@ void MainForm::buildFileActions()
     Menu_TrashFiles.Click = [this] { Menu_TrashFiles_Click(); };
     Menu_DeleteFiles.Click = [this] { Menu_DeleteFiles_Click(); };
     Menu_ShowHidden.Click = [this] { Menu_ShowHidden_Click(); };
+    Menu_Location.Click = [this] { Menu_Location_Click(); };
+    Text_Location.Move(DirList.Left(), DirList.Top(), DirList.Width(), 315);
+    Text_Location.setVisible(false);
+    Text_Location.setTabIndex(15);
+    Text_Location.Change = [this] { Text_Location_Change(); };
+    Text_Location.KeyPress = [this](int16_t& keyAscii) { Text_Location_KeyPress(keyAscii); };
+    // Leaving the field any other way is Escape.
+    connect(this, &Form::focusChanged, this, [this](Control* control) {
+        if (control != &Text_Location && Text_Location.Visible())
+            Text_Location.setVisible(false);
+    });
     Menu_Back.Click = [this] { Menu_Back_Click(); };
     Menu_Forward.Click = [this] { Menu_Forward_Click(); };
     Menu_Back.setEnabled(false);
@@ -292,4 +304,99 @@ void MainForm::removeChosen(bool forGood)
     }
     FileList.Refresh();
     FileList.setListIndex(std::min(index, FileList.ListCount() - 1));
+}
+
+QString MainForm::LocationPath(const QString& typed, const QString& home, const QString& base)
+{
+    QString path = typed.trimmed();
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        path = home + path.mid(1);
+    return FolderList::AbsolutePath(path, base);
+}
+
+QStringList MainForm::LocationCompletions(const QString& typed, const QString& home, const QString& base,
+                                          bool hidden)
+{
+    const qsizetype slash = typed.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {};
+    const QString typedFolder = typed.left(slash + 1);
+    const QString start = typed.mid(slash + 1);
+    QStringList found;
+    try {
+        const FileListing::Contents contents = FileListing::read(
+            LocationPath(typedFolder, home, base), {}, hidden || start.startsWith(QLatin1Char('.')));
+        contents.folders->sort();
+        for (int i = 0; i < contents.folders->count() && found.size() < 100; ++i) {
+            const QString name = FileNameFromBytes(contents.folders->name(i));
+            if (name.startsWith(start, Qt::CaseInsensitive))
+                found << typedFolder + name + QLatin1Char('/');
+        }
+    } catch (const RunTimeError&) {
+        // Nothing to offer under a folder that cannot be read.
+    }
+    return found;
+}
+
+void MainForm::Menu_Location_Click()
+{
+    if (!Text_Location.Visible())
+        m_beforeLocation = ActiveControl();
+    Text_Location.setText(DirList.Path());
+    Text_Location.setSelLength(-1);
+    Text_Location.setSelLength(int(Text_Location.Text().size()));
+    Text_Location.setVisible(true);
+    Text_Location.SetFocus();
+}
+
+void MainForm::Text_Location_Change()
+{
+    if (!Text_Location.Visible())
+        return;
+    const QString typed = Text_Location.Text();
+    const QString home = host().HomeFolder();
+    const QString base = DirList.Path();
+    const bool hidden = Menu_ShowHidden.Checked();
+    // A slow share offers nothing rather than holding the typing up.
+    Text_Location.setCompletions(host()
+                                     .workers()
+                                     .ask<QStringList>(QStringLiteral("complete:") + typed,
+                                                       [typed, home, base, hidden] {
+                                                           return LocationCompletions(typed, home, base,
+                                                                                      hidden);
+                                                       })
+                                     .value_or(QStringList()));
+}
+
+void MainForm::closeLocation()
+{
+    Text_Location.setVisible(false);
+    Text_Location.setCompletions({});
+    Control* back = m_beforeLocation ? m_beforeLocation : &DirList;
+    m_beforeLocation = nullptr;
+    back->SetFocus();
+}
+
+void MainForm::Text_Location_KeyPress(int16_t& KeyAscii)
+{
+    if (KeyAscii == KeyCode::Escape) {
+        closeLocation();
+        return;
+    }
+    if (KeyAscii != KeyCode::Enter)
+        return;
+    const QString folder = LocationPath(Text_Location.Text(), host().HomeFolder(), DirList.Path());
+    try {
+        DirList.setPath(folder);
+    } catch (const RunTimeError&) {
+        namespace T = FileActionsText;
+        const bool sv = m_module.SwedishLanguage;
+        m_module.ShowMessBox(T::LocationMissing1.text(sv) + FileNameForDisplay(folder) +
+                                 T::LocationMissing2.text(sv),
+                             MsgStyle::OKOnly, T::LocationTitle.text(sv));
+        Text_Location.SetFocus();
+        return;
+    }
+    m_beforeLocation = &DirList;
+    closeLocation();
 }

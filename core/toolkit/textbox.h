@@ -3,6 +3,8 @@
 
 #include "core/toolkit/control.h"
 
+#include <QStringList>
+
 class TextBox : public Control
 {
     Q_OBJECT
@@ -22,6 +24,14 @@ public:
         emit changed();
     }
 
+    /// What the box offers to complete the text typed with; empty for nothing.
+    const QStringList& Completions() const { return m_completions; }
+    void setCompletions(const QStringList& completions)
+    {
+        m_completions = completions;
+        emit changed();
+    }
+
     bool FontItalic() const { return m_italic; }
     void setFontItalic(bool italic);
 
@@ -34,4 +44,5 @@ private:
     QString m_text;
     bool m_italic = false;
     int m_selLength = -1;
+    QStringList m_completions;
 };

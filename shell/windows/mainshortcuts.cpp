@@ -39,7 +39,8 @@ MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
     addForMenu(form.Menu_About, {Qt::Key_F1});
     addForControl(form.Command_UpOneLevel, {Qt::ALT | Qt::Key_Up, Qt::Key_Backspace},
                   &MainShortcuts::pressButton);
-    addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_L}, &MainShortcuts::focusControl);
+    addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F}, &MainShortcuts::focusControl);
+    addForMenu(form.Menu_Location, {Qt::CTRL | Qt::Key_L});
     addForMenu(form.Menu_NewFolder, {Qt::CTRL | Qt::SHIFT | Qt::Key_N});
     addForMenu(form.Menu_RenameFile, {Qt::Key_F2});
     addForMenu(form.Menu_ShowHidden, {Qt::CTRL | Qt::Key_H});

@@ -349,3 +349,55 @@ TEST(FileActions, AnotherVolumeTrashesIntoItsOwnTopFolder)
     if (!ownExisted)
         QDir(own).removeRecursively();
 }
+
+TEST(FileActions, TheLocationFieldOpensATypedPathCompletesFolderNamesAndEscapeReturns)
+{
+    struct Row
+    {
+        const char* typed;
+        int16_t key;
+        const char* opened;      // below the temporary folder; nullptr: stays where it was
+        QStringList completions; // after typing, "~" standing for the home folder
+        bool messages;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"~/work/Letters",  KeyCode::Enter,  "home/work/Letters", {"~/work/Letters/"},                         false},
+        {"~/work/l",        KeyCode::Escape, nullptr,             {"~/work/Letters/"},        false},
+        {"~/work/",         KeyCode::Escape, nullptr,             {"~/work/Letters/", "~/work/Zeta/"}, false},
+        {"~/work/.c",       KeyCode::Escape, nullptr,             {"~/work/.config/"},        false},
+        {"<tmp>/home/work/Zeta/", KeyCode::Enter, "home/work/Zeta", {},                      false},
+        {"Letters/Old",     KeyCode::Enter,  "home/work/Letters/Old", {"Letters/Old/"},                     false},
+        {"~/nowhere",       KeyCode::Enter,  nullptr,             {},                         true},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        FileActions app;
+        app.start();
+        MainForm& f = app.form;
+        f.FileList.SetFocus();
+        f.Menu_Location.RaiseClick();
+        ASSERT_TRUE(f.Text_Location.Visible());
+        EXPECT_EQ(f.ActiveControl(), &f.Text_Location);
+        EXPECT_EQ(f.Text_Location.Text(), app.work);
+        EXPECT_EQ(f.Text_Location.SelLength(), app.work.size());
+        f.Text_Location.setText(QString(row.typed).replace("<tmp>", app.tmp.path()));
+        QStringList completions = f.Text_Location.Completions();
+        completions.replaceInStrings(app.tmp.home(), "~");
+        EXPECT_EQ(completions, row.completions);
+        if (row.messages)
+            app.host.answer("OK");
+        int16_t key = row.key;
+        f.Text_Location_KeyPress(key);
+        EXPECT_EQ(app.host.messages.size(), row.messages ? 1u : 0u);
+        EXPECT_EQ(f.DirList.Path(), row.opened ? app.tmp.path(row.opened) : app.work);
+        if (row.messages) { // still typing; Escape then returns
+            EXPECT_TRUE(f.Text_Location.Visible());
+            key = KeyCode::Escape;
+            f.Text_Location_KeyPress(key);
+        }
+        EXPECT_FALSE(f.Text_Location.Visible());
+        EXPECT_EQ(f.ActiveControl(), row.opened ? static_cast<Control*>(&f.DirList) : &f.FileList);
+    }
+}

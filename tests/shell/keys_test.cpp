@@ -63,6 +63,7 @@ TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
         {Qt::CTRL | Qt::Key_H, &form.Menu_ShowHidden, true},
         {Qt::ALT | Qt::Key_Left, &form.Menu_Back, true},
         {Qt::ALT | Qt::Key_Right, &form.Menu_Forward, true},
+        {Qt::CTRL | Qt::Key_L, &form.Menu_Location, true},
     };
     form.DirList.SetFocus();
     for (const Row& row : rows) {
@@ -105,7 +106,7 @@ TEST_F(KeysTest, UpAndFilterKeysPressTheButtonOrFocusTheBoxButTypingKeepsBackspa
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     EXPECT_EQ(up, 2);
 
-    for (const Qt::Key key : {Qt::Key_F, Qt::Key_L}) {
+    for (const Qt::Key key : {Qt::Key_F}) {
         form.DirList.SetFocus();
         QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
         EXPECT_EQ(form.ActiveControl(), &form.FileFind);
