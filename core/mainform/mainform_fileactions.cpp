@@ -245,9 +245,10 @@ QStringList MainForm::chosenPaths(bool& inTree) const
     inTree = ActiveControl() == &DirList;
     if (inTree)
         return DirList.ListIndex() >= 0 ? QStringList{DirList.List(DirList.ListIndex())} : QStringList();
-    if (FileList.ListIndex() < 0)
-        return {};
-    return {FileOps::Join(FileList.Path(), FileList.List(FileList.ListIndex()))};
+    QStringList paths;
+    for (const int index : FileList.SelectedIndexes())
+        paths << FileOps::Join(FileList.Path(), FileList.List(index));
+    return paths;
 }
 
 void MainForm::Menu_TrashFiles_Click()
@@ -279,7 +280,7 @@ void MainForm::removeChosen(bool forGood)
     }
     // The trash of the user's data folder, the parent of the program's own.
     const QString homeTrash = Trash::HomeTrash(QFileInfo(host().DataFolder()).path());
-    const int index = inTree ? DirList.ListIndex() : FileList.ListIndex();
+    const int index = inTree ? DirList.ListIndex() : FileList.SelectedIndexes().front();
     for (const QString& path : paths) {
         const std::optional<int> error = changeOnDisk(
             (forGood ? QStringLiteral("delete:") : QStringLiteral("trash:")) + path,

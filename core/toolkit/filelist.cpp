@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 FileList::FileList(Form& form, const QString& name) : Control(form, name) {}
 
@@ -69,6 +70,7 @@ void FileList::setPattern(const QString& pattern)
     if (m_listing)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
+    dropSelection();
     emit itemsChanged();
 }
 
@@ -160,6 +162,7 @@ void FileList::readNews()
         m_listing->append(names);
         m_listing->filter(m_filePattern);
         m_listIndex = IndexOf(selected);
+        dropSelection();
         emit itemsChanged();
         emit listIndexChanged();
         return;
@@ -185,6 +188,7 @@ void FileList::showListing(std::unique_ptr<FileListing> listing)
     m_listing = std::move(listing);
     m_listing->filter(m_filePattern);
     m_listIndex = -1;
+    dropSelection();
     emit itemsChanged();
     sortWhenIdle();
 }
@@ -238,6 +242,57 @@ int FileList::IndexOf(const QString& name) const
 void FileList::setListIndex(int index)
 {
     m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;
+    dropSelection();
+    m_anchor = m_listIndex;
     emit listIndexChanged();
+    emit selectionChanged();
+    raise(Click);
+}
+
+bool FileList::Selected(int index) const
+{
+    if (m_selection.empty())
+        return index >= 0 && index == m_listIndex;
+    return std::binary_search(m_selection.begin(), m_selection.end(), index);
+}
+
+std::vector<int> FileList::SelectedIndexes() const
+{
+    if (m_selection.empty())
+        return m_listIndex >= 0 ? std::vector<int>{m_listIndex} : std::vector<int>();
+    return m_selection;
+}
+
+void FileList::toggleSelected(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    std::vector<int> selection = SelectedIndexes();
+    const auto at = std::lower_bound(selection.begin(), selection.end(), index);
+    if (at != selection.end() && *at == index)
+        selection.erase(at);
+    else
+        selection.insert(at, index);
+    // Nothing left selected is no current entry either.
+    m_listIndex = selection.empty() ? -1 : index;
+    m_anchor = index;
+    m_selection = std::move(selection);
+    emit listIndexChanged();
+    emit selectionChanged();
+    raise(Click);
+}
+
+void FileList::selectRangeTo(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    const int anchor = m_anchor >= 0 && m_anchor < ListCount() ? m_anchor : index;
+    m_selection.clear();
+    for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
+        m_selection.push_back(i);
+    m_anchor = anchor;
+    m_listIndex = index;
+    emit listIndexChanged();
+    emit selectionChanged();
     raise(Click);
 }

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 class FileListing;
 class FolderRead;
@@ -61,8 +62,19 @@ public:
     /// Index of the shown file of this name, -1 when it is not shown.
     int IndexOf(const QString& name) const;
 
+    /// The current entry; setting it selects that one entry alone, as a plain click does.
     int ListIndex() const { return m_listIndex; }
     void setListIndex(int index);
+
+    /// More than one selected entry (Ctrl-click, Shift-click, Shift+arrows). The selection is the
+    /// current entry alone until one of these widens it, and is dropped when the list changes.
+    bool Selected(int index) const;
+    /// The selected entries in list order.
+    std::vector<int> SelectedIndexes() const;
+    /// Ctrl-click: adds or removes one entry and makes it the current one.
+    void toggleSelected(int index);
+    /// Shift-click or Shift+arrow: selects from the last plainly chosen entry to this one.
+    void selectRangeTo(int index);
 
     /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
     void Refresh();
@@ -86,6 +98,7 @@ public:
 signals:
     void itemsChanged();
     void listIndexChanged();
+    void selectionChanged();
 
 private:
     void showListing(std::unique_ptr<FileListing> listing);
@@ -102,6 +115,13 @@ private:
     FolderStamp m_stamp;
     std::shared_ptr<FolderRead> m_offered;
     int m_listIndex = -1;
+    int m_anchor = -1;            // where a range starts
+    std::vector<int> m_selection; // sorted; empty: the current entry alone
+    void dropSelection()
+    {
+        m_selection.clear();
+        m_anchor = -1;
+    }
     std::shared_ptr<FolderRead> m_read; // the read the list waits for
     WorkerJob::Watch m_readWatch;
     bool m_refreshing = false; // the read replaces a list already shown

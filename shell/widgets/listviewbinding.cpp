@@ -70,6 +70,25 @@ void ListViewBinding::showCurrentRow()
     m_showing = false;
 }
 
+void ListViewBinding::showSelectedRows(const std::vector<int>& rows)
+{
+    showCurrentRow();
+    if (rows.size() < 2)
+        return;
+    m_showing = true;
+    QItemSelection selection;
+    // Runs of rows as one range each: a selection of thousands stays a few ranges.
+    for (size_t i = 0; i < rows.size();) {
+        size_t end = i;
+        while (end + 1 < rows.size() && rows[end + 1] == rows[end] + 1)
+            ++end;
+        selection.select(m_model->index(rows[i]), m_model->index(rows[end]));
+        i = end + 1;
+    }
+    m_view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_showing = false;
+}
+
 void ListViewBinding::userSelects(int row)
 {
     if (row == currentRow())
@@ -153,7 +172,12 @@ bool ListViewBinding::viewportEvent(QEvent* event)
         if (mouse.button() == Qt::LeftButton) {
             m_leftHeld = true;
             const QModelIndex index = m_view.indexAt(mouse.position().toPoint());
-            if (index.isValid())
+            const bool widened = index.isValid() &&
+                                 (mouse.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) &&
+                                 selectWithModifiers(index.row(), mouse.modifiers());
+            if (widened)
+                m_leftHeld = false;
+            else if (index.isValid())
                 userSelects(index.row());
         }
         raiseMouse(mouse, viewport, true);

@@ -8,6 +8,7 @@
 #include "shell/widgets/controlbinding.h"
 
 #include <QString>
+#include <vector>
 
 class ControlListModel;
 class QLineEdit;
@@ -46,6 +47,10 @@ protected:
     void itemsChanged();
     /// The control's selection changed: show it without raising anything.
     void showCurrentRow();
+    /// Shows these rows selected, the current one among them, without raising anything.
+    void showSelectedRows(const std::vector<int>& rows);
+    /// A left press with Ctrl or Shift; true when the list took it as a widening of its selection.
+    virtual bool selectWithModifiers(int /*row*/, Qt::KeyboardModifiers /*modifiers*/) { return false; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -401,3 +401,51 @@ TEST(FileActions, TheLocationFieldOpensATypedPathCompletesFolderNamesAndEscapeRe
         EXPECT_EQ(f.ActiveControl(), row.opened ? static_cast<Control*>(&f.DirList) : &f.FileList);
     }
 }
+
+TEST(FileActions, ManySelectedFilesAreTrashedTogetherAndAPlainChoiceSelectsOne)
+{
+    FileActions app;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        app.tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+    app.start();
+    ::FileList& list = app.form.FileList; // a b c d notes report
+    struct Step
+    {
+        char how; // '=' plain, '^' Ctrl, '+' Shift
+        int index;
+        std::vector<int> selected;
+        int current;
+    };
+    // clang-format off
+    const Step steps[] = {
+        {'=', 1, {1},             1},
+        {'+', 3, {1, 2, 3},       3},
+        {'^', 2, {1, 3},          2},
+        {'^', 5, {1, 3, 5},       5},
+        {'+', 0, {0, 1, 2, 3, 4, 5}, 0}, // from the last Ctrl-click
+        {'=', 4, {4},             4},
+        {'^', 4, {},              -1},
+        {'+', 2, {2, 3, 4},       2},  // from the entry Ctrl last touched
+        {'^', 3, {2, 4},          3},
+        {'^', 0, {0, 2, 4},       0},
+    };
+    // clang-format on
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::string(1, step.how) + std::to_string(step.index));
+        if (step.how == '=')
+            list.setListIndex(step.index);
+        else if (step.how == '^')
+            list.toggleSelected(step.index);
+        else
+            list.selectRangeTo(step.index);
+        EXPECT_EQ(list.SelectedIndexes(), step.selected);
+        EXPECT_EQ(list.ListIndex(), step.current);
+    }
+    list.SetFocus();
+    app.form.Menu_TrashFiles.RaiseClick();
+    EXPECT_EQ(app.files(), QStringList({"b.txt", "d.txt", "report.txt"}));
+    EXPECT_EQ(QDir(app.tmp.path("home/.local/share/Trash/files")).entryList(QDir::Files),
+              QStringList({"a.txt", "c.txt", "notes.txt"}));
+    // The list changed: one selected again, where the first one was.
+    EXPECT_EQ(list.SelectedIndexes(), std::vector<int>({0}));
+}

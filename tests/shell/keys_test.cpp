@@ -228,3 +228,32 @@ TEST_F(KeysTest, TheMouseBackButtonGoesBackAnywhereInTheWindow)
     QTest::mouseClick(&widget(form.DirList), Qt::ForwardButton);
     EXPECT_EQ(form.DirList.Path(), folder);
 }
+
+TEST_F(KeysTest, CtrlAndShiftWidenTheFileSelectionAPlainClickSelectsOne)
+{
+    tmp.makeFolder("home/work");
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+    form.DirList.setPath(tmp.path("home/work"));
+    auto& view = static_cast<QListView&>(widget(form.FileList));
+    const auto at = [&](int row) { return view.visualRect(view.model()->index(row, 0)).center(); };
+    struct Step
+    {
+        Qt::KeyboardModifiers modifiers;
+        int row; // clicked; -1: Shift+Down
+        std::vector<int> selected;
+    };
+    const Step steps[] = {
+        {Qt::NoModifier, 1, {1}},        {Qt::ShiftModifier, 3, {1, 2, 3}}, {Qt::ControlModifier, 2, {1, 3}},
+        {Qt::ShiftModifier, -1, {2, 3}}, {Qt::NoModifier, 0, {0}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.row);
+        if (step.row >= 0)
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, step.modifiers, at(step.row));
+        else
+            QTest::keyClick(&view, Qt::Key_Down, step.modifiers);
+        EXPECT_EQ(form.FileList.SelectedIndexes(), step.selected);
+        EXPECT_EQ(view.selectionModel()->selectedRows().size(), qsizetype(step.selected.size()));
+    }
+}
