@@ -14,6 +14,8 @@ inline constexpr Bilingual ShowHidden{u"Show &Hidden Files", u"Visa &dolda filer
 inline constexpr Bilingual Back{u"B&ack", u"B&akåt"};
 inline constexpr Bilingual Forward{u"&Forward", u"&Framåt"};
 
+inline constexpr Bilingual Copy{u"&Copy", u"&Kopiera"};
+inline constexpr Bilingual Cut{u"Cu&t", u"Klipp &ut"};
 inline constexpr Bilingual Location{u"&Location...", u"&Plats..."};
 inline constexpr Bilingual LocationTitle{u"Location", u"Plats"};
 inline constexpr Bilingual LocationMissing1{u"There is no folder \"", u"Det finns ingen mapp \""};

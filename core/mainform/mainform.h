@@ -119,6 +119,9 @@ public:
     MenuItem Menu_Back{QStringLiteral("Menu_Back")};
     MenuItem Menu_Forward{QStringLiteral("Menu_Forward")};
     MenuItem Menu_Location{QStringLiteral("Menu_Location")};
+    MenuItem Menu_Sep11{QStringLiteral("Menu_Sep11")};
+    MenuItem Menu_CopyFiles{QStringLiteral("Menu_CopyFiles")};
+    MenuItem Menu_CutFiles{QStringLiteral("Menu_CutFiles")};
     /// The location field: shown over the top of the tree while a path is typed.
     TextBox Text_Location{*this, QStringLiteral("Text_Location")};
 
@@ -215,6 +218,9 @@ public:
     void Menu_TrashFiles_Click();
     void Menu_DeleteFiles_Click();
     void Menu_ShowHidden_Click();
+    /// Puts the chosen files on the clipboard for other programs to paste (or move, when cut).
+    void Menu_CopyFiles_Click();
+    void Menu_CutFiles_Click();
     /// Back and forward through the folders opened in this run, however each was reached.
     void Menu_Back_Click();
     void Menu_Forward_Click();

@@ -3,6 +3,7 @@
 
 #include "core/dialogs/module1.h"
 #include "core/dialogs/nameform.h"
+#include "core/formats/fileuris.h"
 #include "core/formats/startsettings.h"
 #include "core/mainform/fileactionstexts.h"
 #include "core/mainform/mainform.h"
@@ -17,8 +18,10 @@ void MainForm::buildFileActions()
 {
     Menu_Sep9.setCaption(QStringLiteral("-"));
     Menu_Sep10.setCaption(QStringLiteral("-"));
-    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles, &Menu_Sep9,
-                           &Menu_ShowHidden, &Menu_Sep10, &Menu_Back, &Menu_Forward, &Menu_Location})
+    Menu_Sep11.setCaption(QStringLiteral("-"));
+    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles,
+                           &Menu_Sep11, &Menu_CopyFiles, &Menu_CutFiles, &Menu_Sep9, &Menu_ShowHidden,
+                           &Menu_Sep10, &Menu_Back, &Menu_Forward, &Menu_Location})
         Menu_Files.addItem(*item);
     m_menuBar.push_back(&Menu_Files);
     Menu_NewFolder.Click = [this] { Menu_NewFolder_Click(); };
@@ -29,6 +32,8 @@ void MainForm::buildFileActions()
     Menu_DeleteFiles.Click = [this] { Menu_DeleteFiles_Click(); };
     Menu_ShowHidden.Click = [this] { Menu_ShowHidden_Click(); };
     Menu_Location.Click = [this] { Menu_Location_Click(); };
+    Menu_CopyFiles.Click = [this] { Menu_CopyFiles_Click(); };
+    Menu_CutFiles.Click = [this] { Menu_CutFiles_Click(); };
     Text_Location.Move(DirList.Left(), DirList.Top(), DirList.Width(), 315);
     Text_Location.setVisible(false);
     Text_Location.setTabIndex(15);
@@ -54,7 +59,8 @@ void MainForm::setFileActionsCaptions()
     const std::pair<MenuItem*, const Bilingual*> menus[] = {
         {&Menu_Files, &T::Menu},       {&Menu_NewFolder, &T::NewFolder}, {&Menu_RenameFile, &T::Rename},
         {&Menu_TrashFiles, &T::Trash}, {&Menu_DeleteFiles, &T::Delete},  {&Menu_ShowHidden, &T::ShowHidden},
-        {&Menu_Back, &T::Back},        {&Menu_Forward, &T::Forward},
+        {&Menu_Back, &T::Back},        {&Menu_Forward, &T::Forward},     {&Menu_Location, &T::Location},
+        {&Menu_CopyFiles, &T::Copy},   {&Menu_CutFiles, &T::Cut},
     };
     for (const auto& [item, text] : menus)
         item->setCaption(text->text(sv));
@@ -400,4 +406,24 @@ void MainForm::Text_Location_KeyPress(int16_t& KeyAscii)
     }
     m_beforeLocation = &DirList;
     closeLocation();
+}
+
+void MainForm::Menu_CopyFiles_Click()
+{
+    bool inTree = false;
+    const QStringList paths = chosenPaths(inTree);
+    if (!paths.isEmpty())
+        host().ClipboardSetData(
+            {{QString::fromLatin1(FileUris::UriListType), FileUris::ComposeUriList(paths)},
+             {QString::fromLatin1(FileUris::CopiedFilesType), FileUris::ComposeCopiedFiles(paths, false)}});
+}
+
+void MainForm::Menu_CutFiles_Click()
+{
+    bool inTree = false;
+    const QStringList paths = chosenPaths(inTree);
+    if (!paths.isEmpty())
+        host().ClipboardSetData(
+            {{QString::fromLatin1(FileUris::UriListType), FileUris::ComposeUriList(paths)},
+             {QString::fromLatin1(FileUris::CopiedFilesType), FileUris::ComposeCopiedFiles(paths, true)}});
 }

@@ -2,6 +2,7 @@
 
 #include "appfixture.h"
 #include "core/dialogs/nameform.h"
+#include "core/formats/fileuris.h"
 #include "core/system/filename.h"
 #include "core/system/trash.h"
 
@@ -448,4 +449,75 @@ TEST(FileActions, ManySelectedFilesAreTrashedTogetherAndAPlainChoiceSelectsOne)
               QStringList({"a.txt", "c.txt", "notes.txt"}));
     // The list changed: one selected again, where the first one was.
     EXPECT_EQ(list.SelectedIndexes(), std::vector<int>({0}));
+}
+
+TEST(FileActions, EveryFileCommandHasACaptionInBothLanguages)
+{
+    FileActions app;
+    app.start();
+    for (const bool swedish : {false, true}) {
+        app.module.SwedishLanguage = swedish;
+        app.form.SetCaptions();
+        EXPECT_FALSE(app.form.Menu_Files.Caption().isEmpty());
+        for (const MenuItem* item : app.form.Menu_Files.Items())
+            EXPECT_FALSE(item->Caption().isEmpty()) << item->Name().toStdString();
+    }
+    EXPECT_EQ(app.form.MenuBar().back(), &app.form.Menu_Files); // after the described menus
+}
+
+TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
+{
+    struct Row
+    {
+        QByteArray name;
+        QByteArray url; // after the work folder's URL
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"report.txt",          "/report.txt"},
+        {"caf\xe9 #1.txt",      "/caf%E9%20%231.txt"},
+        {"\xc3\x85r 100%.txt",  "/%C3%85r%20100%25.txt"},
+    };
+    // clang-format on
+    for (const bool cut : {false, true}) {
+        FileActions app;
+        QStringList names;
+        for (const Row& row : rows)
+            names << app.rawName(row.name, row.name != "report.txt");
+        app.start();
+        MainForm& f = app.form;
+        f.FileList.SetFocus();
+        f.FileList.setListIndex(f.FileList.IndexOf(names[0]));
+        for (qsizetype i = 1; i < names.size(); ++i)
+            f.FileList.toggleSelected(f.FileList.IndexOf(names[i]));
+        (cut ? f.Menu_CutFiles : f.Menu_CopyFiles).RaiseClick();
+        ASSERT_EQ(app.host.clipboardData.size(), 2u);
+        std::map<QString, QByteArray> data(app.host.clipboardData.begin(), app.host.clipboardData.end());
+        QByteArray uriList, copied = cut ? "cut\n" : "copy\n";
+        QStringList paths;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const qsizetype row = f.FileList.SelectedIndexes()[size_t(i)];
+            const Row& r = *std::find_if(std::begin(rows), std::end(rows), [&](const Row& x) {
+                return app.rawName(x.name, false) == f.FileList.List(int(row));
+            });
+            const QByteArray url = "file://" + app.work.toUtf8() + r.url;
+            uriList += url + "\r\n";
+            copied += url + "\n";
+            paths << app.work + "/" + f.FileList.List(int(row));
+        }
+        EXPECT_EQ(data["text/uri-list"], uriList);
+        EXPECT_EQ(data["x-special/gnome-copied-files"], copied);
+        // What other programs put there reads back to the very same files.
+        bool readCut = !cut;
+        EXPECT_EQ(FileUris::ReadUriList(data["text/uri-list"]), paths);
+        EXPECT_EQ(FileUris::ReadCopiedFiles(data["x-special/gnome-copied-files"], readCut), paths);
+        EXPECT_EQ(readCut, cut);
+    }
+    // Other programs' variants: a host of localhost, comments, no line end at the last, other schemes.
+    bool cut = false;
+    EXPECT_EQ(FileUris::ReadCopiedFiles("cut\nfile://localhost/a%20b\n# note\nhttp://x/y\nfile:///c", cut),
+              QStringList({"/a b", "/c"}));
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(FileUris::ReadCopiedFiles("move\nfile:///a", cut), QStringList());
+    EXPECT_EQ(FileUris::ReadUriList("file://otherhost/a\r\nfile:/b\r\n"), QStringList({"/b"}));
 }

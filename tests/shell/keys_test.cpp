@@ -12,9 +12,11 @@
 #include "shell/windows/mainwindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -255,5 +257,23 @@ TEST_F(KeysTest, CtrlAndShiftWidenTheFileSelectionAPlainClickSelectsOne)
             QTest::keyClick(&view, Qt::Key_Down, step.modifiers);
         EXPECT_EQ(form.FileList.SelectedIndexes(), step.selected);
         EXPECT_EQ(view.selectionModel()->selectedRows().size(), qsizetype(step.selected.size()));
+    }
+}
+
+TEST_F(KeysTest, CtrlCAndCtrlXInTheFileListPutBothFileFormatsOnTheClipboard)
+{
+    tmp.makeFolder("home/work");
+    tmp.writeFile("home/work/a b.txt", "x");
+    form.DirList.setPath(tmp.path("home/work"));
+    form.FileList.setListIndex(0);
+    const QByteArray url = "file://" + tmp.path("home/work").toUtf8() + "/a%20b.txt";
+    for (const auto& [key, action] :
+         {std::pair{Qt::Key_C, QByteArray("copy\n")}, std::pair{Qt::Key_X, QByteArray("cut\n")}}) {
+        form.FileList.SetFocus();
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(data->data("text/uri-list"), url + "\r\n");
+        EXPECT_EQ(data->data("x-special/gnome-copied-files"), action + url + "\n");
     }
 }
