@@ -20,7 +20,12 @@ std::optional<int16_t> readInt16(Host& host, const QString& key)
 
 bool ReadUseSavedStartPosition(Host& host)
 {
-    const QString text = host.GetSetting(UseSavedStartPosition, QStringLiteral("False")).trimmed();
+    return ReadFlag(host, UseSavedStartPosition);
+}
+
+bool ReadFlag(Host& host, const QString& key)
+{
+    const QString text = host.GetSetting(key, QStringLiteral("False")).trimmed();
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (NumberText::StartsWithNumber(text))

@@ -23,7 +23,11 @@ inline const QString StartHeight = QStringLiteral("StartHeight");
 /// cleared at the next start.
 inline const QString MergedFavoritesCopy = QStringLiteral("MergedFavoritesCopy");
 
+/// Whether the file list and the tree show names starting with "."; hidden by default.
+inline const QString ShowHiddenFiles = QStringLiteral("ShowHiddenFiles");
+
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
+bool ReadFlag(Host& host, const QString& key);
 bool ReadUseSavedStartPosition(Host& host);
 /// A window edge in twips, 0 when missing or without a number; nothing when outside 16 bits.
 std::optional<int16_t> ReadPosition(Host& host, const QString& key);

@@ -86,6 +86,7 @@ MainForm::MainForm(Module1& module)
     connectFollowers();
     FavoData.watch([this] { FavoData_Changed(); });
     buildFavoritesExtras();
+    buildFileActions();
 }
 
 MainForm::~MainForm() = default;
@@ -263,6 +264,11 @@ void MainForm::Form_Load()
         LoadedDefaultFilter = DefaultFilter;
     }
 
+    m_loadedShowHidden = StartSettings::ReadFlag(host(), StartSettings::ShowHiddenFiles);
+    Menu_ShowHidden.setChecked(m_loadedShowHidden);
+    DirList.setShowHidden(m_loadedShowHidden);
+    FileList.setShowHidden(m_loadedShowHidden);
+
     StartFavoFile = StartSettings::ReadFavoFile(host());
     CurFavoFile = StartFavoFile;
     Menu_FavoFile(CurFavoFile).setChecked(true);
@@ -393,6 +399,9 @@ void MainForm::writeSettingsAtExit()
         if (Height() != StartHeight)
             saveSetting(Key::StartHeight, Key::IntText(Height()));
     }
+
+    if (Menu_ShowHidden.Checked() != m_loadedShowHidden)
+        saveSetting(Key::ShowHiddenFiles, Key::FlagText(Menu_ShowHidden.Checked()));
 
     if (CurFavoFile != StartFavoFile)
         saveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));

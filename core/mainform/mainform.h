@@ -110,6 +110,23 @@ public:
     MenuItem Menu_FindFavorite{QStringLiteral("Menu_FindFavorite")};
     MenuItem Menu_ImportBookmarks{QStringLiteral("Menu_ImportBookmarks")};
     MenuItem Menu_ExportBookmarks{QStringLiteral("Menu_ExportBookmarks")};
+    // The file actions (fileactions/): a menu of their own after the described ones.
+    MenuItem Menu_Files{QStringLiteral("Menu_Files")};
+    MenuItem Menu_NewFolder{QStringLiteral("Menu_NewFolder")};
+    MenuItem Menu_RenameFile{QStringLiteral("Menu_RenameFile")};
+    MenuItem Menu_TrashFiles{QStringLiteral("Menu_TrashFiles")};
+    MenuItem Menu_DeleteFiles{QStringLiteral("Menu_DeleteFiles")};
+    MenuItem Menu_Sep9{QStringLiteral("Menu_Sep9")};
+    MenuItem Menu_ShowHidden{QStringLiteral("Menu_ShowHidden")};
+    MenuItem Menu_Sep10{QStringLiteral("Menu_Sep10")};
+    MenuItem Menu_Back{QStringLiteral("Menu_Back")};
+    MenuItem Menu_Forward{QStringLiteral("Menu_Forward")};
+    MenuItem Menu_Location{QStringLiteral("Menu_Location")};
+    MenuItem Menu_Sep11{QStringLiteral("Menu_Sep11")};
+    MenuItem Menu_CopyFiles{QStringLiteral("Menu_CopyFiles")};
+    MenuItem Menu_CutFiles{QStringLiteral("Menu_CutFiles")};
+    /// The location field: shown over the top of the tree while a path is typed.
+    TextBox Text_Location{*this, QStringLiteral("Text_Location")};
 
     /// The control arrays, indices 1 to 5.
     MenuItem& Menu_FavoFile(int16_t Index) { return Menu_FavoFileItems.at(Index - 1); }
@@ -198,6 +215,29 @@ public:
     // About box (mainform_about.cpp).
     void Menu_About_Click();
 
+    // File actions (fileactions/).
+    void Menu_NewFolder_Click();
+    void Menu_RenameFile_Click();
+    void Menu_TrashFiles_Click();
+    void Menu_DeleteFiles_Click();
+    void Menu_ShowHidden_Click();
+    /// Puts the chosen files on the clipboard for other programs to paste (or move, when cut).
+    void Menu_CopyFiles_Click();
+    void Menu_CutFiles_Click();
+    /// Back and forward through the folders opened in this run, however each was reached.
+    void Menu_Back_Click();
+    void Menu_Forward_Click();
+    /// Opens the location field with the open folder's path selected.
+    void Menu_Location_Click();
+    void Text_Location_Change();
+    void Text_Location_KeyPress(int16_t& KeyAscii);
+    /// The folder a typed location names: "~" for the home folder, else absolute, or relative
+    /// to the open folder.
+    static QString LocationPath(const QString& typed, const QString& home, const QString& base);
+    /// The subfolders that complete a typed location, as typed ("~" kept), each ending in "/".
+    static QStringList LocationCompletions(const QString& typed, const QString& home, const QString& base,
+                                           bool hidden);
+
     // Main window state, read by the handlers and by tests.
     // The favorites file on show.
     int16_t CurFavoFile = 1;
@@ -260,6 +300,32 @@ private:
 
     void buildMenus();
     void buildFavoritesExtras();
+    void buildFileActions();
+    void setFileActionsCaptions();
+    /// Notes the open folder in the back and forward history when it changed.
+    void noteVisit();
+    /// Opens the folder `step` places away in the history, skipping those gone since.
+    void travelHistory(int step);
+    std::vector<QString> m_visited;
+    size_t m_visitAt = 0;
+    bool m_travelling = false;
+    /// The hidden-files choice as read at load; written back when it changed.
+    bool m_loadedShowHidden = false;
+    Control* m_beforeLocation = nullptr;
+    void closeLocation();
+    /// Runs a change of the disk off the window's thread, waiting at most the no-answer time;
+    /// its errno, or nothing after telling that the folder did not answer.
+    std::optional<int> changeOnDisk(const QString& key, std::function<int()> change);
+    /// Tells why `name` cannot be used, or why changing it failed (`error` non-zero); true when
+    /// it did.
+    bool refuseName(const QString& name, int error, const QString& title);
+    /// The in-place rename of row `index` of the file list or the tree ended with `text`.
+    void renameRow(bool inTree, int index, const QString& text);
+    /// What the file actions act on: the highlighted subfolder when the tree has the focus,
+    /// else the selected files.
+    QStringList chosenPaths(bool& inTree) const;
+    /// Trashes or deletes the chosen paths, telling each failure, and shows the panes anew.
+    void removeChosen(bool forGood);
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

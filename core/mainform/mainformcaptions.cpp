@@ -54,6 +54,7 @@ void MainForm::SetCaptions()
     if (m_favoriteCheck)
         m_favoriteCheck->showNotes();
     setFavoritesExtrasCaptions();
+    setFileActionsCaptions();
 }
 
 void MainForm::Menu_Language_Click()

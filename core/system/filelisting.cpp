@@ -169,7 +169,7 @@ struct DirCloser
 
 } // namespace
 
-FileListing::Contents FileListing::read(const QString& folder, const Progress& progress)
+FileListing::Contents FileListing::read(const QString& folder, const Progress& progress, bool withHidden)
 {
     Contents contents{std::unique_ptr<FileListing>(new FileListing),
                       std::unique_ptr<FileListing>(new FileListing)};
@@ -194,7 +194,8 @@ FileListing::Contents FileListing::read(const QString& folder, const Progress& p
             progress(contents);
             errno = 0;
         }
-        if (entry->d_name[0] == '.')
+        if (entry->d_name[0] == '.' && (!withHidden || entry->d_name[1] == '\0' ||
+                                        (entry->d_name[1] == '.' && entry->d_name[2] == '\0')))
             continue;
         switch (typeOf(fd, *entry)) {
         case EntryType::File:

@@ -30,9 +30,9 @@ public:
 
     /// Called now and then during a read with what has been read so far, in read order.
     using Progress = std::function<void(const Contents& soFar)>;
-    /// Reads the visible (not hidden) files and folders of a folder in one pass of readdir.
-    /// Throws RunTimeError when the folder cannot be read.
-    static Contents read(const QString& folder, const Progress& progress = {});
+    /// Reads the files and folders of a folder in one pass of readdir, hidden ones (names
+    /// starting with ".") only when asked. Throws RunTimeError when the folder cannot be read.
+    static Contents read(const QString& folder, const Progress& progress = {}, bool withHidden = false);
     /// A listing of no entries, to append to.
     static std::unique_ptr<FileListing> Empty();
     /// Reads the visible entries of one kind.

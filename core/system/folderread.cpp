@@ -10,16 +10,23 @@ using Clock = std::chrono::steady_clock;
 // News at most this often: each one makes the window filter and sort everything read so far.
 constexpr auto NewsInterval = std::chrono::milliseconds(100);
 
+// Reads with and without hidden names are different jobs: neither may stand in for the other.
+QString readKey(const QString& folder, bool withHidden)
+{
+    return (withHidden ? QStringLiteral("listall:") : QStringLiteral("list:")) + folder;
+}
+
 } // namespace
 
-FolderRead::FolderRead(const QString& folder) : WorkerJob(QStringLiteral("list:") + folder), m_folder(folder)
+FolderRead::FolderRead(const QString& folder, bool withHidden)
+    : WorkerJob(readKey(folder, withHidden)), m_folder(folder), m_withHidden(withHidden)
 {}
 
-std::shared_ptr<FolderRead> FolderRead::Start(Workers& workers, const QString& folder)
+std::shared_ptr<FolderRead> FolderRead::Start(Workers& workers, const QString& folder, bool withHidden)
 {
-    if (auto running = workers.running<FolderRead>(QStringLiteral("list:") + folder))
+    if (auto running = workers.running<FolderRead>(readKey(folder, withHidden)))
         return running;
-    auto read = std::make_shared<FolderRead>(folder);
+    auto read = std::make_shared<FolderRead>(folder, withHidden);
     workers.start(read);
     return read;
 }
@@ -36,7 +43,7 @@ void FolderRead::run()
     if (newsReachTheWindow())
         progress = [this](const FileListing::Contents& soFar) { this->progress(soFar); };
     try {
-        contents = FileListing::read(m_folder, progress);
+        contents = FileListing::read(m_folder, progress, m_withHidden);
     } catch (const RunTimeError& failure) {
         error = failure.Number();
     }

@@ -15,13 +15,15 @@
 class FolderRead : public WorkerJob
 {
 public:
-    explicit FolderRead(const QString& folder);
+    explicit FolderRead(const QString& folder, bool withHidden = false);
 
     /// The read of `folder` still running (a second request for a folder that does not answer
-    /// waits for the same read), else a new one, started.
-    static std::shared_ptr<FolderRead> Start(Workers& workers, const QString& folder);
+    /// waits for the same read), else a new one, started. Hidden names are read when asked.
+    static std::shared_ptr<FolderRead> Start(Workers& workers, const QString& folder,
+                                             bool withHidden = false);
 
     const QString& folder() const { return m_folder; }
+    bool withHidden() const { return m_withHidden; }
 
     /// The file names read so far, from position `from` on: nothing before the short wait is over.
     std::vector<std::string> filesFrom(size_t from) const;
@@ -42,6 +44,7 @@ private:
     void throwIfFailed() const;
 
     QString m_folder;
+    bool m_withHidden;
     std::chrono::steady_clock::time_point m_started;
     std::chrono::steady_clock::time_point m_notified;
     // Copied out of the read as it goes, guarded by m_mutex.

@@ -49,6 +49,8 @@ public:
     virtual QString DownloadWriteError() { return {}; }
 
     virtual void ClipboardSetText(const QString& text) = 0;
+    /// Puts data of several types (a MIME type and its bytes each) on the clipboard at once.
+    virtual void ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& /*formats*/) {}
 
     /// Shows a loaded form modally; returns once the form has unloaded itself.
     virtual void ShowModal(Form& form) = 0;

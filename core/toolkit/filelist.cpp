@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 FileList::FileList(Form& form, const QString& name) : Control(form, name) {}
 
@@ -27,7 +28,9 @@ void FileList::setPath(const QString& path)
     const QString folder = FolderList::AbsolutePath(path, m_path);
     Workers& workers = Parent().host().workers();
     std::shared_ptr<FolderRead> read =
-        m_offered && m_offered->folder() == folder ? m_offered : FolderRead::Start(workers, folder);
+        m_offered && m_offered->folder() == folder && m_offered->withHidden() == m_showHidden
+            ? m_offered
+            : FolderRead::Start(workers, folder, m_showHidden);
     offerRead(nullptr);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         stopWatching();
@@ -67,6 +70,7 @@ void FileList::setPattern(const QString& pattern)
     if (m_listing)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
+    dropSelection();
     emit itemsChanged();
 }
 
@@ -81,10 +85,25 @@ void FileList::Refresh()
         reread();
 }
 
+void FileList::setShowHidden(bool show)
+{
+    if (show == m_showHidden)
+        return;
+    m_showHidden = show;
+    // A read still running has the other kind of names: start over.
+    if (m_state == ReadState::Reading && !m_path.isEmpty()) {
+        const QString folder = m_path;
+        m_path.clear();
+        setPath(folder);
+        return;
+    }
+    Refresh();
+}
+
 bool FileList::reread()
 {
     Workers& workers = Parent().host().workers();
-    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path);
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path, m_showHidden);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         // The list stays as it is until the new one is read.
         stopWatching();
@@ -143,6 +162,7 @@ void FileList::readNews()
         m_listing->append(names);
         m_listing->filter(m_filePattern);
         m_listIndex = IndexOf(selected);
+        dropSelection();
         emit itemsChanged();
         emit listIndexChanged();
         return;
@@ -168,6 +188,7 @@ void FileList::showListing(std::unique_ptr<FileListing> listing)
     m_listing = std::move(listing);
     m_listing->filter(m_filePattern);
     m_listIndex = -1;
+    dropSelection();
     emit itemsChanged();
     sortWhenIdle();
 }
@@ -221,6 +242,57 @@ int FileList::IndexOf(const QString& name) const
 void FileList::setListIndex(int index)
 {
     m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;
+    dropSelection();
+    m_anchor = m_listIndex;
     emit listIndexChanged();
+    emit selectionChanged();
+    raise(Click);
+}
+
+bool FileList::Selected(int index) const
+{
+    if (m_selection.empty())
+        return index >= 0 && index == m_listIndex;
+    return std::binary_search(m_selection.begin(), m_selection.end(), index);
+}
+
+std::vector<int> FileList::SelectedIndexes() const
+{
+    if (m_selection.empty())
+        return m_listIndex >= 0 ? std::vector<int>{m_listIndex} : std::vector<int>();
+    return m_selection;
+}
+
+void FileList::toggleSelected(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    std::vector<int> selection = SelectedIndexes();
+    const auto at = std::lower_bound(selection.begin(), selection.end(), index);
+    if (at != selection.end() && *at == index)
+        selection.erase(at);
+    else
+        selection.insert(at, index);
+    // Nothing left selected is no current entry either.
+    m_listIndex = selection.empty() ? -1 : index;
+    m_anchor = index;
+    m_selection = std::move(selection);
+    emit listIndexChanged();
+    emit selectionChanged();
+    raise(Click);
+}
+
+void FileList::selectRangeTo(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    const int anchor = m_anchor >= 0 && m_anchor < ListCount() ? m_anchor : index;
+    m_selection.clear();
+    for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
+        m_selection.push_back(i);
+    m_anchor = anchor;
+    m_listIndex = index;
+    emit listIndexChanged();
+    emit selectionChanged();
     raise(Click);
 }

@@ -1,14 +1,16 @@
 #pragma once
-// The files of one folder that match a pattern, in case-insensitive name order. Hidden files,
-// folders and anything but regular files (and links to them) are never listed.
+// The files of one folder that match a pattern, in case-insensitive name order. Folders and
+// anything but regular files (and links to them) are never listed; hidden files only on request.
 
 #include "core/system/filepattern.h"
 #include "core/system/folderstamp.h"
 #include "core/system/workers.h"
 #include "core/toolkit/control.h"
+#include "core/toolkit/rowedit.h"
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 class FileListing;
 class FolderRead;
@@ -60,16 +62,34 @@ public:
     /// Index of the shown file of this name, -1 when it is not shown.
     int IndexOf(const QString& name) const;
 
+    /// The current entry; setting it selects that one entry alone, as a plain click does.
     int ListIndex() const { return m_listIndex; }
     void setListIndex(int index);
 
+    /// More than one selected entry (Ctrl-click, Shift-click, Shift+arrows). The selection is the
+    /// current entry alone until one of these widens it, and is dropped when the list changes.
+    bool Selected(int index) const;
+    /// The selected entries in list order.
+    std::vector<int> SelectedIndexes() const;
+    /// Ctrl-click: adds or removes one entry and makes it the current one.
+    void toggleSelected(int index);
+    /// Shift-click or Shift+arrow: selects from the last plainly chosen entry to this one.
+    void selectRangeTo(int index);
+
     /// Re-reads the folder from disk. When it can no longer be read the list stays as it was.
     void Refresh();
+
+    /// Whether names starting with "." are listed; setting it reads the folder again.
+    bool ShowHidden() const { return m_showHidden; }
+    void setShowHidden(bool show);
 
     /// Hands over the read of a folder that the folder tree has just made (ended or still
     /// running), so that a folder change reads the disk once: the next setPath of that folder
     /// takes its files instead of reading again. Null withdraws the offer.
     void offerRead(std::shared_ptr<FolderRead> read);
+
+    /// Renaming a row in place.
+    RowEdit NameEdit;
 
     std::function<void()> Click;
     std::function<void()> DblClick;
@@ -78,6 +98,7 @@ public:
 signals:
     void itemsChanged();
     void listIndexChanged();
+    void selectionChanged();
 
 private:
     void showListing(std::unique_ptr<FileListing> listing);
@@ -94,10 +115,18 @@ private:
     FolderStamp m_stamp;
     std::shared_ptr<FolderRead> m_offered;
     int m_listIndex = -1;
+    int m_anchor = -1;            // where a range starts
+    std::vector<int> m_selection; // sorted; empty: the current entry alone
+    void dropSelection()
+    {
+        m_selection.clear();
+        m_anchor = -1;
+    }
     std::shared_ptr<FolderRead> m_read; // the read the list waits for
     WorkerJob::Watch m_readWatch;
     bool m_refreshing = false; // the read replaces a list already shown
     size_t m_taken = 0;        // names of the read already in the list
     ReadState m_state = ReadState::Done;
     int m_readNumber = 0;
+    bool m_showHidden = false;
 };

@@ -58,7 +58,7 @@ void FolderList::setPath(const QString& path)
     if (folder == m_path)
         return;
     Workers& workers = Parent().host().workers();
-    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, folder);
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, folder, m_showHidden);
     std::unique_ptr<FileListing> subfolders;
     if (workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         // Read first: a folder that cannot be shown leaves everything as it was.
@@ -156,7 +156,7 @@ void FolderList::Refresh()
     if (m_path.isEmpty() || Reading())
         return;
     Workers& workers = Parent().host().workers();
-    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path);
+    std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path, m_showHidden);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
         m_read = read;
         m_refreshing = true;
@@ -170,6 +170,16 @@ void FolderList::Refresh()
     } catch (const RunTimeError&) {
         // The open folder has gone or become unreadable: the old list is the best we have.
     }
+}
+
+void FolderList::setShowHidden(bool show)
+{
+    if (show == m_showHidden)
+        return;
+    m_showHidden = show;
+    // A read still running has the other kind of names.
+    StopReading();
+    Refresh();
 }
 
 void FolderList::showRefreshed(std::unique_ptr<FileListing> listing)

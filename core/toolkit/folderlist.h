@@ -1,11 +1,12 @@
 #pragma once
 // The folder tree: the open folder with its ancestors above it and its subfolders below it.
 // Index -1 is the open folder, -2 its parent, -3 the grandparent and so on up to the root;
-// 0 .. ListCount-1 are the subfolders, hidden ones left out, in case-insensitive order. Indexes
+// 0 .. ListCount-1 are the subfolders, hidden ones left out unless asked, in case-insensitive order. Indexes
 // are plain ints: a folder with a hundred thousand subfolders shows every one of them.
 
 #include "core/system/workers.h"
 #include "core/toolkit/control.h"
+#include "core/toolkit/rowedit.h"
 
 #include <QStringList>
 #include <memory>
@@ -51,6 +52,10 @@ public:
     /// the new list when its read ends.
     void Refresh();
 
+    /// Whether subfolders starting with "." are listed; setting it reads the folder again.
+    bool ShowHidden() const { return m_showHidden; }
+    void setShowHidden(bool show);
+
     /// The absolute form of a folder path as Path shows it: resolved against `base` (the
     /// working folder when empty), "." and ".." and repeated or trailing "/" removed. ".." is
     /// taken by name, as the tree shows it, not through links.
@@ -61,6 +66,9 @@ public:
     void feedFiles(FileList* files) { m_files = files; }
 
     std::function<void()> Change;
+    /// Renaming a row in place.
+    RowEdit NameEdit;
+
     std::function<void()> Click;
 
 signals:
@@ -80,4 +88,5 @@ private:
     std::shared_ptr<FolderRead> m_read; // the read the list waits for
     WorkerJob::Watch m_readWatch;
     bool m_refreshing = false; // the read replaces a list already shown
+    bool m_showHidden = false;
 };

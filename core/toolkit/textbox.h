@@ -3,6 +3,8 @@
 
 #include "core/toolkit/control.h"
 
+#include <QStringList>
+
 class TextBox : public Control
 {
     Q_OBJECT
@@ -13,6 +15,22 @@ public:
     const QString& Text() const { return m_text; }
     /// Runs Change when the text differs from the current one.
     void setText(const QString& text);
+
+    /// How many characters from the start the box selects when it shows the text.
+    int SelLength() const { return m_selLength; }
+    void setSelLength(int length)
+    {
+        m_selLength = length;
+        emit changed();
+    }
+
+    /// What the box offers to complete the text typed with; empty for nothing.
+    const QStringList& Completions() const { return m_completions; }
+    void setCompletions(const QStringList& completions)
+    {
+        m_completions = completions;
+        emit changed();
+    }
 
     bool FontItalic() const { return m_italic; }
     void setFontItalic(bool italic);
@@ -25,4 +43,6 @@ public:
 private:
     QString m_text;
     bool m_italic = false;
+    int m_selLength = -1;
+    QStringList m_completions;
 };

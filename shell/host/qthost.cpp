@@ -121,6 +121,14 @@ int QtHost::Download(const QString& url, const QString& localPath)
     return int(m_downloader.download(QUrl(url), localPath, &m_downloadWriteError));
 }
 
+void QtHost::ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& formats)
+{
+    auto* data = new QMimeData;
+    for (const auto& [type, bytes] : formats)
+        data->setData(type, bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 void QtHost::ClipboardSetText(const QString& text)
 {
     if (!FileNameHasRawBytes(text)) {

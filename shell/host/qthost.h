@@ -48,6 +48,7 @@ public:
     int Download(const QString& url, const QString& localPath) override;
     QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
+    void ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& formats) override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override;

@@ -3,7 +3,9 @@
 
 #include "core/system/filename.h"
 #include "core/toolkit/filelist.h"
+#include "shell/widgets/eventguard.h"
 
+#include <QKeyEvent>
 #include <QListView>
 #include <QStyle>
 
@@ -12,7 +14,9 @@ FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsSca
 {
     connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
     connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
+    connect(&list, &FileList::selectionChanged, this, [this] { showSelectedRows(m_list.SelectedIndexes()); });
     attachModel();
+    attachRowEdit(list.NameEdit);
     refresh();
 }
 
@@ -51,4 +55,28 @@ QVariant FileListBinding::rowData(int row, int role) const
 QString FileListBinding::contentKey() const
 {
     return m_list.Path() + QLatin1Char('\n') + m_list.Pattern();
+}
+
+bool FileListBinding::selectWithModifiers(int row, Qt::KeyboardModifiers modifiers)
+{
+    EventGuard::run("Click", [&] {
+        if (modifiers & Qt::ShiftModifier)
+            m_list.selectRangeTo(row);
+        else
+            m_list.toggleSelected(row);
+    });
+    return true;
+}
+
+bool FileListBinding::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &view() && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const int step = key.key() == Qt::Key_Up ? -1 : key.key() == Qt::Key_Down ? 1 : 0;
+        if (step != 0 && key.modifiers() == Qt::ShiftModifier) {
+            EventGuard::run("Click", [&] { m_list.selectRangeTo(m_list.ListIndex() + step); });
+            return true;
+        }
+    }
+    return ListViewBinding::eventFilter(watched, event);
 }

@@ -23,6 +23,8 @@ protected:
     int rowCount() const override;
     QVariant rowData(int row, int role) const override;
     QString contentKey() const override;
+    bool selectWithModifiers(int row, Qt::KeyboardModifiers modifiers) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FileList& m_list;

@@ -17,6 +17,7 @@ FolderListBinding::FolderListBinding(FolderList& list, QListView& view, const Tw
     connect(&list, &FolderList::itemsChanged, this, &FolderListBinding::itemsChanged);
     connect(&list, &FolderList::listIndexChanged, this, &FolderListBinding::showCurrentRow);
     attachModel();
+    attachRowEdit(list.NameEdit);
     refresh();
 }
 
@@ -30,6 +31,11 @@ QString FolderListBinding::displayName(const QString& path)
 int FolderListBinding::listIndex(int row) const
 {
     return row - m_list.AncestorCount();
+}
+
+int FolderListBinding::rowOf(int index) const
+{
+    return index + m_list.AncestorCount();
 }
 
 int FolderListBinding::currentRow() const

@@ -25,6 +25,7 @@ public:
 
 protected:
     int currentRow() const override;
+    int rowOf(int index) const override;
     void selectRow(int row) override;
     void doubleClicked(int row) override;
     int rowCount() const override;

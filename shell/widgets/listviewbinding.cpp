@@ -1,10 +1,13 @@
 // What the three list bindings share: the model, the row that follows ListIndex, and classic mouse input.
 #include "shell/widgets/listviewbinding.h"
 
+#include "core/toolkit/rowedit.h"
 #include "shell/widgets/controllistmodel.h"
 #include "shell/widgets/eventguard.h"
 #include "shell/widgets/rowdelegate.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -67,6 +70,25 @@ void ListViewBinding::showCurrentRow()
     m_showing = false;
 }
 
+void ListViewBinding::showSelectedRows(const std::vector<int>& rows)
+{
+    showCurrentRow();
+    if (rows.size() < 2)
+        return;
+    m_showing = true;
+    QItemSelection selection;
+    // Runs of rows as one range each: a selection of thousands stays a few ranges.
+    for (size_t i = 0; i < rows.size();) {
+        size_t end = i;
+        while (end + 1 < rows.size() && rows[end + 1] == rows[end] + 1)
+            ++end;
+        selection.select(m_model->index(rows[i]), m_model->index(rows[end]));
+        i = end + 1;
+    }
+    m_view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_showing = false;
+}
+
 void ListViewBinding::userSelects(int row)
 {
     if (row == currentRow())
@@ -76,8 +98,66 @@ void ListViewBinding::userSelects(int row)
     showCurrentRow();
 }
 
+void ListViewBinding::attachRowEdit(RowEdit& edit)
+{
+    m_rowEdit = &edit;
+    connect(&edit, &RowEdit::started, this, &ListViewBinding::openEditor);
+    connect(&edit, &RowEdit::ended, this, &ListViewBinding::closeEditor);
+}
+
+void ListViewBinding::openEditor()
+{
+    closeEditor();
+    const QModelIndex index = m_model->index(rowOf(m_rowEdit->Index()));
+    m_view.scrollTo(index);
+    QRect place = m_view.visualRect(index);
+    // The name's part of the row: the icon stays visible to its left.
+    const int icon = m_view.iconSize().width() + 4;
+    place.setLeft(place.left() + icon);
+    place.setRight(m_view.viewport()->width() - 1);
+    m_editor = new QLineEdit(m_view.viewport());
+    m_editor->setObjectName(QStringLiteral("RowEditor"));
+    m_editor->setGeometry(place.adjusted(0, -2, 0, 2));
+    m_editor->setText(m_rowEdit->Text());
+    m_editor->setSelection(0, m_rowEdit->SelectLength());
+    m_editor->installEventFilter(this);
+    m_editor->show();
+    m_editor->setFocus();
+}
+
+void ListViewBinding::closeEditor()
+{
+    if (!m_editor)
+        return;
+    QLineEdit* editor = std::exchange(m_editor, nullptr);
+    editor->removeEventFilter(this);
+    const bool hadFocus = editor->hasFocus();
+    editor->hide();
+    editor->deleteLater();
+    if (hadFocus)
+        m_view.setFocus();
+}
+
 bool ListViewBinding::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_editor && watched == m_editor) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                const QString text = m_editor->text();
+                EventGuard::run("rename", [this, &text] { m_rowEdit->Finish(text); });
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                m_rowEdit->Cancel();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Clicking elsewhere drops the edit, as Escape does: nothing is renamed by accident.
+            m_rowEdit->Cancel();
+        }
+        return false;
+    }
     if (watched == m_view.viewport())
         return viewportEvent(event);
     return ControlBinding::eventFilter(watched, event);
@@ -92,7 +172,12 @@ bool ListViewBinding::viewportEvent(QEvent* event)
         if (mouse.button() == Qt::LeftButton) {
             m_leftHeld = true;
             const QModelIndex index = m_view.indexAt(mouse.position().toPoint());
-            if (index.isValid())
+            const bool widened = index.isValid() &&
+                                 (mouse.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) &&
+                                 selectWithModifiers(index.row(), mouse.modifiers());
+            if (widened)
+                m_leftHeld = false;
+            else if (index.isValid())
                 userSelects(index.row());
         }
         raiseMouse(mouse, viewport, true);

@@ -8,9 +8,12 @@
 #include "shell/widgets/controlbinding.h"
 
 #include <QString>
+#include <vector>
 
 class ControlListModel;
+class QLineEdit;
 class QListView;
+class RowEdit;
 
 class ListViewBinding : public ControlBinding
 {
@@ -36,15 +39,25 @@ protected:
 
     /// Puts the model into the view; the leaf's constructor calls it once it can answer rows.
     void attachModel();
+    /// Shows the control's in-place edits as an edit box over the row.
+    void attachRowEdit(RowEdit& edit);
+    /// The view's row of the control's index.
+    virtual int rowOf(int index) const { return index; }
     /// The control's items changed: re-read all rows and the selection.
     void itemsChanged();
     /// The control's selection changed: show it without raising anything.
     void showCurrentRow();
+    /// Shows these rows selected, the current one among them, without raising anything.
+    void showSelectedRows(const std::vector<int>& rows);
+    /// A left press with Ctrl or Shift; true when the list took it as a widening of its selection.
+    virtual bool selectWithModifiers(int /*row*/, Qt::KeyboardModifiers /*modifiers*/) { return false; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool viewportEvent(QEvent* event);
+    void openEditor();
+    void closeEditor();
     void userSelects(int row);
 
     QListView& m_view;
@@ -52,4 +65,6 @@ private:
     bool m_showing = false;
     QString m_contentKey;
     bool m_leftHeld = false;
+    RowEdit* m_rowEdit = nullptr;
+    QLineEdit* m_editor = nullptr;
 };

@@ -4,8 +4,11 @@
 #include "core/toolkit/textbox.h"
 #include "shell/widgets/eventguard.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QEvent>
 #include <QLineEdit>
+#include <QStringListModel>
 
 TextBoxBinding::TextBoxBinding(TextBox& textBox, QLineEdit& edit, const TwipsScale& scale)
     : ControlBinding(textBox, edit, scale), m_textBox(textBox), m_edit(edit)
@@ -22,6 +25,32 @@ void TextBoxBinding::update()
     ControlBinding::update();
     if (m_edit.text() != m_textBox.Text())
         m_edit.setText(m_textBox.Text());
+    if (!m_completer && !m_textBox.Completions().isEmpty()) {
+        m_completions = new QStringListModel(this);
+        m_completer = new QCompleter(m_completions, this);
+        m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+        m_completer->setWidget(&m_edit);
+        connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
+                [this](const QString& text) {
+                    m_edit.setText(text);
+                    EventGuard::run("Change", [&] { m_textBox.setText(text); });
+                });
+    }
+    if (m_completer && m_completions->stringList() != m_textBox.Completions()) {
+        m_completions->setStringList(m_textBox.Completions());
+        if (m_textBox.Completions().isEmpty() || !m_edit.hasFocus()) {
+            m_completer->popup()->hide();
+        } else {
+            m_completer->setCompletionPrefix(m_textBox.Text());
+            m_completer->complete();
+        }
+    }
+    // Once per proposal: typing must not bring the selection back.
+    if (m_textBox.SelLength() != m_selLength) {
+        m_selLength = m_textBox.SelLength();
+        if (m_selLength >= 0)
+            m_edit.setSelection(0, m_selLength);
+    }
     if (m_edit.font().italic() != m_textBox.FontItalic()) {
         QFont font = m_edit.font();
         font.setItalic(m_textBox.FontItalic());

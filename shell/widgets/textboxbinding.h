@@ -4,7 +4,9 @@
 
 #include "shell/widgets/controlbinding.h"
 
+class QCompleter;
 class QLineEdit;
+class QStringListModel;
 class TextBox;
 
 class TextBoxBinding : public ControlBinding
@@ -21,4 +23,8 @@ protected:
 private:
     TextBox& m_textBox;
     QLineEdit& m_edit;
+    int m_selLength = -1;
+    // Made when the box first offers completions.
+    QCompleter* m_completer = nullptr;
+    QStringListModel* m_completions = nullptr;
 };

@@ -6,7 +6,9 @@
 #include "shell/widgets/menubinding.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QShortcut>
 
 namespace {
@@ -37,7 +39,29 @@ MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
     addForMenu(form.Menu_About, {Qt::Key_F1});
     addForControl(form.Command_UpOneLevel, {Qt::ALT | Qt::Key_Up, Qt::Key_Backspace},
                   &MainShortcuts::pressButton);
-    addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_L}, &MainShortcuts::focusControl);
+    addForControl(form.FileFind, {Qt::CTRL | Qt::Key_F}, &MainShortcuts::focusControl);
+    addForMenu(form.Menu_Location, {Qt::CTRL | Qt::Key_L});
+    addForMenu(form.Menu_NewFolder, {Qt::CTRL | Qt::SHIFT | Qt::Key_N});
+    addForMenu(form.Menu_RenameFile, {Qt::Key_F2});
+    addForMenu(form.Menu_ShowHidden, {Qt::CTRL | Qt::Key_H});
+    addForMenu(form.Menu_Back, {Qt::ALT | Qt::Key_Left});
+    addForMenu(form.Menu_Forward, {Qt::ALT | Qt::Key_Right});
+    qApp->installEventFilter(this);
+}
+
+bool MainShortcuts::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != &m_window)
+        return false;
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (button == Qt::BackButton)
+        chooseMenu(m_form.Menu_Back);
+    else if (button == Qt::ForwardButton)
+        chooseMenu(m_form.Menu_Forward);
+    else
+        return false;
+    return true;
 }
 
 void MainShortcuts::addForMenu(MenuItem& item, const QList<QKeySequence>& keys)
@@ -50,6 +74,21 @@ void MainShortcuts::addForMenu(MenuItem& item, const QList<QKeySequence>& keys)
     for (const QKeySequence& key : keys) {
         auto* shortcut = new QShortcut(key, &m_window);
         connect(shortcut, &QShortcut::activated, this, [this, &item] { chooseMenu(item); });
+    }
+}
+
+void MainShortcuts::addForMenuOn(MenuItem& item, const QList<QKeySequence>& keys,
+                                 const QList<QWidget*>& widgets)
+{
+    auto* action = m_menuBar.findChild<QAction*>(item.Name());
+    auto* binding = action ? action->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (binding)
+        binding->setKeys(keys.front());
+    for (QWidget* widget : widgets) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, widget, nullptr, nullptr, Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, &item] { chooseMenu(item); });
+        }
     }
 }
 

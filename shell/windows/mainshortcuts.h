@@ -21,6 +21,14 @@ class MainShortcuts : public QObject
 public:
     MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar);
 
+    /// Keys that choose a menu command only while one of `widgets` has the focus, for keys that
+    /// other controls keep for themselves (Delete in the favorites list).
+    void addForMenuOn(MenuItem& item, const QList<QKeySequence>& keys, const QList<QWidget*>& widgets);
+
+protected:
+    /// The mouse's back and forward buttons, wherever in the window they are pressed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void addForMenu(MenuItem& item, const QList<QKeySequence>& keys);
     void addForControl(Control& control, const QList<QKeySequence>& keys,

@@ -68,7 +68,13 @@ MainWindow::MainWindow(MainForm& form, const TwipsScale& scale)
     const QSize minimum = m_layout->minimumClientSize();
     m_client->setMinimumSize(scale.toPixels(minimum.width()), scale.toPixels(minimum.height()));
     m_view->applyReadingTabOrder();
-    new MainShortcuts(form, *this, *m_menuBar);
+    auto* shortcuts = new MainShortcuts(form, *this, *m_menuBar);
+    // Delete keeps its meaning in the favorites list; in the panes it removes files.
+    const QList<QWidget*> panes{m_view->widgetFor(&form.FileList), m_view->widgetFor(&form.DirList)};
+    shortcuts->addForMenuOn(form.Menu_TrashFiles, {Qt::Key_Delete}, panes);
+    shortcuts->addForMenuOn(form.Menu_DeleteFiles, {Qt::SHIFT | Qt::Key_Delete}, panes);
+    shortcuts->addForMenuOn(form.Menu_CopyFiles, {Qt::CTRL | Qt::Key_C}, panes);
+    shortcuts->addForMenuOn(form.Menu_CutFiles, {Qt::CTRL | Qt::Key_X}, panes);
     // The favorites list has its own type-ahead, which highlights without opening.
     if (auto* favorites = qobject_cast<ControlListView*>(m_view->widgetFor(&form.FavoDirList)))
         favorites->setKeyboardSearch(false);

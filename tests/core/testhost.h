@@ -98,6 +98,11 @@ public:
     int Download(const QString& url, const QString& localPath) override;
     QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override { clipboard = text; }
+    void ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& formats) override
+    {
+        clipboardData = formats;
+    }
+    std::vector<std::pair<QString, QByteArray>> clipboardData;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override { return 1920 * 15; }

@@ -6,7 +6,14 @@
 #include "qtinput.h"
 #include "shownwindow.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,6 +39,12 @@ TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
         {Qt::CTRL | Qt::Key_Q, &form.Menu_Exit, true},
         {Qt::CTRL | Qt::Key_W, &form.Menu_Exit, false},
         {Qt::Key_F1, &form.Menu_About, false}, // a command on the menu bar itself
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_N, &form.Menu_NewFolder, true},
+        {Qt::Key_F2, &form.Menu_RenameFile, true},
+        {Qt::CTRL | Qt::Key_H, &form.Menu_ShowHidden, true},
+        {Qt::ALT | Qt::Key_Left, &form.Menu_Back, true},
+        {Qt::ALT | Qt::Key_Right, &form.Menu_Forward, true},
+        {Qt::CTRL | Qt::Key_L, &form.Menu_Location, true},
     };
     form.DirList.SetFocus();
     for (const Row& row : rows) {
@@ -74,7 +87,7 @@ TEST_F(KeysTest, UpAndFilterKeysPressTheButtonOrFocusTheBoxButTypingKeepsBackspa
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     EXPECT_EQ(up, 2);
 
-    for (const Qt::Key key : {Qt::Key_F, Qt::Key_L}) {
+    for (const Qt::Key key : {Qt::Key_F}) {
         form.DirList.SetFocus();
         QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
         EXPECT_EQ(form.ActiveControl(), &form.FileFind);
@@ -94,6 +107,26 @@ TEST_F(KeysTest, TheListsKeepTheirOwnKeys)
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Return})
         QTest::keyClick(&widget(form.FavoDirList), key);
     EXPECT_EQ(keys, std::vector<int>({32, 45, 46, 13}));
+
+    // In the panes Delete and Shift+Delete remove files, and show in the menu.
+    struct Row
+    {
+        QKeyCombination key;
+        MenuItem* item;
+    };
+    for (const Row& row : {Row{Qt::Key_Delete, &form.Menu_TrashFiles},
+                           Row{Qt::SHIFT | Qt::Key_Delete, &form.Menu_DeleteFiles}}) {
+        int chosen = 0;
+        row.item->Click = [&] { ++chosen; };
+        for (Control* pane : {static_cast<Control*>(&form.FileList), static_cast<Control*>(&form.DirList)}) {
+            pane->SetFocus();
+            QTest::keyClick(QApplication::focusWidget(), row.key.key(), row.key.keyboardModifiers());
+        }
+        EXPECT_EQ(chosen, 2);
+        EXPECT_TRUE(action(*row.item)->text().endsWith(
+            "\t" + QKeySequence(row.key).toString(QKeySequence::NativeText)));
+        row.item->Click = {};
+    }
 }
 
 TEST_F(KeysTest, TheFocusedListShowsAFrameInTheHighlightColour)
@@ -132,4 +165,94 @@ TEST_F(KeysTest, EscapeClosesChangeDriveAsCancelDoes)
     EXPECT_TRUE(seen);
     EXPECT_EQ(cancelled, 1);
     EXPECT_EQ(form.DirList.Path(), tmp.home() + QStringLiteral("/sub"));
+}
+
+TEST_F(KeysTest, F2EditsTheFileNameInPlaceEnterRenamesEscapeKeeps)
+{
+    const QString folder = tmp.makeFolder("home/work");
+    tmp.writeFile("home/work/report.txt", "x");
+    form.DirList.setPath(folder);
+    form.FileList.setListIndex(form.FileList.IndexOf("report.txt"));
+    form.FileList.SetFocus();
+    struct Row
+    {
+        const char* typed; // replaces the selection
+        Qt::Key end;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"kept", Qt::Key_Escape, "report.txt"},
+        {"summary", Qt::Key_Return, "summary.txt"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->selectedText(), QStringLiteral("report"));
+        QTest::keyClicks(editor, row.typed);
+        QTest::keyClick(editor, row.end);
+        EXPECT_FALSE(form.FileList.NameEdit.Active());
+        EXPECT_TRUE(QFileInfo::exists(folder + "/" + row.after));
+        EXPECT_EQ(form.FileList.List(form.FileList.ListIndex()), row.after);
+        EXPECT_EQ(QApplication::focusWidget(), &widget(form.FileList));
+    }
+}
+
+TEST_F(KeysTest, TheMouseBackButtonGoesBackAnywhereInTheWindow)
+{
+    const QString folder = tmp.makeFolder("home/work/inner");
+    form.DirList.setPath(tmp.home());
+    form.DirList.setPath(folder);
+    QTest::mouseClick(widget(form.FileList).findChild<QWidget*>("qt_scrollarea_viewport"), Qt::BackButton);
+    EXPECT_EQ(form.DirList.Path(), tmp.home());
+    QTest::mouseClick(&widget(form.DirList), Qt::ForwardButton);
+    EXPECT_EQ(form.DirList.Path(), folder);
+}
+
+TEST_F(KeysTest, CtrlAndShiftWidenTheFileSelectionAPlainClickSelectsOne)
+{
+    tmp.makeFolder("home/work");
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+    form.DirList.setPath(tmp.path("home/work"));
+    auto& view = static_cast<QListView&>(widget(form.FileList));
+    const auto at = [&](int row) { return view.visualRect(view.model()->index(row, 0)).center(); };
+    struct Step
+    {
+        Qt::KeyboardModifiers modifiers;
+        int row; // clicked; -1: Shift+Down
+        std::vector<int> selected;
+    };
+    const Step steps[] = {
+        {Qt::NoModifier, 1, {1}},        {Qt::ShiftModifier, 3, {1, 2, 3}}, {Qt::ControlModifier, 2, {1, 3}},
+        {Qt::ShiftModifier, -1, {2, 3}}, {Qt::NoModifier, 0, {0}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.row);
+        if (step.row >= 0)
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, step.modifiers, at(step.row));
+        else
+            QTest::keyClick(&view, Qt::Key_Down, step.modifiers);
+        EXPECT_EQ(form.FileList.SelectedIndexes(), step.selected);
+        EXPECT_EQ(view.selectionModel()->selectedRows().size(), qsizetype(step.selected.size()));
+    }
+}
+
+TEST_F(KeysTest, CtrlCAndCtrlXInTheFileListPutBothFileFormatsOnTheClipboard)
+{
+    tmp.makeFolder("home/work");
+    tmp.writeFile("home/work/a b.txt", "x");
+    form.DirList.setPath(tmp.path("home/work"));
+    form.FileList.setListIndex(0);
+    const QByteArray url = "file://" + tmp.path("home/work").toUtf8() + "/a%20b.txt";
+    for (const auto& [key, action] :
+         {std::pair{Qt::Key_C, QByteArray("copy\n")}, std::pair{Qt::Key_X, QByteArray("cut\n")}}) {
+        form.FileList.SetFocus();
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(data->data("text/uri-list"), url + "\r\n");
+        EXPECT_EQ(data->data("x-special/gnome-copied-files"), action + url + "\n");
+    }
 }

@@ -1,0 +1,523 @@
+// The file actions of the main window on real folders: hidden files, back and forward.
+
+#include "appfixture.h"
+#include "core/dialogs/nameform.h"
+#include "core/formats/fileuris.h"
+#include "core/system/filename.h"
+#include "core/system/trash.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct FileActions : AppFixture
+{
+    QString work = tmp.makeFolder("home/work");
+
+    FileActions()
+    {
+        for (const char* folder : {"Letters", "Letters/Old", ".config", "Zeta"})
+            tmp.makeFolder(QStringLiteral("home/work/") + folder);
+        for (const char* name : {"report.txt", ".profile", "notes.txt"})
+            tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+        writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
+    }
+
+    // QDir cannot remove what it cannot name.
+    ~FileActions() { std::filesystem::remove_all(work.toStdString()); }
+
+    /// A name that is not UTF-8, as the list shows it; made as a file when asked.
+    QString rawName(const QByteArray& name, bool make) const
+    {
+        if (make)
+            ::close(::open((work.toUtf8() + '/' + name).constData(), O_CREAT | O_WRONLY, 0644));
+        return FileNameFromBytes(std::string_view(name.constData(), size_t(name.size())));
+    }
+    bool there(const QString& name) const
+    {
+        return ::access(FileNameToBytes(work + "/" + name).constData(), F_OK) == 0;
+    }
+
+    QStringList folders() const
+    {
+        QStringList result;
+        for (int i = 0; i < form.DirList.ListCount(); ++i)
+            result << QFileInfo(form.DirList.List(i)).fileName();
+        return result;
+    }
+};
+
+} // namespace
+
+TEST(FileActions, HiddenNamesFollowTheToggleAndItsStoredChoice)
+{
+    struct Row
+    {
+        const char* stored; // the settings line, empty for none
+        bool toggle;
+        QStringList files;
+        QStringList folders;
+        const char* savedAtExit; // nullptr when nothing may be written
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"",                        false, {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            nullptr},
+        {"",                        true,  {".profile", "notes.txt", "report.txt"}, {".config", "Letters", "Zeta"}, "ShowHiddenFiles=True"},
+        {"ShowHiddenFiles=True\n",  false, {".profile", "notes.txt", "report.txt"}, {".config", "Letters", "Zeta"}, nullptr},
+        {"ShowHiddenFiles=True\n",  true,  {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            "ShowHiddenFiles=False"},
+        {"ShowHiddenFiles=junk\n",  false, {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            nullptr},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        FileActions app;
+        app.writeSettings(row.stored);
+        app.start();
+        app.form.FavoDirList.setListIndex(0);
+        if (row.toggle)
+            app.form.Menu_ShowHidden.RaiseClick();
+        EXPECT_EQ(app.files(), row.files);
+        EXPECT_EQ(app.folders(), row.folders);
+        // The status line counts what is shown, not what the folder holds.
+        EXPECT_EQ(app.form.FileList.TotalCount(), row.files.size());
+        EXPECT_TRUE(app.form.Label_FileStatus.Caption().contains(QString::number(row.files.size())));
+        app.exit();
+        const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
+        const QByteArray expected =
+            row.savedAtExit ? QByteArray(row.savedAtExit) : QByteArray(row.stored).trimmed();
+        EXPECT_EQ(ini.count("ShowHiddenFiles"), expected.count("ShowHiddenFiles")) << ini.constData();
+        EXPECT_TRUE(ini.contains(expected)) << ini.constData();
+    }
+}
+
+TEST(FileActions, BackAndForwardWalkTheFoldersVisitedHoweverReached)
+{
+    FileActions app;
+    app.start();
+    MainForm& f = app.form;
+    const QString w = app.work;
+    ASSERT_EQ(f.DirList.Path(), w);    // the first favorite
+    f.DirList.setPath(w + "/Letters"); // the tree
+    f.DirList.setPath(w + "/Letters/Old");
+    f.Command_UpOneLevel_Click(); // up
+    f.DirList.setPath(w + "/Zeta");
+    f.FavoDirList.setListIndex(0);                // a favorite
+    QDir(w + "/Letters/Old").removeRecursively(); // gone since: skipped
+    struct Step
+    {
+        MenuItem* item;
+        QString folder;
+        bool back;
+        bool forward;
+    };
+    // clang-format off
+    const Step steps[] = {
+        {&f.Menu_Back,    w + "/Zeta",    true,  true},
+        {&f.Menu_Back,    w + "/Letters", true,  true},
+        {&f.Menu_Back,    w,              false, true},
+        {&f.Menu_Forward, w + "/Letters", true,  true},
+        {&f.Menu_Forward, w + "/Zeta",    true,  true},
+        {&f.Menu_Forward, w,              true,  false},
+        {&f.Menu_Back,    w + "/Zeta",    true,  true},
+    };
+    // clang-format on
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.folder.toStdString());
+        step.item->RaiseClick();
+        EXPECT_EQ(f.DirList.Path().toStdString(), step.folder.toStdString());
+        EXPECT_EQ(f.FileList.Path().toStdString(), step.folder.toStdString());
+        EXPECT_EQ(f.Menu_Back.Enabled(), step.back);
+        EXPECT_EQ(f.Menu_Forward.Enabled(), step.forward);
+    }
+    // A new way from the middle forgets what lay ahead.
+    f.DirList.setPath(w + "/Letters");
+    EXPECT_FALSE(f.Menu_Forward.Enabled());
+    f.Menu_Back.RaiseClick();
+    EXPECT_EQ(f.DirList.Path().toStdString(), (w + "/Zeta").toStdString());
+}
+
+TEST(FileActions, NewFolderAsksUntilTheNameCanBeMadeAndHighlightsIt)
+{
+    struct Row
+    {
+        QStringList typed; // each answer in turn; "<cancel>" cancels
+        const char* made;  // nullptr when nothing may be made
+        int messages;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{"<proposal>"},           "<proposal>", 0},
+        {{"", "Sub"},              "Sub",        1},
+        {{"a/b", "<cancel>"},      nullptr,      1},
+        {{"Letters", "Zeta", "Z2"}, "Z2",        2},
+        {{"."},                    nullptr,      0},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.join('|').toStdString());
+        FileActions app;
+        app.start();
+        const QStringList before = app.folders();
+        QString proposal;
+        for (const QString& typed : row.typed) {
+            app.onDialog<NameForm>("NameForm", [&, typed](NameForm& f) {
+                if (proposal.isEmpty()) {
+                    proposal = f.Text_Name.Text();
+                    EXPECT_EQ(f.Text_Name.SelLength(), proposal.size()); // all of it, ready to be typed over
+                }
+                if (typed == "<cancel>")
+                    return f.Command_Cancel_Click();
+                f.Text_Name.setText(typed == "<proposal>" ? proposal : typed);
+                f.Command_OK_Click();
+            });
+            if (typed != row.typed.last())
+                app.host.answer("OK");
+        }
+        if (QString(row.typed.last()) == ".") { // refused, then the dialog again: cancelled
+            app.host.answer("OK");
+            app.onDialog<NameForm>("NameForm", [](NameForm& f) { f.Command_Cancel_Click(); });
+        }
+        app.form.Menu_NewFolder.RaiseClick();
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(int(app.host.messages.size()), row.messages + (QString(row.typed.last()) == "." ? 1 : 0));
+        const QString made = QString(row.made) == "<proposal>" ? proposal : QString(row.made);
+        EXPECT_EQ(app.folders().size(), before.size() + (row.made ? 1 : 0));
+        if (row.made) {
+            EXPECT_TRUE(QFileInfo(app.work + '/' + made).isDir());
+            EXPECT_EQ(app.form.DirList.List(app.form.DirList.ListIndex()), app.work + '/' + made);
+            EXPECT_EQ(app.form.ActiveControl(), &app.form.DirList);
+        }
+    }
+}
+
+TEST(FileActions, RenameInPlaceNeverReplacesAndReopensAfterARefusal)
+{
+    struct Row
+    {
+        bool inTree;
+        const char* from;
+        const char* to;
+        int selected;      // characters selected when the box opens
+        const char* after; // the name there afterwards; nullptr when refused
+    };
+    // clang-format off
+    const Row rows[] = {
+        {false, "report.txt",  "summary.txt", 6,  "summary.txt"},
+        {false, "report.txt",  "notes.txt",   6,  nullptr},
+        {false, "report.txt",  "",            6,  nullptr},
+        {false, "report.txt",  "a/b",         6,  nullptr},
+        {false, "report.txt",  "report.txt",  6,  "report.txt"},
+        {false, "<raw>",       "plain.txt",   4,  "plain.txt"},
+        {false, "report.txt",  "<raw>",       6,  "<raw>"},
+        {true,  "Letters",     "Mail",        7,  "Mail"},
+        {true,  "Letters",     "Zeta",        7,  nullptr},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.from) + " -> " + row.to);
+        FileActions app;
+        app.tmp.writeFile("home/work/report.txt", "report");
+        app.tmp.writeFile("home/work/notes.txt", "notes");
+        const QString raw = app.rawName("caf\xe9.txt", QString(row.from) == "<raw>");
+        const QString from = QString(row.from) == "<raw>" ? raw : QString(row.from);
+        const QString to = QString(row.to) == "<raw>" ? raw : QString(row.to);
+        app.start();
+        MainForm& f = app.form;
+        RowEdit& edit = row.inTree ? f.DirList.NameEdit : f.FileList.NameEdit;
+        if (row.inTree) {
+            f.DirList.SetFocus();
+            f.DirList.setListIndex(int(app.folders().indexOf(from)));
+        } else {
+            f.FileList.SetFocus();
+            f.FileList.setListIndex(f.FileList.IndexOf(from));
+        }
+        f.Menu_RenameFile.RaiseClick();
+        ASSERT_TRUE(edit.Active());
+        EXPECT_EQ(edit.Text(), from);
+        EXPECT_EQ(edit.SelectLength(), row.selected);
+        if (!row.after)
+            app.host.answer("OK");
+        edit.Finish(to);
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(edit.Active(), row.after == nullptr); // refused: the box is back, with the text typed
+        if (row.after) {
+            const QString after = QString(row.after) == "<raw>" ? raw : QString(row.after);
+            EXPECT_TRUE(app.there(after));
+            EXPECT_EQ(app.there(from), from == after);
+            const QString shown = row.inTree ? QFileInfo(f.DirList.List(f.DirList.ListIndex())).fileName()
+                                             : f.FileList.List(f.FileList.ListIndex());
+            EXPECT_EQ(shown, after);
+        } else {
+            EXPECT_EQ(edit.Text(), to);
+            edit.Cancel();
+            EXPECT_TRUE(app.there(from));
+        }
+        // Never replaced: what was there keeps its content.
+        EXPECT_EQ(app.tmp.readFile("home/work/notes.txt"), "notes");
+    }
+}
+
+TEST(FileActions, DeleteMovesToTheTrashWithItsOriginAndShiftDeleteAsksFirst)
+{
+    struct Row
+    {
+        QByteArray name; // raw bytes on disk
+        bool inTree;
+        bool forGood;
+        const char* answer;   // to the question, nullptr when none is asked
+        QByteArray trashName; // under Trash/files; empty when nothing may go there
+        QByteArray infoPath;  // after "/home/work/"
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"report.txt",     false, false, nullptr, "report.txt",       "report.txt"},
+        {"caf\xe9 #1.txt", false, false, nullptr, "caf\\xE9 #1.txt",  "caf%E9%20%231.txt"},
+        {"Letters",        true,  false, nullptr, "Letters",          "Letters"},
+        {"report.txt",     false, true,  "No",    "",                 ""},
+        {"report.txt",     false, true,  "Yes",   "",                 ""},
+        {"Letters",        true,  true,  "Yes",   "",                 ""},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.infoPath.toStdString() + (row.forGood ? " for good" : ""));
+        FileActions app;
+        const QString name = app.rawName(row.name, !row.inTree);
+        const QString trash = app.tmp.path("home/.local/share/Trash");
+        app.tmp.writeFile("home/.local/share/Trash/files/report.txt", "earlier"); // taken: the next name
+        app.start();
+        MainForm& f = app.form;
+        if (row.inTree) {
+            f.DirList.SetFocus();
+            f.DirList.setListIndex(int(app.folders().indexOf(name)));
+        } else {
+            f.FileList.SetFocus();
+            f.FileList.setListIndex(f.FileList.IndexOf(name));
+        }
+        if (row.answer)
+            app.host.answer(row.answer);
+        (row.forGood ? f.Menu_DeleteFiles : f.Menu_TrashFiles).RaiseClick();
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_EQ(app.host.messages.size(), row.answer ? 1u : 0u);
+        const bool kept = QByteArray(row.answer) == "No";
+        EXPECT_EQ(app.there(name), kept);
+        EXPECT_EQ(row.inTree ? app.folders().contains(name) : f.FileList.IndexOf(name) >= 0, kept);
+        const QStringList inTrash = QDir(trash + "/files").entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        EXPECT_EQ(inTrash.size(), row.trashName.isEmpty() ? 1 : 2) << inTrash.join(' ').toStdString();
+        if (row.trashName.isEmpty())
+            continue;
+        const QString trashName = row.trashName == "report.txt" ? "report.txt.2" : QString(row.trashName);
+        EXPECT_TRUE(inTrash.contains(trashName)) << inTrash.join(' ').toStdString();
+        const QByteArray info = app.tmp.readFile("home/.local/share/Trash/info/" + trashName + ".trashinfo");
+        const QByteArray expected =
+            "[Trash Info]\nPath=" + app.work.toUtf8() + "/" + row.infoPath + "\nDeletionDate=";
+        EXPECT_TRUE(info.startsWith(expected)) << info.constData();
+        EXPECT_TRUE(
+            QDateTime::fromString(QString(info.mid(expected.size()).trimmed()), Qt::ISODate).isValid());
+    }
+}
+
+TEST(FileActions, AnotherVolumeTrashesIntoItsOwnTopFolder)
+{
+    // /dev/shm is a volume of its own wherever it exists.
+    struct stat shm, tmp;
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(QDir::tempPath().toUtf8().constData(), &tmp) != 0 ||
+        shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "no second volume";
+    const QString own = "/dev/shm/.Trash-" + QString::number(::getuid());
+    const bool ownExisted = QFileInfo::exists(own);
+    QTemporaryDir folder("/dev/shm/wayfolder-XXXXXX");
+    const QString file = folder.path() + "/away\xc3\xa9.txt";
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString homeTrash = QDir::tempPath() + "/wayfolder-home-trash-" + QString::number(::getpid());
+    EXPECT_EQ(Trash::MoveToTrash(file, homeTrash), 0);
+    EXPECT_FALSE(QFileInfo::exists(homeTrash)); // never made for a file it does not take
+    const QString trashed = own + "/files/away\xc3\xa9.txt";
+    EXPECT_TRUE(QFileInfo::exists(trashed));
+    const QString info = own + "/info/away\xc3\xa9.txt.trashinfo";
+    QFile infoFile(info);
+    ASSERT_TRUE(infoFile.open(QIODevice::ReadOnly));
+    // Relative to the volume's top, which may be mounted elsewhere next time.
+    EXPECT_TRUE(infoFile.readAll().contains("\nPath=" + QFileInfo(folder.path()).fileName().toUtf8() +
+                                            "/away%C3%A9.txt\n"));
+    QFile::remove(trashed);
+    QFile::remove(info);
+    if (!ownExisted)
+        QDir(own).removeRecursively();
+}
+
+TEST(FileActions, TheLocationFieldOpensATypedPathCompletesFolderNamesAndEscapeReturns)
+{
+    struct Row
+    {
+        const char* typed;
+        int16_t key;
+        const char* opened;      // below the temporary folder; nullptr: stays where it was
+        QStringList completions; // after typing, "~" standing for the home folder
+        bool messages;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"~/work/Letters",  KeyCode::Enter,  "home/work/Letters", {"~/work/Letters/"},                         false},
+        {"~/work/l",        KeyCode::Escape, nullptr,             {"~/work/Letters/"},        false},
+        {"~/work/",         KeyCode::Escape, nullptr,             {"~/work/Letters/", "~/work/Zeta/"}, false},
+        {"~/work/.c",       KeyCode::Escape, nullptr,             {"~/work/.config/"},        false},
+        {"<tmp>/home/work/Zeta/", KeyCode::Enter, "home/work/Zeta", {},                      false},
+        {"Letters/Old",     KeyCode::Enter,  "home/work/Letters/Old", {"Letters/Old/"},                     false},
+        {"~/nowhere",       KeyCode::Enter,  nullptr,             {},                         true},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        FileActions app;
+        app.start();
+        MainForm& f = app.form;
+        f.FileList.SetFocus();
+        f.Menu_Location.RaiseClick();
+        ASSERT_TRUE(f.Text_Location.Visible());
+        EXPECT_EQ(f.ActiveControl(), &f.Text_Location);
+        EXPECT_EQ(f.Text_Location.Text(), app.work);
+        EXPECT_EQ(f.Text_Location.SelLength(), app.work.size());
+        f.Text_Location.setText(QString(row.typed).replace("<tmp>", app.tmp.path()));
+        QStringList completions = f.Text_Location.Completions();
+        completions.replaceInStrings(app.tmp.home(), "~");
+        EXPECT_EQ(completions, row.completions);
+        if (row.messages)
+            app.host.answer("OK");
+        int16_t key = row.key;
+        f.Text_Location_KeyPress(key);
+        EXPECT_EQ(app.host.messages.size(), row.messages ? 1u : 0u);
+        EXPECT_EQ(f.DirList.Path(), row.opened ? app.tmp.path(row.opened) : app.work);
+        if (row.messages) { // still typing; Escape then returns
+            EXPECT_TRUE(f.Text_Location.Visible());
+            key = KeyCode::Escape;
+            f.Text_Location_KeyPress(key);
+        }
+        EXPECT_FALSE(f.Text_Location.Visible());
+        EXPECT_EQ(f.ActiveControl(), row.opened ? static_cast<Control*>(&f.DirList) : &f.FileList);
+    }
+}
+
+TEST(FileActions, ManySelectedFilesAreTrashedTogetherAndAPlainChoiceSelectsOne)
+{
+    FileActions app;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        app.tmp.writeFile(QStringLiteral("home/work/") + name, "x");
+    app.start();
+    ::FileList& list = app.form.FileList; // a b c d notes report
+    struct Step
+    {
+        char how; // '=' plain, '^' Ctrl, '+' Shift
+        int index;
+        std::vector<int> selected;
+        int current;
+    };
+    // clang-format off
+    const Step steps[] = {
+        {'=', 1, {1},             1},
+        {'+', 3, {1, 2, 3},       3},
+        {'^', 2, {1, 3},          2},
+        {'^', 5, {1, 3, 5},       5},
+        {'+', 0, {0, 1, 2, 3, 4, 5}, 0}, // from the last Ctrl-click
+        {'=', 4, {4},             4},
+        {'^', 4, {},              -1},
+        {'+', 2, {2, 3, 4},       2},  // from the entry Ctrl last touched
+        {'^', 3, {2, 4},          3},
+        {'^', 0, {0, 2, 4},       0},
+    };
+    // clang-format on
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::string(1, step.how) + std::to_string(step.index));
+        if (step.how == '=')
+            list.setListIndex(step.index);
+        else if (step.how == '^')
+            list.toggleSelected(step.index);
+        else
+            list.selectRangeTo(step.index);
+        EXPECT_EQ(list.SelectedIndexes(), step.selected);
+        EXPECT_EQ(list.ListIndex(), step.current);
+    }
+    list.SetFocus();
+    app.form.Menu_TrashFiles.RaiseClick();
+    EXPECT_EQ(app.files(), QStringList({"b.txt", "d.txt", "report.txt"}));
+    EXPECT_EQ(QDir(app.tmp.path("home/.local/share/Trash/files")).entryList(QDir::Files),
+              QStringList({"a.txt", "c.txt", "notes.txt"}));
+    // The list changed: one selected again, where the first one was.
+    EXPECT_EQ(list.SelectedIndexes(), std::vector<int>({0}));
+}
+
+TEST(FileActions, EveryFileCommandHasACaptionInBothLanguages)
+{
+    FileActions app;
+    app.start();
+    for (const bool swedish : {false, true}) {
+        app.module.SwedishLanguage = swedish;
+        app.form.SetCaptions();
+        EXPECT_FALSE(app.form.Menu_Files.Caption().isEmpty());
+        for (const MenuItem* item : app.form.Menu_Files.Items())
+            EXPECT_FALSE(item->Caption().isEmpty()) << item->Name().toStdString();
+    }
+    EXPECT_EQ(app.form.MenuBar().back(), &app.form.Menu_Files); // after the described menus
+}
+
+TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
+{
+    struct Row
+    {
+        QByteArray name;
+        QByteArray url; // after the work folder's URL
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"report.txt",          "/report.txt"},
+        {"caf\xe9 #1.txt",      "/caf%E9%20%231.txt"},
+        {"\xc3\x85r 100%.txt",  "/%C3%85r%20100%25.txt"},
+    };
+    // clang-format on
+    for (const bool cut : {false, true}) {
+        FileActions app;
+        QStringList names;
+        for (const Row& row : rows)
+            names << app.rawName(row.name, row.name != "report.txt");
+        app.start();
+        MainForm& f = app.form;
+        f.FileList.SetFocus();
+        f.FileList.setListIndex(f.FileList.IndexOf(names[0]));
+        for (qsizetype i = 1; i < names.size(); ++i)
+            f.FileList.toggleSelected(f.FileList.IndexOf(names[i]));
+        (cut ? f.Menu_CutFiles : f.Menu_CopyFiles).RaiseClick();
+        ASSERT_EQ(app.host.clipboardData.size(), 2u);
+        std::map<QString, QByteArray> data(app.host.clipboardData.begin(), app.host.clipboardData.end());
+        QByteArray uriList, copied = cut ? "cut\n" : "copy\n";
+        QStringList paths;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const qsizetype row = f.FileList.SelectedIndexes()[size_t(i)];
+            const Row& r = *std::find_if(std::begin(rows), std::end(rows), [&](const Row& x) {
+                return app.rawName(x.name, false) == f.FileList.List(int(row));
+            });
+            const QByteArray url = "file://" + app.work.toUtf8() + r.url;
+            uriList += url + "\r\n";
+            copied += url + "\n";
+            paths << app.work + "/" + f.FileList.List(int(row));
+        }
+        EXPECT_EQ(data["text/uri-list"], uriList);
+        EXPECT_EQ(data["x-special/gnome-copied-files"], copied);
+        // What other programs put there reads back to the very same files.
+        bool readCut = !cut;
+        EXPECT_EQ(FileUris::ReadUriList(data["text/uri-list"]), paths);
+        EXPECT_EQ(FileUris::ReadCopiedFiles(data["x-special/gnome-copied-files"], readCut), paths);
+        EXPECT_EQ(readCut, cut);
+    }
+    // Other programs' variants: a host of localhost, comments, no line end at the last, other schemes.
+    bool cut = false;
+    EXPECT_EQ(FileUris::ReadCopiedFiles("cut\nfile://localhost/a%20b\n# note\nhttp://x/y\nfile:///c", cut),
+              QStringList({"/a b", "/c"}));
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(FileUris::ReadCopiedFiles("move\nfile:///a", cut), QStringList());
+    EXPECT_EQ(FileUris::ReadUriList("file://otherhost/a\r\nfile:/b\r\n"), QStringList({"/b"}));
+}
