@@ -3,6 +3,7 @@
 // pattern lets through. Filtering again never touches the disk.
 
 #include "core/system/filepattern.h"
+#include "core/system/folderstamp.h"
 
 #include <QString>
 #include <cstdint>
@@ -31,8 +32,9 @@ public:
     /// Called now and then during a read with what has been read so far, in read order.
     using Progress = std::function<void(const Contents& soFar)>;
     /// Reads the visible (not hidden) files and folders of a folder in one pass of readdir.
-    /// Throws RunTimeError when the folder cannot be read.
-    static Contents read(const QString& folder, const Progress& progress = {});
+    /// Throws RunTimeError when the folder cannot be read. `stamp`, when given, gets the
+    /// folder's stamp from the same open, before any entry is read.
+    static Contents read(const QString& folder, const Progress& progress = {}, FolderStamp* stamp = nullptr);
     /// A listing of no entries, to append to.
     static std::unique_ptr<FileListing> Empty();
     /// Reads the visible entries of one kind.
