@@ -169,7 +169,8 @@ struct DirCloser
 
 } // namespace
 
-FileListing::Contents FileListing::read(const QString& folder, const Progress& progress, bool withHidden)
+FileListing::Contents FileListing::read(const QString& folder, const Progress& progress, bool withHidden,
+                                        FolderStamp* stamp)
 {
     Contents contents{std::unique_ptr<FileListing>(new FileListing),
                       std::unique_ptr<FileListing>(new FileListing)};
@@ -184,8 +185,11 @@ FileListing::Contents FileListing::read(const QString& folder, const Progress& p
     // systems, with per-entry overhead on others). Room for them up front spares the copies of
     // growing; only what is written is ever touched. Folders are usually the few.
     struct stat folderStat;
-    if (fstat(fd, &folderStat) == 0 && folderStat.st_size > 0)
+    const bool stated = fstat(fd, &folderStat) == 0;
+    if (stated && folderStat.st_size > 0)
         contents.files->reserve(static_cast<size_t>(folderStat.st_size));
+    if (stamp)
+        *stamp = stated ? FolderStamp::Of(folderStat) : FolderStamp();
     dirent* entry;
     unsigned seen = 0;
     for (errno = 0; (entry = readdir(dir.get())) != nullptr; errno = 0) {

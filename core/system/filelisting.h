@@ -3,6 +3,7 @@
 // pattern lets through. Filtering again never touches the disk.
 
 #include "core/system/filepattern.h"
+#include "core/system/folderstamp.h"
 
 #include <QString>
 #include <cstdint>
@@ -32,7 +33,9 @@ public:
     using Progress = std::function<void(const Contents& soFar)>;
     /// Reads the files and folders of a folder in one pass of readdir, hidden ones (names
     /// starting with ".") only when asked. Throws RunTimeError when the folder cannot be read.
-    static Contents read(const QString& folder, const Progress& progress = {}, bool withHidden = false);
+    /// `stamp`, when given, gets the folder's stamp from the same open, before any entry is read.
+    static Contents read(const QString& folder, const Progress& progress = {}, bool withHidden = false,
+                         FolderStamp* stamp = nullptr);
     /// A listing of no entries, to append to.
     static std::unique_ptr<FileListing> Empty();
     /// Reads the visible entries of one kind.

@@ -35,7 +35,8 @@ void FolderRead::run()
 {
     m_started = Clock::now();
     m_notified = m_started;
-    FolderStamp stamp = FolderStamp::Take(m_folder);
+    // The stamp comes from the read's own open: one look at a slow disk fewer.
+    FolderStamp stamp;
     FileListing::Contents contents;
     int16_t error = 0;
     // Where news cannot reach the window (jobs run at once), the read is the plain one.
@@ -43,7 +44,7 @@ void FolderRead::run()
     if (newsReachTheWindow())
         progress = [this](const FileListing::Contents& soFar) { this->progress(soFar); };
     try {
-        contents = FileListing::read(m_folder, progress, m_withHidden);
+        contents = FileListing::read(m_folder, progress, m_withHidden, &stamp);
     } catch (const RunTimeError& failure) {
         error = failure.Number();
     }

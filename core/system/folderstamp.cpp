@@ -18,9 +18,16 @@ bool operator==(const timespec& a, const timespec& b)
 
 FolderStamp FolderStamp::Take(const QString& folder)
 {
-    FolderStamp stamp;
     struct stat info = {};
-    if (stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (stat(QFile::encodeName(folder).constData(), &info) != 0)
+        return {};
+    return Of(info);
+}
+
+FolderStamp FolderStamp::Of(const struct stat& info)
+{
+    FolderStamp stamp;
+    if (!S_ISDIR(info.st_mode))
         return stamp;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <ctime>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 class FolderStamp
@@ -15,6 +16,8 @@ public:
 
     /// Taken just before the folder is read, so that a change during the read counts as later.
     static FolderStamp Take(const QString& folder);
+    /// The stamp of a folder already looked at (a stat of it); nothing when it is not a folder.
+    static FolderStamp Of(const struct stat& info);
 
     /// Whether the folder may differ from what was read after the stamp: another modification
     /// or change time, another folder under the name, no folder, or a stamp taken so soon after
