@@ -105,11 +105,15 @@ TEST(FolderCheck, AFolderWhoseProbeStillWaitsIsNotProbedAgain)
     using S = Host::FolderState;
     for (int edit = 0; edit < 3; ++edit)
         EXPECT_EQ(check(), (std::vector<S>{S::Present, S::NoAnswer}));
+    {
+        // Three edits, one probe of the hung folder: the waiting one is never doubled.
+        const std::lock_guard lock(probes->first);
+        EXPECT_EQ(probes->second[hung], 1);
+        EXPECT_GE(probes->second[there], 3);
+    }
     release.set_value();
+    // Once it answers, it is seen again (how soon depends on the machine's load).
     EXPECT_TRUE(waitFor([&] { return check() == std::vector<S>{S::Present, S::Present}; }));
-    const std::lock_guard lock(probes->first);
-    EXPECT_EQ(probes->second[hung], 2);
-    EXPECT_GE(probes->second[there], 4);
 }
 
 } // namespace
