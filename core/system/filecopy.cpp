@@ -473,6 +473,7 @@ Plan MakePlan(const QStringList& sources, const QString& target, bool move)
             continue;
         }
         const bool folder = S_ISDIR(st.st_mode);
+        plan.sameVolume = plan.sameVolume && st.st_dev == targetSt.st_dev;
         if (folder && plan.intoItself.isEmpty() && holds(resolved(path), targetReal))
             plan.intoItself = path;
         struct stat there;

@@ -30,6 +30,8 @@ struct Plan
     int files = 0;
     /// Sources whose name is taken in the target folder by something else than themselves.
     QStringList conflicts;
+    /// Whether every source lies on the target's volume, where a move is a rename.
+    bool sameVolume = true;
     /// A source folder that holds the target folder; nothing may be done then.
     QString intoItself;
     /// The first source that could not be read, and why (errno); 0 when all could.
