@@ -13,8 +13,8 @@ inline constexpr Bilingual FilePrompt3{u"\".\nReplace it, skip this one, or keep
 inline constexpr Bilingual FolderPrompt3{
     u"\".\nReplace merges the two folders, files of the same name being replaced.",
     u"\".\nErsätt slår ihop de två mapparna, och filer med samma namn ersätts."};
-inline constexpr Bilingual ApplyToAll1{u"Do the same for the other ", u"Gör likadant för de andra "};
-inline constexpr Bilingual ApplyToAll2{u" taken names", u" upptagna namnen"};
+inline constexpr Bilingual ApplyToAll1{u"Do the same for the rest (", u"Gör likadant för resten ("};
+inline constexpr Bilingual ApplyToAll2{u" more)", u" till)"};
 inline constexpr Bilingual Replace{u"&Replace", u"&Ersätt"};
 inline constexpr Bilingual Skip{u"&Skip", u"&Hoppa över"};
 inline constexpr Bilingual KeepBoth{u"&Keep Both", u"&Behåll båda"};

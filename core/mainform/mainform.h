@@ -351,6 +351,11 @@ private:
     /// The panes show what a copy or move placed in `target`, selected when it is the open folder.
     void showTransferred(const QString& target, const QStringList& placed);
     std::unique_ptr<FileTransfer> m_fileTransfer;
+    /// What the last copy or move says in the status line, beside the counts: its progress while
+    /// it runs, then how it ended, until another folder is opened.
+    QString transferNote();
+    QString m_transferNote;
+    QString m_transferNoteFolder;
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

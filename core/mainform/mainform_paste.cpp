@@ -11,7 +11,11 @@
 void MainForm::buildPaste()
 {
     m_fileTransfer = std::make_unique<FileTransfer>(
-        m_module, FileTransfer::Calls{[this](const QString& text) { Label_FileStatus.setCaption(text); },
+        m_module, FileTransfer::Calls{[this](const QString& text) {
+                                          m_transferNote = text;
+                                          m_transferNoteFolder = FileList.Path();
+                                          UpdateFileStatus();
+                                      },
                                       [this](const QString& target, const QStringList& placed) {
                                           showTransferred(target, placed);
                                       },
@@ -19,6 +23,13 @@ void MainForm::buildPaste()
     Menu_PasteFiles.Click = [this] { Menu_PasteFiles_Click(); };
     Menu_CancelCopy.Click = [this] { Menu_CancelCopy_Click(); };
     Menu_CancelCopy.setEnabled(false);
+}
+
+QString MainForm::transferNote()
+{
+    if (m_fileTransfer && !m_fileTransfer->running() && FileList.Path() != m_transferNoteFolder)
+        m_transferNote.clear();
+    return m_transferNote;
 }
 
 void MainForm::setPasteCaptions()
