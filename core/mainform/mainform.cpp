@@ -6,6 +6,7 @@
 #include "core/dialogs/module1.h"
 #include "core/formats/startsettings.h"
 #include "core/mainform/favoritecheck.h"
+#include "core/mainform/filetransfer.h"
 #include "core/mainform/mainformtexts.h"
 #include "core/mainform/panewatch.h"
 #include "core/mainform/startfoldertexts.h"

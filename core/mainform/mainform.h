@@ -23,6 +23,7 @@
 #include <memory>
 
 class FavoriteCheck;
+class FileTransfer;
 class Module1;
 namespace DesktopBookmarks {
 struct Bookmark;
@@ -125,6 +126,8 @@ public:
     MenuItem Menu_Sep11{QStringLiteral("Menu_Sep11")};
     MenuItem Menu_CopyFiles{QStringLiteral("Menu_CopyFiles")};
     MenuItem Menu_CutFiles{QStringLiteral("Menu_CutFiles")};
+    MenuItem Menu_PasteFiles{QStringLiteral("Menu_PasteFiles")};
+    MenuItem Menu_CancelCopy{QStringLiteral("Menu_CancelCopy")};
     /// The location field: shown over the top of the tree while a path is typed.
     TextBox Text_Location{*this, QStringLiteral("Text_Location")};
 
@@ -224,6 +227,22 @@ public:
     /// Puts the chosen files on the clipboard for other programs to paste (or move, when cut).
     void Menu_CopyFiles_Click();
     void Menu_CutFiles_Click();
+    /// Copies (or moves, when they were cut) the files on the clipboard into the open folder.
+    void Menu_PasteFiles_Click();
+    /// Stops the copy or move that runs, leaving nothing half-written.
+    void Menu_CancelCopy_Click();
+    /// How files dropped on a pane go: as the keys held say, or by volume as desktops do.
+    enum class DropMode
+    {
+        ByVolume,
+        Copy, ///< Ctrl held
+        Move, ///< Shift held
+    };
+    /// Files dropped from this or another program on `target` (a folder of the tree, or the
+    /// open folder when dropped on the file list).
+    void FilesDropped(const QStringList& paths, const QString& target, DropMode mode);
+    /// What a drag of the selected files out of the file list carries; empty without a selection.
+    std::vector<std::pair<QString, QByteArray>> FileDragData() const;
     /// Back and forward through the folders opened in this run, however each was reached.
     void Menu_Back_Click();
     void Menu_Forward_Click();
@@ -326,6 +345,17 @@ private:
     QStringList chosenPaths(bool& inTree) const;
     /// Trashes or deletes the chosen paths, telling each failure, and shows the panes anew.
     void removeChosen(bool forGood);
+    // Paste and drop (mainform_paste.cpp).
+    void buildPaste();
+    void setPasteCaptions();
+    /// The panes show what a copy or move placed in `target`, selected when it is the open folder.
+    void showTransferred(const QString& target, const QStringList& placed);
+    std::unique_ptr<FileTransfer> m_fileTransfer;
+    /// What the last copy or move says in the status line, beside the counts: its progress while
+    /// it runs, then how it ended, until another folder is opened.
+    QString transferNote();
+    QString m_transferNote;
+    QString m_transferNoteFolder;
     void setFavoritesExtrasCaptions();
     void placeControls();
     void connectEvents();

@@ -19,9 +19,10 @@ void MainForm::buildFileActions()
     Menu_Sep9.setCaption(QStringLiteral("-"));
     Menu_Sep10.setCaption(QStringLiteral("-"));
     Menu_Sep11.setCaption(QStringLiteral("-"));
-    for (MenuItem* item : {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles,
-                           &Menu_Sep11, &Menu_CopyFiles, &Menu_CutFiles, &Menu_Sep9, &Menu_ShowHidden,
-                           &Menu_Sep10, &Menu_Back, &Menu_Forward, &Menu_Location})
+    for (MenuItem* item :
+         {&Menu_NewFolder, &Menu_RenameFile, &Menu_TrashFiles, &Menu_DeleteFiles, &Menu_Sep11,
+          &Menu_CopyFiles, &Menu_CutFiles, &Menu_PasteFiles, &Menu_CancelCopy, &Menu_Sep9, &Menu_ShowHidden,
+          &Menu_Sep10, &Menu_Back, &Menu_Forward, &Menu_Location})
         Menu_Files.addItem(*item);
     m_menuBar.push_back(&Menu_Files);
     Menu_NewFolder.Click = [this] { Menu_NewFolder_Click(); };
@@ -49,6 +50,7 @@ void MainForm::buildFileActions()
     Menu_Back.setEnabled(false);
     Menu_Forward.setEnabled(false);
     connect(&DirList, &FolderList::itemsChanged, this, [this] { noteVisit(); });
+    buildPaste();
     setFileActionsCaptions();
 }
 
@@ -64,6 +66,7 @@ void MainForm::setFileActionsCaptions()
     };
     for (const auto& [item, text] : menus)
         item->setCaption(text->text(sv));
+    setPasteCaptions();
 }
 
 void MainForm::Menu_ShowHidden_Click()

@@ -62,7 +62,9 @@ void MainForm::UpdateFileStatus()
     case State::Done:
         break;
     }
-    Label_FileStatus.setCaption(FileStatus::Text(
-        FileList.Listed(), FileList.ListCount(), FileList.TotalCount(),
-        FileList.Pattern() != QLatin1String("*.*"), FileList.Pattern(), m_module.SwedishLanguage));
+    const QString counts = FileStatus::Text(FileList.Listed(), FileList.ListCount(), FileList.TotalCount(),
+                                            FileList.Pattern() != QLatin1String("*.*"), FileList.Pattern(),
+                                            m_module.SwedishLanguage);
+    const QString note = transferNote();
+    Label_FileStatus.setCaption(note.isEmpty() ? counts : note + QStringLiteral("   ") + counts);
 }

@@ -51,6 +51,10 @@ public:
     virtual void ClipboardSetText(const QString& text) = 0;
     /// Puts data of several types (a MIME type and its bytes each) on the clipboard at once.
     virtual void ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& /*formats*/) {}
+    /// The clipboard's data of a MIME type; empty when it holds none of that type.
+    virtual QByteArray ClipboardData(const QString& /*type*/) { return {}; }
+    /// Empties the clipboard, as after pasting what was cut.
+    virtual void ClipboardClear() {}
 
     /// Shows a loaded form modally; returns once the form has unloaded itself.
     virtual void ShowModal(Form& form) = 0;

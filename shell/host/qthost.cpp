@@ -129,6 +129,17 @@ void QtHost::ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>&
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+QByteArray QtHost::ClipboardData(const QString& type)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data ? data->data(type) : QByteArray();
+}
+
+void QtHost::ClipboardClear()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
 void QtHost::ClipboardSetText(const QString& text)
 {
     if (!FileNameHasRawBytes(text)) {

@@ -49,6 +49,8 @@ public:
     QString DownloadWriteError() override { return m_downloadWriteError; }
     void ClipboardSetText(const QString& text) override;
     void ClipboardSetData(const std::vector<std::pair<QString, QByteArray>>& formats) override;
+    QByteArray ClipboardData(const QString& type) override;
+    void ClipboardClear() override;
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override;

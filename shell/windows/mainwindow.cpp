@@ -9,6 +9,7 @@
 #include "shell/widgets/linewidget.h"
 #include "shell/widgets/menubinding.h"
 #include "shell/widgets/twips.h"
+#include "shell/windows/filedrops.h"
 #include "shell/windows/mainlayout.h"
 #include "shell/windows/mainshortcuts.h"
 #include "shell/windows/screenfit.h"
@@ -75,6 +76,12 @@ MainWindow::MainWindow(MainForm& form, const TwipsScale& scale)
     shortcuts->addForMenuOn(form.Menu_DeleteFiles, {Qt::SHIFT | Qt::Key_Delete}, panes);
     shortcuts->addForMenuOn(form.Menu_CopyFiles, {Qt::CTRL | Qt::Key_C}, panes);
     shortcuts->addForMenuOn(form.Menu_CutFiles, {Qt::CTRL | Qt::Key_X}, panes);
+    shortcuts->addForMenuOn(form.Menu_PasteFiles, {Qt::CTRL | Qt::Key_V}, panes);
+    // Escape stops a copy from anywhere in the window, and only while one runs: the action is
+    // disabled otherwise, and a disabled action leaves the key to the control that has the focus.
+    if (auto* cancel = m_menuBar->findChild<QAction*>(form.Menu_CancelCopy.Name()))
+        cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    new FileDrops(form, *m_view->widgetFor(&form.FileList), *m_view->widgetFor(&form.DirList), this);
     // The favorites list has its own type-ahead, which highlights without opening.
     if (auto* favorites = qobject_cast<ControlListView*>(m_view->widgetFor(&form.FavoDirList)))
         favorites->setKeyboardSearch(false);

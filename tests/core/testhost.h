@@ -103,6 +103,14 @@ public:
         clipboardData = formats;
     }
     std::vector<std::pair<QString, QByteArray>> clipboardData;
+    QByteArray ClipboardData(const QString& type) override
+    {
+        for (const auto& [held, bytes] : clipboardData)
+            if (held == type)
+                return bytes;
+        return {};
+    }
+    void ClipboardClear() override { clipboardData.clear(); }
     void ShowModal(Form& form) override;
     void PopupMenu(Form& form, MenuItem& menu) override;
     int ScreenWidth() override { return 1920 * 15; }

@@ -256,3 +256,37 @@ TEST_F(KeysTest, CtrlCAndCtrlXInTheFileListPutBothFileFormatsOnTheClipboard)
         EXPECT_EQ(data->data("x-special/gnome-copied-files"), action + url + "\n");
     }
 }
+
+TEST_F(KeysTest, CtrlVPastesWhatTheClipboardHoldsAndACutLeavesItEmpty)
+{
+    tmp.makeFolder("home/work");
+    tmp.makeFolder("home/other");
+    tmp.writeFile("home/work/a b.txt", "x");
+    tmp.writeFile("home/other/c.txt", "y");
+    // Copied here, pasted into another folder: a copy, the clipboard kept for another paste.
+    form.DirList.setPath(tmp.path("home/work"));
+    form.FileList.setListIndex(0);
+    form.FileList.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    form.DirList.setPath(tmp.path("home/other"));
+    form.FileList.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tmp.exists("home/other/a b.txt"); }));
+    EXPECT_TRUE(tmp.exists("home/work/a b.txt"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Menu_CancelCopy.Enabled(); }));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat("x-special/gnome-copied-files"));
+    // Cut by another program: moved, and the clipboard emptied.
+    auto* cut = new QMimeData;
+    cut->setData("x-special/gnome-copied-files",
+                 "cut\nfile://" + tmp.path("home/other/c.txt").toUtf8() + "\n");
+    QGuiApplication::clipboard()->setMimeData(cut);
+    form.DirList.setPath(tmp.path("home/work"));
+    form.DirList.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return tmp.exists("home/work/c.txt") && !tmp.exists("home/other/c.txt"); }));
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return !data || !data->hasFormat("x-special/gnome-copied-files");
+    }));
+}

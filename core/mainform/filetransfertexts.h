@@ -1,0 +1,49 @@
+#pragma once
+// Paste, drop and their progress and outcome, in English and Swedish.
+
+#include "core/toolkit/bilingual.h"
+
+namespace FileTransferText {
+
+inline constexpr Bilingual Paste{u"&Paste", u"Klistra &in"};
+inline constexpr Bilingual CancelCopy{u"Cancel Cop&ying", u"Avbryt kop&iering"};
+
+inline constexpr Bilingual CopyTitle{u"Copy", u"Kopiera"};
+inline constexpr Bilingual MoveTitle{u"Move", u"Flytta"};
+/// "Copying 3 of 120 files…"
+inline constexpr Bilingual Copying{u"Copying ", u"Kopierar "};
+inline constexpr Bilingual Moving{u"Moving ", u"Flyttar "};
+inline constexpr Bilingual Of{u" of ", u" av "};
+inline constexpr Bilingual FilesBusy{u" files… (Escape cancels)", u" filer… (Esc avbryter)"};
+/// "Copied 120 files."
+inline constexpr Bilingual Copied{u"Copied ", u"Kopierade "};
+inline constexpr Bilingual Moved{u"Moved ", u"Flyttade "};
+inline constexpr Bilingual FilesDone{u" files.", u" filer."};
+/// "Copying cancelled after 3 of 120 files; nothing half-written was left."
+inline constexpr Bilingual CopyCancelled{u"Copying cancelled after ", u"Kopieringen avbröts efter "};
+inline constexpr Bilingual MoveCancelled{u"Moving cancelled after ", u"Flyttningen avbröts efter "};
+inline constexpr Bilingual FilesCancelled{u" files; nothing half-written was left.",
+                                          u" filer; inget halvskrivet lämnades kvar."};
+
+inline constexpr Bilingual Quote{u"\"", u"\""};
+inline constexpr Bilingual NotCopied{u"\" could not be copied:\n", u"\" kunde inte kopieras:\n"};
+inline constexpr Bilingual NotMoved{u"\" could not be moved:\n", u"\" kunde inte flyttas:\n"};
+inline constexpr Bilingual NoSpace1{u"There is not enough space in \"", u"Det finns inte plats nog i \""};
+inline constexpr Bilingual NoSpace2{u"\" for \"", u"\" för \""};
+inline constexpr Bilingual NoSpace3{u"\".", u"\"."};
+inline constexpr Bilingual Tally1{u"\n\n", u"\n\n"};
+inline constexpr Bilingual TallyCopied{u" files were copied; nothing half-written was left.",
+                                       u" filer kopierades; inget halvskrivet lämnades kvar."};
+inline constexpr Bilingual TallyMoved{
+    u" files were moved; nothing half-written was left, and nothing was deleted that "
+    u"was not copied whole.",
+    u" filer flyttades; inget halvskrivet lämnades kvar, och inget raderades som "
+    u"inte kopierats helt."};
+inline constexpr Bilingual Unreadable{u"\" could not be read:\n", u"\" kunde inte läsas:\n"};
+inline constexpr Bilingual IntoItself1{u"The folder \"", u"Mappen \""};
+inline constexpr Bilingual IntoItself2{u"\" cannot be put into itself.", u"\" kan inte läggas i sig själv."};
+inline constexpr Bilingual Busy{
+    u"Another copy is still running. Wait for it, or cancel it with Escape.",
+    u"En annan kopiering pågår. Vänta tills den är klar eller avbryt den med Esc."};
+
+} // namespace FileTransferText
