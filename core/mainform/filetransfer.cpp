@@ -64,7 +64,7 @@ void FileTransfer::start(const QStringList& sources, const QString& target, Kind
 {
     const bool sv = m_module.SwedishLanguage;
     if (m_running) {
-        m_module.ShowMessBox(FileTransferText::Busy.text(sv), MsgStyle::OKOnly,
+        m_module.ShowMessBox(FileTransferText::AnotherRunning.text(sv), MsgStyle::OKOnly,
                              FileTransferText::CopyTitle.text(sv));
         return;
     }
@@ -154,7 +154,13 @@ QString FileTransfer::busyText() const
     const bool sv = m_module.SwedishLanguage;
     const int done = m_copyJob ? std::min(m_copyJob->progress.done.load(), m_total) : 0;
     return (m_move ? T::Moving : T::Copying).text(sv) + QString::number(done) + T::Of.text(sv) +
-           QString::number(m_total) + T::FilesBusy.text(sv);
+           files(m_total, sv) + T::Busy.text(sv);
+}
+
+QString FileTransfer::files(int count, bool swedish)
+{
+    namespace T = FileTransferText;
+    return QString::number(count) + (count == 1 ? T::OneFile : T::Files).text(swedish);
 }
 
 void FileTransfer::news()
@@ -172,14 +178,14 @@ void FileTransfer::ended()
     const std::shared_ptr<CopyJob> job = std::exchange(m_copyJob, nullptr);
     m_watch.reset();
     const FileCopy::Outcome outcome = job->outcome();
-    const QString done = QString::number(job->progress.done.load());
+    const int done = job->progress.done.load();
     setRunning(false);
     if (m_calls.finished)
         m_calls.finished(m_target, outcome.placed);
     if (outcome.cancelled) {
         if (m_calls.status)
-            m_calls.status((m_move ? T::MoveCancelled : T::CopyCancelled).text(sv) + done + T::Of.text(sv) +
-                           QString::number(m_total) + T::FilesCancelled.text(sv));
+            m_calls.status((m_move ? T::MoveCancelled : T::CopyCancelled).text(sv) + QString::number(done) +
+                           T::Of.text(sv) + files(m_total, sv) + T::NothingLeft.text(sv));
         return;
     }
     if (outcome.error != 0) {
@@ -189,13 +195,15 @@ void FileTransfer::ended()
                                       name + T::NoSpace3.text(sv)
                                 : T::Quote.text(sv) + name + (m_move ? T::NotMoved : T::NotCopied).text(sv) +
                                       FileOps::ErrorText(outcome.error);
-        m_module.ShowMessBox(why + T::Tally1.text(sv) + done + T::Of.text(sv) + QString::number(m_total) +
-                                 (m_move ? T::TallyMoved : T::TallyCopied).text(sv),
+        const QString tally = (m_move ? T::Moved : T::Copied).text(sv) + QString::number(done) +
+                              T::Of.text(sv) + files(m_total, sv);
+        m_module.ShowMessBox(why + T::Tally1.text(sv) + tally +
+                                 (m_move ? T::NothingLostInMove : T::NothingLeft).text(sv),
                              MsgStyle::OKOnly, (m_move ? T::MoveTitle : T::CopyTitle).text(sv));
         return;
     }
     if (m_calls.status)
-        m_calls.status((m_move ? T::Moved : T::Copied).text(sv) + done + T::FilesDone.text(sv));
+        m_calls.status((m_move ? T::Moved : T::Copied).text(sv) + files(done, sv) + T::Done.text(sv));
     if (m_move && m_moved)
         m_moved();
 }

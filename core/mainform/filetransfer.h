@@ -54,6 +54,8 @@ private:
     /// Asks about each taken name; false when the user cancelled.
     bool askAnswers(const FileCopy::Plan& plan, std::map<QString, FileCopy::Answer>& answers);
     QString busyText() const;
+    /// "1 file", "3 files" in the language shown.
+    static QString files(int count, bool swedish);
 
     Module1& m_module;
     Calls m_calls;

@@ -14,16 +14,19 @@ inline constexpr Bilingual MoveTitle{u"Move", u"Flytta"};
 inline constexpr Bilingual Copying{u"Copying ", u"Kopierar "};
 inline constexpr Bilingual Moving{u"Moving ", u"Flyttar "};
 inline constexpr Bilingual Of{u" of ", u" av "};
-inline constexpr Bilingual FilesBusy{u" files… (Escape cancels)", u" filer… (Esc avbryter)"};
+/// The noun after a count: "1 file", "3 files".
+inline constexpr Bilingual OneFile{u" file", u" fil"};
+inline constexpr Bilingual Files{u" files", u" filer"};
+inline constexpr Bilingual Busy{u"… (Escape cancels)", u"… (Esc avbryter)"};
 /// "Copied 120 files."
 inline constexpr Bilingual Copied{u"Copied ", u"Kopierade "};
 inline constexpr Bilingual Moved{u"Moved ", u"Flyttade "};
-inline constexpr Bilingual FilesDone{u" files.", u" filer."};
+inline constexpr Bilingual Done{u".", u"."};
 /// "Copying cancelled after 3 of 120 files; nothing half-written was left."
 inline constexpr Bilingual CopyCancelled{u"Copying cancelled after ", u"Kopieringen avbröts efter "};
 inline constexpr Bilingual MoveCancelled{u"Moving cancelled after ", u"Flyttningen avbröts efter "};
-inline constexpr Bilingual FilesCancelled{u" files; nothing half-written was left.",
-                                          u" filer; inget halvskrivet lämnades kvar."};
+inline constexpr Bilingual NothingLeft{u"; nothing half-written was left.",
+                                       u"; inget halvskrivet lämnades kvar."};
 
 inline constexpr Bilingual Quote{u"\"", u"\""};
 inline constexpr Bilingual NotCopied{u"\" could not be copied:\n", u"\" kunde inte kopieras:\n"};
@@ -32,17 +35,14 @@ inline constexpr Bilingual NoSpace1{u"There is not enough space in \"", u"Det fi
 inline constexpr Bilingual NoSpace2{u"\" for \"", u"\" för \""};
 inline constexpr Bilingual NoSpace3{u"\".", u"\"."};
 inline constexpr Bilingual Tally1{u"\n\n", u"\n\n"};
-inline constexpr Bilingual TallyCopied{u" files were copied; nothing half-written was left.",
-                                       u" filer kopierades; inget halvskrivet lämnades kvar."};
-inline constexpr Bilingual TallyMoved{
-    u" files were moved; nothing half-written was left, and nothing was deleted that "
-    u"was not copied whole.",
-    u" filer flyttades; inget halvskrivet lämnades kvar, och inget raderades som "
-    u"inte kopierats helt."};
+/// "…\n\nMoved 3 of 120 files; nothing half-written was left, and nothing …"
+inline constexpr Bilingual NothingLostInMove{
+    u"; nothing half-written was left, and nothing was deleted that was not copied whole.",
+    u"; inget halvskrivet lämnades kvar, och inget raderades som inte kopierats helt."};
 inline constexpr Bilingual Unreadable{u"\" could not be read:\n", u"\" kunde inte läsas:\n"};
 inline constexpr Bilingual IntoItself1{u"The folder \"", u"Mappen \""};
 inline constexpr Bilingual IntoItself2{u"\" cannot be put into itself.", u"\" kan inte läggas i sig själv."};
-inline constexpr Bilingual Busy{
+inline constexpr Bilingual AnotherRunning{
     u"Another copy is still running. Wait for it, or cancel it with Escape.",
     u"En annan kopiering pågår. Vänta tills den är klar eller avbryt den med Esc."};
 

@@ -187,7 +187,8 @@ TEST(Paste, ASlowCopyRunsAloneCanBeCancelledAndAFullDiskLeavesNothingHalfWritten
     EXPECT_EQ(Paste::contents(app.work), "a.txt=A b.txt=oldB c.txt=C");
     const QString done = app.form.Label_FileStatus.Caption();
     const QString note = done.section("   ", 0, 0);
-    EXPECT_TRUE(note.contains('1') && done.endsWith(" 3 files")) << done.toStdString();
+    EXPECT_EQ(note, "Copied 1 file.");
+    EXPECT_TRUE(done.endsWith(" 3 files")) << done.toStdString();
     // The note outlives the re-reads the copy causes, not the folder.
     app.form.FileList.Refresh();
     EXPECT_EQ(app.form.Label_FileStatus.Caption(), done);
