@@ -301,24 +301,23 @@ TEST_F(MainWindowTest, APopUpMenuRunsTheMenusClickFirstAndTheChosenItemsClickOnc
     EXPECT_FALSE(addDirShownEnabled);
 }
 
-TEST_F(MainWindowTest, TheExitButtonUnloadsTheFormAndClosesTheWindow)
+TEST_F(MainWindowTest, TheExitButtonAndTheWindowSystemUnloadTheFormAndCloseTheWindow)
 {
-    form.Load();
     int unloads = 0;
     QObject::connect(&form, &Form::unloaded, [&] { ++unloads; });
     form.Command_Exit.Click = [&] { form.Command_Exit_Click(); };
-    QTest::mouseClick(&widget<QPushButton>(form.Command_Exit), Qt::LeftButton);
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(unloads, 1);
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(MainWindowTest, ClosingTheWindowThroughTheWindowSystemUnloadsTheForm)
-{
-    form.Load();
-    window.close();
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_FALSE(window.isVisible());
+    const std::function<void()> closes[] = {
+        [&] { QTest::mouseClick(&widget<QPushButton>(form.Command_Exit), Qt::LeftButton); },
+        [&] { window.close(); },
+    };
+    for (const auto& close : closes) {
+        form.Load();
+        window.show();
+        close();
+        EXPECT_FALSE(form.IsLoaded());
+        EXPECT_FALSE(window.isVisible());
+    }
+    EXPECT_EQ(unloads, 2);
 }
 
 // The favorites pane may hold the focus with nothing selected: Space or Tab must not open the

@@ -27,17 +27,6 @@ protected:
     QtHost host;
     Module1 module{host};
 
-    MessBox& loadBox(const QString& prompt, int16_t style, bool swedish)
-    {
-        module.SwedishLanguage = swedish;
-        module.MessPrompt = prompt;
-        module.MessButtons = style;
-        module.MessTitle = QStringLiteral("Title");
-        MessBox& box = module.messBox();
-        box.Load();
-        return box;
-    }
-
     /// Shows a message through the real modal path; `respond` acts on the open box once its
     /// focus is on the button `focusIndex`. A box still open after the deadline is closed.
     int16_t showAndRespond(int16_t style, int16_t focusIndex,
@@ -72,8 +61,12 @@ protected:
 
 TEST_F(MessBoxDialogTest, RendersTheFormsComputedGeometryWithNothingClipped)
 {
-    MessBox& box = loadBox(QStringLiteral("Första raden\nAndra raden, som är lite längre än den första"),
-                           MsgStyle::YesNoCancel, true);
+    module.SwedishLanguage = true;
+    module.MessPrompt = QStringLiteral("Första raden\nAndra raden, som är lite längre än den första");
+    module.MessButtons = MsgStyle::YesNoCancel;
+    module.MessTitle = QStringLiteral("Title");
+    MessBox& box = module.messBox();
+    box.Load();
     const TwipsScale& scale = host.scale();
     MessBoxDialog dialog(box, scale, nullptr);
     dialog.show();
@@ -117,40 +110,25 @@ TEST_F(MessBoxDialogTest, KeysAndTheCloseControlAnswerThroughTheFormsHandlers)
         const char* name;
         int16_t style;
         int16_t focusIndex;
-        enum
-        {
-            Escape,
-            Space,
-            Enter,
-            Close
-        } how;
+        Qt::Key key; // on the focused button; Qt::Key_unknown: the window's close control
         int16_t answer;
     };
+    // clang-format off
     const Row rows[] = {
-        {"Escape on OK/Cancel", MsgStyle::OKCancel, 0, Row::Escape, MsgAnswer::Cancel},
-        {"Escape with the focus on the middle", MsgStyle::YesNoCancel + 256, 1, Row::Escape, MsgAnswer::No},
-        {"Space on the focused button", MsgStyle::YesNo + 256, 1, Row::Space, MsgAnswer::Yes},
-        {"Enter on the focused button", MsgStyle::OKCancel, 0, Row::Enter, MsgAnswer::Cancel},
-        {"window close on Yes/No/Cancel", MsgStyle::YesNoCancel, 0, Row::Close, MsgAnswer::Cancel},
+        {"Escape on OK/Cancel", MsgStyle::OKCancel, 0, Qt::Key_Escape, MsgAnswer::Cancel},
+        {"Escape with the focus on the middle", MsgStyle::YesNoCancel + 256, 1, Qt::Key_Escape, MsgAnswer::No},
+        {"Space on the focused button", MsgStyle::YesNo + 256, 1, Qt::Key_Space, MsgAnswer::Yes},
+        {"Enter on the focused button", MsgStyle::OKCancel, 0, Qt::Key_Return, MsgAnswer::Cancel},
+        {"window close on Yes/No/Cancel", MsgStyle::YesNoCancel, 0, Qt::Key_unknown, MsgAnswer::Cancel},
     };
+    // clang-format on
     for (const Row& row : rows) {
         module.MessAnswer = 0;
         const int16_t answer = showAndRespond(row.style, row.focusIndex, [&](QWidget& dialog) {
-            QWidget* button = dialog.focusWidget();
-            switch (row.how) {
-            case Row::Escape:
-                QTest::keyClick(button, Qt::Key_Escape);
-                break;
-            case Row::Space:
-                QTest::keyClick(button, Qt::Key_Space);
-                break;
-            case Row::Enter:
-                QTest::keyClick(button, Qt::Key_Return);
-                break;
-            case Row::Close:
+            if (row.key == Qt::Key_unknown)
                 dialog.close();
-                break;
-            }
+            else
+                QTest::keyClick(dialog.focusWidget(), row.key);
         });
         EXPECT_EQ(answer, row.answer) << row.name;
         EXPECT_FALSE(module.messBox().IsLoaded()) << row.name;

@@ -1,18 +1,12 @@
 // The real workers on a share that does not answer: no more threads than the bound, the rest
-// waiting their turn, news for every job on the window's thread; and favorite folder checks that
-// never probe a folder whose probe still waits, however many checks the edits ask for.
+// waiting their turn, news for every job on the window's thread.
 
-#include "core/tempfolder.h"
 #include "qtinput.h"
-#include "shell/host/desktopfollower.h"
 #include "shell/host/threadworkers.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <condition_variable>
-#include <future>
 #include <gtest/gtest.h>
-#include <map>
 #include <mutex>
 
 using namespace QtInput;
@@ -75,45 +69,6 @@ TEST(ThreadWorkers, NoMoreThreadsThanTheBoundAndNewsForEveryJob)
     EXPECT_FALSE(workers.running<GateJob>(QStringLiteral("0")));
     const std::lock_guard lock(gate->mutex);
     EXPECT_EQ(gate->most, ThreadWorkers::MaxThreads);
-}
-
-TEST(FolderCheck, AFolderWhoseProbeStillWaitsIsNotProbedAgain)
-{
-    TempFolder tmp;
-    const QString there = tmp.makeFolder(QStringLiteral("there"));
-    const QString hung = tmp.makeFolder(QStringLiteral("hung"));
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    auto probes = std::make_shared<std::pair<std::mutex, std::map<QString, int>>>();
-    DesktopFollower follower;
-    follower.setFolderProbe([hung, released, probes](const QString& folder) {
-        {
-            const std::lock_guard lock(probes->first);
-            ++probes->second[folder];
-        }
-        if (folder == hung)
-            released.wait();
-        return QFileInfo(folder).isDir();
-    });
-    const auto check = [&] {
-        std::optional<std::vector<Host::FolderState>> states;
-        follower.checkFolders({there, hung}, 100,
-                              [&](const std::vector<Host::FolderState>& s) { states = s; });
-        EXPECT_TRUE(waitFor([&] { return states.has_value(); }));
-        return states.value_or(std::vector<Host::FolderState>{});
-    };
-    using S = Host::FolderState;
-    for (int edit = 0; edit < 3; ++edit)
-        EXPECT_EQ(check(), (std::vector<S>{S::Present, S::NoAnswer}));
-    {
-        // Three edits, one probe of the hung folder: the waiting one is never doubled.
-        const std::lock_guard lock(probes->first);
-        EXPECT_EQ(probes->second[hung], 1);
-        EXPECT_GE(probes->second[there], 3);
-    }
-    release.set_value();
-    // Once it answers, it is seen again (how soon depends on the machine's load).
-    EXPECT_TRUE(waitFor([&] { return check() == std::vector<S>{S::Present, S::Present}; }));
 }
 
 } // namespace
