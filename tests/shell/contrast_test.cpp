@@ -129,29 +129,18 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
 
     form.FavoDirList.setListIndex(0);
     form.FavoDirList.SetFocus();
+    // clang-format off
     const std::pair<const char*, std::function<void()>> dialogs[] = {
         {"About", [&] { form.Menu_About_Click(); }},
-        {"Add favorite",
-         [&] {
-             form.DirList.SetFocus();
-             form.Menu_AddDir_Click();
-         }},
-        {"Edit favorite",
-         [&] {
-             form.FavoDirList.SetFocus();
-             form.Menu_RenameFolder_Click();
-         }},
+        {"Add favorite", [&] { form.DirList.SetFocus(); form.Menu_AddDir_Click(); }},
+        {"Edit favorite", [&] { form.FavoDirList.SetFocus(); form.Menu_RenameFolder_Click(); }},
         {"Change drive", [&] { form.Menu_ChangeDrive_Click(); }},
-        {"Message box",
-         [&] {
-             world.module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3,
-                                      QStringLiteral("Title"));
-         }},
+        {"Message box", [&] { world.module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3, QStringLiteral("Title")); }},
     };
-    for (const auto& dialog : dialogs) {
-        const auto& name = dialog.first;
+    // clang-format on
+    for (const auto& [name, open] : dialogs) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(Modal::Inspect(dialog.second, [&](FormDialog& shown) { expectReadable(shown, name); }));
+        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& shown) { expectReadable(shown, name); }));
     }
     form.Unload();
 }

@@ -32,12 +32,18 @@ public:
     }
 };
 
-class AboutDialogTest : public testing::Test
+// The real host and forms, with the desktop's opener recorded.
+class DialogTest : public testing::Test
 {
 protected:
     TempFolder tmp;
     OpenRecordingHost host;
     Module1 module{host};
+};
+
+class AboutDialogTest : public DialogTest
+{
+protected:
     AboutForm& about = module.aboutForm();
 
     std::unique_ptr<AboutDialog> show(bool swedish)
@@ -126,13 +132,9 @@ TEST_F(AboutDialogTest, EnterAndEscapeCloseTheBox)
 
 namespace {
 
-class MessBoxDialogTest : public testing::Test
+class MessBoxDialogTest : public DialogTest
 {
 protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-
     /// Shows a message through the real modal path; `respond` acts on the open box once its
     /// focus is on the button `focusIndex`. A box still open after the deadline is closed.
     int16_t showAndRespond(int16_t style, int16_t focusIndex,
