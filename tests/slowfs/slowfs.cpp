@@ -3,20 +3,17 @@
 //
 //   slowfs SOURCE MOUNTPOINT [--delay-ms N] [--control FILE] [--debug]
 //
-// Runs in the foreground until unmounted (fusermount3 -u [-z] MOUNTPOINT) or signalled; a killed
-// daemon's mount is removed by fusermount3's auto_unmount.
+// Runs in the foreground until unmounted (fusermount3 -u [-z]) or signalled; fusermount3's
+// auto_unmount removes the mount of a killed daemon. FILE (outside the mount) is read as each
+// operation starts, and every 20 ms while one hangs: a number sets the delay in milliseconds,
+// "hang" blocks every operation until the file no longer says so, and an empty file keeps the
+// last state. Write it by rename for the change to apply to the next operation; by hand,
+// "echo hang > FILE" and "echo 0 > FILE". At start the daemon writes --delay-ms into it.
 //
-// Control: FILE (outside the mount) holds the state and is read when each operation starts, so a
-// change written with an atomic rename applies to every operation that starts after the rename;
-// a hung operation rereads it every 20 ms. A number sets the delay in milliseconds; "hang" makes
-// every operation block, as with a server that never answers, until the file no longer says so.
-// An empty file keeps the last state (a shell's "echo 5 > FILE" truncates first). At start the
-// daemon writes --delay-ms into FILE, so a stale "hang" never carries over.
-//
-// The delay is per request from the kernel, not per directory entry: a listing is served in
-// batches as the kernel asks. Nothing is cached by the kernel (zero entry and attribute
-// timeouts), so every stat reaches the "server". Only what a file manager's tests do is mirrored:
-// stat, list, read, write, create, mkdir, rename, remove and statfs.
+// The delay is per request from the kernel, not per name: a listing comes in batches as the
+// kernel asks. Nothing is cached (zero entry and attribute timeouts), so every stat reaches the
+// "server". Only what the tests do is mirrored: stat, list, read, write, create, mkdir, rename,
+// remove and statfs.
 
 #define FUSE_USE_VERSION 31
 
