@@ -69,6 +69,7 @@ bool listed(const std::string& point)
 pid_t spawn(const std::vector<std::string>& args, const std::string& log, bool dieWithParent)
 {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
