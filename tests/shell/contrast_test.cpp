@@ -138,9 +138,10 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
         {"Message box", [&] { world.module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3, QStringLiteral("Title")); }},
     };
     // clang-format on
-    for (const auto& [name, open] : dialogs) {
+    for (const auto& dialog : dialogs) {
+        const char* name = dialog.first;
         SCOPED_TRACE(name);
-        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& shown) { expectReadable(shown, name); }));
+        EXPECT_TRUE(Modal::Inspect(dialog.second, [&](FormDialog& shown) { expectReadable(shown, name); }));
     }
     form.Unload();
 }
