@@ -19,6 +19,7 @@
 #include "shell/windows/mainwindow.h"
 
 #include <QAccessible>
+#include <QSet>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -26,22 +27,14 @@
 
 namespace {
 
+// What a reader offers to act on: these roles, and anything that takes the focus.
 bool interactive(const QAccessibleInterface& element)
 {
-    switch (element.role()) {
-    case QAccessible::Button:
-    case QAccessible::CheckBox:
-    case QAccessible::ComboBox:
-    case QAccessible::List:
-    case QAccessible::Tree:
-    case QAccessible::Table:
-    case QAccessible::EditableText:
-    case QAccessible::MenuItem:
-    case QAccessible::Link:
-        return true;
-    default:
-        return element.state().focusable;
-    }
+    static const QSet<QAccessible::Role> roles{
+        QAccessible::Button,       QAccessible::CheckBox, QAccessible::ComboBox,
+        QAccessible::List,         QAccessible::Tree,     QAccessible::Table,
+        QAccessible::EditableText, QAccessible::MenuItem, QAccessible::Link};
+    return roles.contains(element.role()) || element.state().focusable;
 }
 
 // "role objectName" of every element under `element` that a reader reaches without a name, or

@@ -2,13 +2,9 @@
 // of every window keeps a contrast of at least 4.5:1 against what is drawn behind it.
 
 #include "core/dialogs/messbox.h"
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
 #include "modal.h"
-#include "shell/host/qthost.h"
 #include "shell/widgets/contrast.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,8 +14,7 @@
 #include <QListView>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTest>
-#include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -38,27 +33,20 @@ QPalette darkPalette()
     return dark;
 }
 
-// The colour behind a widget: its own base for boxes, else the nearest filled panel's colour.
-QColor background(const QWidget& widget)
+// The colours a widget's text is drawn in and on: boxes on their base, buttons on the button
+// colour, anything else on the nearest filled panel.
+std::pair<QColor, QColor> colours(const QWidget& widget)
 {
+    const QPalette& p = widget.palette();
     if (qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget))
-        return widget.palette().color(QPalette::Active, QPalette::Base);
+        return {p.color(QPalette::Active, QPalette::Text), p.color(QPalette::Active, QPalette::Base)};
     if (qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget))
-        return widget.palette().color(QPalette::Active, QPalette::Button);
-    for (const QWidget* at = &widget; at; at = at->parentWidget()) {
-        if (at->autoFillBackground() || at->isWindow())
-            return at->palette().color(QPalette::Active, QPalette::Window);
-    }
-    return {};
-}
-
-QColor foreground(const QWidget& widget)
-{
-    if (qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget))
-        return widget.palette().color(QPalette::Active, QPalette::Text);
-    if (qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget))
-        return widget.palette().color(QPalette::Active, QPalette::ButtonText);
-    return widget.palette().color(QPalette::Active, QPalette::WindowText);
+        return {p.color(QPalette::Active, QPalette::ButtonText), p.color(QPalette::Active, QPalette::Button)};
+    const QWidget* panel = &widget;
+    while (!panel->autoFillBackground() && !panel->isWindow())
+        panel = panel->parentWidget();
+    return {p.color(QPalette::Active, QPalette::WindowText),
+            panel->palette().color(QPalette::Active, QPalette::Window)};
 }
 
 // The strongest contrast any pixel of the label's drawn text has with the label's most common
@@ -70,14 +58,9 @@ double drawnContrast(const QImage& window, const QRect& area)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[window.pixel(x, y)];
     }
-    QRgb common = 0;
-    int most = 0;
-    for (const auto& [rgb, count] : counts) {
-        if (count > most) {
-            most = count;
-            common = rgb;
-        }
-    }
+    const QRgb common = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                            return a.second < b.second;
+                        })->first;
     double best = 1;
     for (const auto& [rgb, count] : counts)
         best = std::max(best, Contrast::Ratio(QColor(common), QColor(rgb)));
@@ -89,15 +72,15 @@ void expectReadable(QWidget& window, const std::string& where)
     const QImage image = window.grab().toImage();
     int checked = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        const bool text = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                          qobject_cast<QListView*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
-                          qobject_cast<QComboBox*>(widget);
+        const bool hasText = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                             qobject_cast<QListView*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                             qobject_cast<QComboBox*>(widget);
         // Disabled controls are exempt, as the guidelines have it.
-        if (!text || !widget->isVisibleTo(&window) || !widget->isEnabled())
+        if (!hasText || !widget->isVisibleTo(&window) || !widget->isEnabled())
             continue;
         ++checked;
-        const double ratio = Contrast::Ratio(foreground(*widget), background(*widget));
-        EXPECT_GE(ratio, 4.5) << where << ": " << widget->objectName().toStdString();
+        const auto [text, behind] = colours(*widget);
+        EXPECT_GE(Contrast::Ratio(text, behind), 4.5) << where << ": " << widget->objectName().toStdString();
         auto* label = qobject_cast<QLabel*>(widget);
         if (label && !label->text().trimmed().isEmpty()) {
             const QRect area(label->mapTo(&window, QPoint(0, 0)), label->size());
@@ -133,43 +116,30 @@ private:
 
 TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
 {
-    TempFolder tmp;
-    tmp.makeFolder("home/folder");
-    tmp.writeFile("home/file.txt", "x");
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
+    MainWindowWorld world;
+    MainForm& form = world.form;
+    world.tmp.makeFolder("home/folder");
+    world.tmp.writeFile("home/file.txt", "x");
     form.Load();
-    MainWindow window{form, host.scale()};
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    world.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&world.window));
     form.Activate();
     form.FileFind.setText(QStringLiteral("*.txt"));
-    expectReadable(window, "main window");
+    expectReadable(world.window, "main window");
 
     form.FavoDirList.setListIndex(0);
     form.FavoDirList.SetFocus();
+    // clang-format off
     const std::pair<const char*, std::function<void()>> dialogs[] = {
         {"About", [&] { form.Menu_About_Click(); }},
-        {"Add favorite",
-         [&] {
-             form.DirList.SetFocus();
-             form.Menu_AddDir_Click();
-         }},
-        {"Edit favorite",
-         [&] {
-             form.FavoDirList.SetFocus();
-             form.Menu_RenameFolder_Click();
-         }},
+        {"Add favorite", [&] { form.DirList.SetFocus(); form.Menu_AddDir_Click(); }},
+        {"Edit favorite", [&] { form.FavoDirList.SetFocus(); form.Menu_RenameFolder_Click(); }},
         {"Change drive", [&] { form.Menu_ChangeDrive_Click(); }},
-        {"Message box",
-         [&] {
-             module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3,
-                                QStringLiteral("Title"));
-         }},
+        {"Message box", [&] { world.module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3, QStringLiteral("Title")); }},
     };
+    // clang-format on
     for (const auto& dialog : dialogs) {
-        const auto& name = dialog.first;
+        const char* name = dialog.first;
         SCOPED_TRACE(name);
         EXPECT_TRUE(Modal::Inspect(dialog.second, [&](FormDialog& shown) { expectReadable(shown, name); }));
     }

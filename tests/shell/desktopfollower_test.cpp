@@ -1,11 +1,13 @@
 // The real host's services that keep the window in step with the desktop: the folder watcher
 // re-reads the panes once per burst and keeps the view where it was, the opener's failure is
-// reported without blocking, folder checks answer within their time limit even when a folder
-// hangs, and the shell shows the status line and dimmed favorites.
+// reported without blocking, folder checks answer in time and never probe a hung folder twice,
+// the workers keep to their bound of threads with news for every job on the window's thread,
+// and the shell shows the status line and dimmed favorites.
 
 #include "core/mainform/panewatch.h"
 #include "qtinput.h"
 #include "shell/host/desktopfollower.h"
+#include "shell/host/threadworkers.h"
 #include "shownwindow.h"
 
 #include <QDir>
@@ -13,7 +15,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
+#include <algorithm>
+#include <condition_variable>
 #include <future>
+#include <map>
+#include <mutex>
 
 using QtInput::waitFor;
 
@@ -118,38 +124,112 @@ TEST(DesktopFollower, OpenerFailureIsReportedWithoutBlocking)
     EXPECT_TRUE(waitFor([&] { return failures == 2; }));
 }
 
-TEST(DesktopFollower, FolderCheckAnswersInTimeEvenWhenAFolderHangs)
+// A folder check answers within its time limit however long a folder hangs, and never probes a
+// folder whose probe still waits, however many checks the edits ask for.
+TEST(DesktopFollower, FolderCheckAnswersInTimeAndProbesAHungFolderOnce)
 {
     TempFolder tmp;
     const QString there = tmp.makeFolder(QStringLiteral("there"));
-    const QString hung = tmp.path(QStringLiteral("hung"));
+    const QString hung = tmp.makeFolder(QStringLiteral("hung"));
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
+    auto probes = std::make_shared<std::pair<std::mutex, std::map<QString, int>>>();
     DesktopFollower follower;
-    follower.setFolderProbe([hung, released](const QString& folder) {
+    follower.setFolderProbe([hung, released, probes](const QString& folder) {
+        {
+            const std::lock_guard lock(probes->first);
+            ++probes->second[folder];
+        }
         if (folder == hung)
             released.wait(); // a network mount that does not answer
         return QFileInfo(folder).isDir();
     });
+    using S = Host::FolderState;
+    const auto check = [&](const QStringList& folders, int limit) {
+        std::optional<std::vector<S>> states;
+        follower.checkFolders(folders, limit, [&](const std::vector<S>& s) { states = s; });
+        EXPECT_FALSE(states); // never inside the call
+        EXPECT_TRUE(waitFor([&] { return states.has_value(); }));
+        return states.value_or(std::vector<S>{});
+    };
 
-    std::optional<std::vector<Host::FolderState>> states;
     QElapsedTimer took;
     took.start();
-    follower.checkFolders({there, tmp.path(QStringLiteral("missing")), hung}, 300,
-                          [&](const std::vector<Host::FolderState>& s) { states = s; });
-    EXPECT_FALSE(states); // never inside the call
-    ASSERT_TRUE(waitFor([&] { return states.has_value(); }));
+    EXPECT_EQ(check({there, tmp.path(QStringLiteral("missing")), hung}, 300),
+              (std::vector<S>{S::Present, S::Missing, S::NoAnswer}));
     EXPECT_GE(took.elapsed(), 290);
-    EXPECT_EQ(*states, (std::vector<Host::FolderState>{Host::FolderState::Present, Host::FolderState::Missing,
-                                                       Host::FolderState::NoAnswer}));
-    release.set_value();
-
+    for (int edit = 0; edit < 2; ++edit)
+        EXPECT_EQ(check({there, hung}, 100), (std::vector<S>{S::Present, S::NoAnswer}));
+    {
+        const std::lock_guard lock(probes->first);
+        EXPECT_EQ(probes->second[hung], 1);
+        EXPECT_GE(probes->second[there], 3);
+    }
     // Without a hung folder the answer comes as soon as every folder has answered.
-    states.reset();
     took.restart();
-    follower.checkFolders({there}, 5000, [&](const std::vector<Host::FolderState>& s) { states = s; });
-    ASSERT_TRUE(waitFor([&] { return states.has_value(); }));
+    EXPECT_EQ(check({there}, 5000), std::vector<S>{S::Present});
     EXPECT_LT(took.elapsed(), 4000);
+    release.set_value();
+    // Once it answers, it is seen again (how soon depends on the machine's load).
+    EXPECT_TRUE(waitFor([&] { return check({there, hung}, 100) == std::vector<S>{S::Present, S::Present}; }));
+}
+
+// Jobs that wait at a gate, counting how many wait at once.
+struct Gate
+{
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+    int waiting = 0;
+    int most = 0;
+};
+
+class GateJob : public WorkerJob
+{
+public:
+    GateJob(QString key, std::shared_ptr<Gate> gate) : WorkerJob(std::move(key)), m_gate(std::move(gate)) {}
+
+protected:
+    void run() override
+    {
+        std::unique_lock lock(m_gate->mutex);
+        m_gate->most = std::max(m_gate->most, ++m_gate->waiting);
+        m_gate->opened.wait(lock, [this] { return m_gate->open; });
+        --m_gate->waiting;
+    }
+
+private:
+    std::shared_ptr<Gate> m_gate;
+};
+
+TEST(ThreadWorkers, NoMoreThreadsThanTheBoundAndNewsForEveryJob)
+{
+    ThreadWorkers workers;
+    auto gate = std::make_shared<Gate>();
+    const int jobs = ThreadWorkers::MaxThreads + 4;
+    int news = 0;
+    std::vector<WorkerJob::Watch> watches;
+    for (int i = 0; i < jobs; ++i) {
+        auto job = std::make_shared<GateJob>(QString::number(i), gate);
+        watches.push_back(job->watch([&news, job] { news += job->ended() ? 1 : 0; }));
+        workers.start(job);
+    }
+    EXPECT_TRUE(waitFor([&] {
+        const std::lock_guard lock(gate->mutex);
+        return gate->waiting == ThreadWorkers::MaxThreads;
+    }));
+    EXPECT_EQ(workers.busy(), jobs);
+    EXPECT_TRUE(workers.running<GateJob>(QStringLiteral("0")));
+    {
+        const std::lock_guard lock(gate->mutex);
+        gate->open = true;
+    }
+    gate->opened.notify_all();
+    EXPECT_TRUE(waitFor([&] { return news == jobs; }));
+    EXPECT_EQ(workers.busy(), 0);
+    EXPECT_FALSE(workers.running<GateJob>(QStringLiteral("0")));
+    const std::lock_guard lock(gate->mutex);
+    EXPECT_EQ(gate->most, ThreadWorkers::MaxThreads);
 }
 
 } // namespace

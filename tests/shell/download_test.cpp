@@ -6,13 +6,12 @@
 #include "core/dialogs/module1.h"
 #include "core/tempfolder.h"
 #include "localwebserver.h"
+#include "qtinput.h"
 #include "shell/host/downloader.h"
 #include "shell/host/qthost.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSslConfiguration>
@@ -22,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
+using R = Downloader::Result;
 
 // Names the result in a failure message.
 void PrintTo(Downloader::Result result, std::ostream* out)
@@ -36,13 +36,7 @@ namespace {
 class AnsweringHost : public QtHost
 {
 public:
-    struct Message
-    {
-        QString title;
-        QString prompt;
-        QStringList buttons; // left to right
-    };
-    std::vector<Message> messages;
+    QStringList messages; // "title | prompt | buttons from left to right"
     QStringList shellOpened;
     QString answer = QStringLiteral("No");
 
@@ -53,16 +47,16 @@ public:
             return;
         }
         auto& box = static_cast<MessBox&>(form);
-        Message message{box.Caption(), box.Label_Msg.Caption(), {}};
+        QStringList buttons;
         int16_t pressed = -1;
         for (int16_t i = 2; i >= 0; --i) {
             if (!box.Button(i).Visible())
                 continue;
-            message.buttons.append(box.Button(i).Caption());
+            buttons.append(box.Button(i).Caption());
             if (box.Button(i).Caption() == answer)
                 pressed = i;
         }
-        messages.push_back(message);
+        messages.append(box.Caption() + " | " + box.Label_Msg.Caption() + " | " + buttons.join(u' '));
         if (pressed < 0)
             box.CloseByWindowSystem();
         else
@@ -93,52 +87,47 @@ protected:
         about.WebServer = server.base();
         host.downloader().setTimeLimit(1500ms);
     }
-    QString localFile() const { return tmp.home() + QStringLiteral("/.cache/Wayfolder/versions.txt"); }
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-}
 
 } // namespace
 
-TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSays)
+TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSaysAndYesOpensTheHomePage)
 {
-    // clang-format off
-    struct Row { const char* name; std::function<void(LocalWebServer&)> serve; QString prompt; QStringList buttons; };
-    // clang-format on
-    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
-    const Row rows[] = {
-        {"newer version on the second item",
-         [](LocalWebServer& s) { s.serveFile("/dl/swv.txt", "x,Wayfolder:9.9"); },
-         "A newer version  ( 9.9 )  is available." + Question, yesNo},
-        {"no such file", [](LocalWebServer&) {}, "Web Datafile not found." + Question, yesNo},
+    const QString newer = "A newer version  ( 9.9 )  is available." + Question;
+    struct Row
+    {
+        const char* name;
+        QByteArray served; // nothing: no such file
+        const char* answer;
+        QString prompt;
+        bool opened;
     };
+    // clang-format off
+    const Row rows[] = {
+        {"newer version on the second item, No", "x,Wayfolder:9.9", "No", newer, false},
+        {"no such file", "", "No", "Web Datafile not found." + Question, false},
+        {"Yes opens the home page on the same server", "x,Wayfolder:9.9", "Yes", newer, true},
+    };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         LocalWebServer rowServer;
-        row.serve(rowServer);
+        if (!row.served.isEmpty())
+            rowServer.serveFile("/dl/swv.txt", row.served);
         about.WebServer = rowServer.base();
         host.messages.clear();
+        host.shellOpened.clear();
+        host.answer = QString::fromLatin1(row.answer);
         about.CheckUpdate_Click();
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].title, "Current Version: 2.7");
-        EXPECT_EQ(host.messages[0].prompt, row.prompt);
-        EXPECT_EQ(host.messages[0].buttons, row.buttons);
+        EXPECT_EQ(host.messages, QStringList{"Current Version: 2.7 | " + row.prompt + " | Yes No"});
         EXPECT_EQ(rowServer.requests, QList<QByteArray>{"/dl/swv.txt"});
+        EXPECT_EQ(host.shellOpened, row.opened
+                                        ? QStringList{rowServer.url(QStringLiteral("/dl/Wayfolder.htm"))}
+                                        : QStringList{});
+        if (!row.served.isEmpty()) {
+            EXPECT_EQ(tmp.readFile(QStringLiteral("home/.cache/Wayfolder/versions.txt")), row.served);
+        }
     }
-    EXPECT_TRUE(host.shellOpened.isEmpty());
-}
-
-TEST_F(UpdateCheckOverHttp, YesOpensTheHomePageOnTheSameServerAndTheFileIsKeptInTheCache)
-{
-    server.serveFile("/dl/swv.txt", "x,Wayfolder:9.9");
-    host.answer = QStringLiteral("Yes");
-    about.CheckUpdate_Click();
-    EXPECT_EQ(host.shellOpened, QStringList{server.url(QStringLiteral("/dl/Wayfolder.htm"))});
-    EXPECT_EQ(readFile(localFile()), "x,Wayfolder:9.9");
 }
 
 TEST_F(UpdateCheckOverHttp, SilentServerIsGivenUpAfterTheTimeLimitWhileTheWindowStaysPainted)
@@ -172,8 +161,8 @@ TEST_F(UpdateCheckOverHttp, SilentServerIsGivenUpAfterTheTimeLimitWhileTheWindow
 
     EXPECT_GE(elapsed, 1300); // a coarse timer may fire a little early
     EXPECT_LT(elapsed, 5000);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].prompt, "Web Datafile not found." + Question);
+    EXPECT_EQ(host.messages,
+              QStringList{"Current Version: 2.7 | Web Datafile not found." + Question + " | Yes No"});
     EXPECT_EQ(server.requests, QList<QByteArray>{"/dl/swv.txt"});
     // The timer ran all along, under a busy pointer, and the window was painted.
     EXPECT_GE(ticks, 20);
@@ -196,47 +185,52 @@ protected:
         downloader.setTimeLimit(1500ms);
         tmp.writeFile(QStringLiteral("versions.txt"), "earlier copy");
     }
+    QByteArray written() const { return tmp.readFile(QStringLiteral("versions.txt")); }
 };
-
-const QByteArray OverCap(Downloader::DefaultSizeCap + 1, 'a');
 
 } // namespace
 
-TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopy)
+TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopyAndAnswersAtOnce)
 {
-    using R = Downloader::Result;
     const QByteArray earlier("earlier copy");
+    const QByteArray overCap(Downloader::DefaultSizeCap + 1, 'a');
+    const QString closedPort = LocalWebServer().url(QStringLiteral("/f"));
     struct Row
     {
         const char* name;
         std::function<void(LocalWebServer&)> serve;
         R result;
-        QByteArray file; // afterwards
+        QByteArray file;  // afterwards
+        QString url = {}; // the server's /f when empty
+        const char* to = "versions.txt";
     };
     // clang-format off
     const Row rows[] = {
         {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok, "Wayfolder:3"},
         {"404", [](LocalWebServer&) {}, R::Failed, earlier},
-        {"undeclared length over the cap",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + OverCap + OverCap);
-         },
-         R::TooLarge, earlier},
-        {"redirect to a local file not followed",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f",
-                        "HTTP/1.1 302 Found\r\nLocation: file:///etc/hostname\r\nContent-Length: 0\r\n\r\n");
-         },
-         R::Failed, earlier},
+        {"undeclared length over the cap", [&](LocalWebServer& s) { s.serveRaw("/f", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + overCap + overCap); }, R::TooLarge, earlier},
+        {"redirect to a local file not followed", [](LocalWebServer& s) { s.serveRaw("/f", "HTTP/1.1 302 Found\r\nLocation: file:///etc/hostname\r\nContent-Length: 0\r\n\r\n"); }, R::Failed, earlier},
+        {"a file address", {}, R::Refused, earlier, "file:///etc/hostname"},
+        {"an ftp address", {}, R::Refused, earlier, "ftp://127.0.0.1/x"},
+        {"no address", {}, R::Refused, earlier, "?"},
+        {"a closed port, refused at once", {}, R::Failed, earlier, closedPort},
+        {"an unwritable target", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::NotWritten, earlier, {}, "no/such/folder/f"},
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         tmp.writeFile(QStringLiteral("versions.txt"), earlier);
         LocalWebServer server;
-        row.serve(server);
-        EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))), target), row.result);
-        EXPECT_EQ(readFile(target), row.file);
+        if (row.serve)
+            row.serve(server);
+        const QString url = row.url == u"?"     ? QString()
+                            : row.url.isEmpty() ? server.url(QStringLiteral("/f"))
+                                                : row.url;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(downloader.download(QUrl(url), tmp.path(QString::fromLatin1(row.to))), row.result);
+        EXPECT_LT(clock.elapsed(), 1400); // well before the time limit
+        EXPECT_EQ(written(), row.file);
     }
 }
 
@@ -256,21 +250,10 @@ int socketCount()
     return sockets;
 }
 
-// Lets events run until the condition holds or the time is up; true when it holds.
-bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < limit.count())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
-
 } // namespace
 
 TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning)
 {
-    using R = Downloader::Result;
     // Whatever the first download starts for good (TLS and the like) is part of the baseline.
     {
         LocalWebServer server;
@@ -288,7 +271,7 @@ TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning
         {"endless header", [](LocalWebServer& s) { s.endlessHeader("/f"); }, R::TooLarge},
         {"header trickled one byte a second",
          [](LocalWebServer& s) {
-             s.trickle("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms);
+             s.serveRaw("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms);
          },
          R::TimedOut},
         {"10,000 header lines", [&](LocalWebServer& s) { s.serveRaw("/f", manyLines); }, R::TooLarge},
@@ -306,39 +289,13 @@ TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning
             EXPECT_LT(clock.elapsed(), downloader.timeLimit().count() + 300);
             EXPECT_EQ(server.requests, QList<QByteArray>{"/f"});
         }
-        EXPECT_EQ(readFile(target), "Wayfolder:3");
+        EXPECT_EQ(written(), "Wayfolder:3");
         // Nothing keeps reading: no thread and no socket is left once the server is gone.
-        EXPECT_TRUE(waitFor([&] { return threadCount() <= threads && socketCount() <= sockets; }, 2000ms))
+        EXPECT_TRUE(
+            QtInput::waitFor([&] { return threadCount() <= threads && socketCount() <= sockets; }, 2000))
             << threadCount() << " threads (" << threads << " before), " << socketCount() << " sockets ("
             << sockets << " before)";
     }
-}
-
-TEST_F(DownloaderTest, RefusesWhatIsNotAWebAddressAndFailsOnAClosedPort)
-{
-    using R = Downloader::Result;
-    for (const char* url : {"file:///etc/hostname", "ftp://127.0.0.1/x", ""})
-        EXPECT_EQ(downloader.download(QUrl(QString::fromLatin1(url)), target), R::Refused) << url;
-
-    QString closed;
-    {
-        LocalWebServer server;
-        closed = server.url(QStringLiteral("/f"));
-    }
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(downloader.download(QUrl(closed), target), R::Failed);
-    EXPECT_LT(clock.elapsed(), 1400); // refused at once, not given up at the limit
-    EXPECT_EQ(readFile(target), "earlier copy");
-}
-
-TEST_F(DownloaderTest, UnwritableTargetIsReported)
-{
-    LocalWebServer server;
-    server.serveFile("/f", "Wayfolder:3");
-    EXPECT_EQ(downloader.download(QUrl(server.url(QStringLiteral("/f"))),
-                                  tmp.path(QStringLiteral("no/such/folder/f"))),
-              Downloader::Result::NotWritten);
 }
 
 namespace {
@@ -365,10 +322,9 @@ TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
 {
     if (!QSslSocket::supportsSsl())
         GTEST_SKIP() << "no TLS backend";
-    using R = Downloader::Result;
     LocalWebServer plain;
     plain.serveFile("/f", "Wayfolder:9.9");
-    LocalWebServer secure(LocalWebServer::Kind::Https);
+    LocalWebServer secure(true);
     secure.serveFile("/f", "Wayfolder:3");
     secure.serveRaw("/up", "HTTP/1.1 302 Found\r\nLocation: /f\r\nContent-Length: 0\r\n\r\n");
     secure.serveRaw("/down", "HTTP/1.1 302 Found\r\nLocation: " + plain.url(QStringLiteral("/f")).toLatin1() +
@@ -376,15 +332,15 @@ TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
 
     // Without trust in its certificate the server is refused.
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Failed);
-    EXPECT_EQ(readFile(target), "earlier copy");
+    EXPECT_EQ(written(), "earlier copy");
 
     TrustTestCertificate trust;
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Ok);
-    EXPECT_EQ(readFile(target), "Wayfolder:3");
+    EXPECT_EQ(written(), "Wayfolder:3");
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/up"))), target), R::Ok);
 
     tmp.writeFile(QStringLiteral("versions.txt"), "earlier copy");
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/down"))), target), R::Refused);
-    EXPECT_EQ(readFile(target), "earlier copy");
+    EXPECT_EQ(written(), "earlier copy");
     EXPECT_TRUE(plain.requests.isEmpty());
 }

@@ -2,22 +2,14 @@
 // no display at all, type-ahead keys in the favorites widget, the shortcut of Find Favorite and
 // the check boxes of the import list.
 
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
 #include "core/toolkit/checklist.h"
 #include "core/toolkit/form.h"
 #include "shell/host/qthost.h"
 #include "shell/widgets/formview.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
-#include <QAction>
-#include <QListView>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QProcess>
-#include <QTest>
-#include <gtest/gtest.h>
 
 TEST(FavoritesCommandLine, TheBinaryListsFindsAndAddsWithoutADisplay)
 {
@@ -48,15 +40,10 @@ TEST(FavoritesCommandLine, TheBinaryListsFindsAndAddsWithoutADisplay)
     EXPECT_TRUE(out.isEmpty());
 }
 
-TEST(FavoritesTypeAhead, LettersInTheWidgetHighlightWithoutOpeningAndEnterOpens)
+TEST_F(ShownWindow, FavoritesTypeAheadHighlightsWithoutOpeningAndEnterOpens)
 {
-    TempFolder tmp;
     const QString a = tmp.makeFolder("home/alpha");
     const QString b = tmp.makeFolder("home/beta");
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-    MainWindow window{form, host.scale()};
     for (const auto& [name, path] : {std::pair{"Alpha", a}, std::pair{"Beta", b}, std::pair{"Bravo", a}}) {
         form.FavoDirList.AddItem(QString::fromLatin1(name));
         form.FavoDirPath.AddItem(path);
@@ -64,11 +51,7 @@ TEST(FavoritesTypeAhead, LettersInTheWidgetHighlightWithoutOpeningAndEnterOpens)
     }
     form.FavoDirList.setListIndex(0);
     ASSERT_EQ(form.DirList.Path(), a);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    auto* view = qobject_cast<QListView*>(window.view().widgetFor(&form.FavoDirList));
-    ASSERT_NE(view, nullptr);
+    QListView* view = &list(form.FavoDirList);
     view->setFocus();
 
     QTest::keyClicks(view, "br");
@@ -84,9 +67,8 @@ TEST(FavoritesTypeAhead, LettersInTheWidgetHighlightWithoutOpeningAndEnterOpens)
     EXPECT_EQ(form.DirList.Path(), b);
 
     // The menu shows the shortcut of Find Favorite.
-    QAction* find = window.findChild<QMenuBar*>()->findChild<QAction*>(QStringLiteral("Menu_FindFavorite"));
-    ASSERT_NE(find, nullptr);
-    EXPECT_EQ(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+    EXPECT_EQ(action(QStringLiteral("Menu_FindFavorite")).shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+F")));
 }
 
 TEST(CheckListWidget, ACheckBoxClickReachesTheModelAndTheModelIsShown)

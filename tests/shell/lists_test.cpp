@@ -30,28 +30,6 @@ struct ListsTest : ShownWindow
     }
 };
 
-// Switches to an installed icon theme for one test, or says none is there.
-class ThemeForTest
-{
-public:
-    explicit ThemeForTest(const QString& name)
-        : m_before(QIcon::themeName()), m_paths(QIcon::themeSearchPaths())
-    {
-        // The offscreen platform looks for themes nowhere; a desktop looks in /usr/share/icons.
-        QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
-        QIcon::setThemeName(name);
-    }
-    ~ThemeForTest()
-    {
-        QIcon::setThemeName(m_before);
-        QIcon::setThemeSearchPaths(m_paths);
-    }
-
-private:
-    QString m_before;
-    QStringList m_paths;
-};
-
 } // namespace
 
 TEST_F(ListsTest, EveryRowOfEveryListIsOneHeightWhateverItsCharacters)
@@ -135,26 +113,25 @@ TEST(FileIconsTest, IconsComeFromTheThemeByTheNameAloneWithTheStylesPicturesAsFa
 {
     if (!QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
         GTEST_SKIP() << "no icon theme installed";
-    const QStyle& style = *QApplication::style();
-    {
-        ThemeForTest theme(QStringLiteral("Adwaita"));
-        FileIcons icons(style);
-        // "notes.png" holds no picture: only its name counts.
-        EXPECT_EQ(icons.forFile(QStringLiteral("notes.png")).name(), QStringLiteral("image-x-generic"));
-        EXPECT_NE(icons.forFile(QStringLiteral("a.txt")).name(),
-                  icons.forFile(QStringLiteral("b.png")).name());
-        EXPECT_EQ(icons.forFile(QStringLiteral("c.PNG")).name(),
-                  icons.forFile(QStringLiteral("d.PNG")).name());
-        EXPECT_EQ(icons.folder().name(), QStringLiteral("folder"));
-        EXPECT_FALSE(CommandButtonBinding::themeIconName(QStringLiteral("uponelevel")).isEmpty());
-        EXPECT_TRUE(QIcon::hasThemeIcon(CommandButtonBinding::themeIconName(QStringLiteral("uponelevel"))));
-    }
-    {
-        ThemeForTest theme(QStringLiteral("no-such-theme"));
-        FileIcons icons(style);
-        EXPECT_FALSE(icons.forFile(QStringLiteral("b.png")).isNull());
-        EXPECT_TRUE(icons.forFile(QStringLiteral("b.png")).name().isEmpty());
-        EXPECT_FALSE(icons.folder().isNull());
-        EXPECT_TRUE(icons.folder().name().isEmpty());
-    }
+    const QString themeBefore = QIcon::themeName();
+    const QStringList pathsBefore = QIcon::themeSearchPaths();
+    // The offscreen platform looks for themes nowhere; a desktop looks in /usr/share/icons.
+    QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+    FileIcons themed(*QApplication::style());
+    // "notes.png" holds no picture: only its name counts.
+    EXPECT_EQ(themed.forFile(QStringLiteral("notes.png")).name(), QStringLiteral("image-x-generic"));
+    EXPECT_NE(themed.forFile(QStringLiteral("a.txt")).name(), themed.forFile(QStringLiteral("b.png")).name());
+    EXPECT_EQ(themed.forFile(QStringLiteral("c.PNG")).name(), themed.forFile(QStringLiteral("d.PNG")).name());
+    EXPECT_EQ(themed.folder().name(), QStringLiteral("folder"));
+    EXPECT_TRUE(QIcon::hasThemeIcon(CommandButtonBinding::themeIconName(QStringLiteral("uponelevel"))));
+
+    QIcon::setThemeName(QStringLiteral("no-such-theme"));
+    FileIcons fallback(*QApplication::style());
+    EXPECT_FALSE(fallback.forFile(QStringLiteral("b.png")).isNull());
+    EXPECT_TRUE(fallback.forFile(QStringLiteral("b.png")).name().isEmpty());
+    EXPECT_FALSE(fallback.folder().isNull());
+    EXPECT_TRUE(fallback.folder().name().isEmpty());
+    QIcon::setThemeName(themeBefore);
+    QIcon::setThemeSearchPaths(pathsBefore);
 }

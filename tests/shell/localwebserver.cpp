@@ -32,9 +32,9 @@ J7Mx5c6ieZCVJjzQkCJr99NccH58H03C4I0xiasaijfHbEzTFzdS9l5W
 
 } // namespace
 
-LocalWebServer::LocalWebServer(Kind kind) : m_kind(kind)
+LocalWebServer::LocalWebServer(bool https) : m_https(https)
 {
-    if (kind == Kind::Https) {
+    if (https) {
         auto server = std::make_unique<QSslServer>();
         QSslConfiguration config = QSslConfiguration::defaultConfiguration();
         config.setLocalCertificate(certificate());
@@ -58,7 +58,7 @@ QSslCertificate LocalWebServer::certificate()
 
 QString LocalWebServer::base() const
 {
-    return QString::fromLatin1(m_kind == Kind::Https ? "https" : "http") + QStringLiteral("://127.0.0.1:") +
+    return QString::fromLatin1(m_https ? "https" : "http") + QStringLiteral("://127.0.0.1:") +
            QString::number(m_server->serverPort());
 }
 
@@ -68,33 +68,17 @@ void LocalWebServer::serveFile(const QByteArray& path, const QByteArray& body)
                        QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
 }
 
-void LocalWebServer::serveRaw(const QByteArray& path, const QByteArray& response)
+void LocalWebServer::serveRaw(const QByteArray& path, const QByteArray& response,
+                              std::chrono::milliseconds interval)
 {
-    m_answers[path] = response;
-}
-
-void LocalWebServer::neverAnswer(const QByteArray& path)
-{
-    m_silent.insert(path);
-}
-
-void LocalWebServer::endlessHeader(const QByteArray& path)
-{
-    m_endless.insert(path);
-}
-
-void LocalWebServer::trickle(const QByteArray& path, const QByteArray& response,
-                             std::chrono::milliseconds interval)
-{
-    m_trickles[path] = {response, interval};
+    m_answers[path] = {response, interval, interval.count() > 0 ? How::Trickle : How::Whole};
 }
 
 void LocalWebServer::accept()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         socket->setParent(this);
-        auto* request = new QByteArray;
-        connect(socket, &QObject::destroyed, [request] { delete request; });
+        auto request = std::make_shared<QByteArray>();
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, request] {
             const bool complete = request->contains("\r\n\r\n");
@@ -102,12 +86,19 @@ void LocalWebServer::accept()
             if (complete || !request->contains("\r\n\r\n"))
                 return;
             // "GET /path HTTP/1.1"
-            const QList<QByteArray> words = request->left(request->indexOf("\r\n")).split(' ');
-            const QByteArray path = words.value(1);
+            const QByteArray path = request->left(request->indexOf("\r\n")).split(' ').value(1);
             requests.append(path);
-            if (m_silent.count(path))
+            const auto found = m_answers.find(path);
+            const Answer answer = found != m_answers.end()
+                                      ? found->second
+                                      : Answer{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: "
+                                               "close\r\n\r\nNot found",
+                                               {},
+                                               How::Whole};
+            switch (answer.how) {
+            case How::Never:
                 return;
-            if (m_endless.count(path)) {
+            case How::Endless: {
                 socket->write("HTTP/1.1 200 OK\r\n");
                 const auto more = [socket] {
                     static const QByteArray lines = QByteArray("X-Filler: more and more\r\n").repeated(512);
@@ -118,25 +109,21 @@ void LocalWebServer::accept()
                 more();
                 return;
             }
-            if (const auto trickled = m_trickles.find(path); trickled != m_trickles.end()) {
+            case How::Trickle: {
                 auto* timer = new QTimer(socket);
-                const QByteArray bytes = trickled->second.first;
                 connect(timer, &QTimer::timeout, socket,
-                        [socket, timer, bytes, sent = qsizetype(0)]() mutable {
+                        [socket, timer, bytes = answer.bytes, sent = 0]() mutable {
                             socket->write(bytes.mid(sent++, 1));
                             if (sent >= bytes.size())
                                 timer->stop();
                         });
-                timer->start(trickled->second.second);
+                timer->start(answer.interval);
                 return;
             }
-            const auto found = m_answers.find(path);
-            socket->write(
-                found != m_answers.end()
-                    ? found->second
-                    : QByteArray("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n"
-                                 "Not found"));
-            socket->disconnectFromHost();
+            case How::Whole:
+                socket->write(answer.bytes);
+                socket->disconnectFromHost();
+            }
         });
         // Bytes that came with the connection.
         if (socket->bytesAvailable() > 0)

@@ -40,10 +40,10 @@ inline void doubleClick(QWidget& widget, QPoint at)
     release(widget, Qt::LeftButton, at);
 }
 
-/// Lets events run until `done` holds or five seconds have passed; returns whether it held.
-inline bool waitFor(const std::function<bool()>& done)
+/// Lets events run until `done` holds or `ms` have passed; returns whether it held.
+inline bool waitFor(const std::function<bool()>& done, int ms = 5000)
 {
-    const QDeadlineTimer deadline(5000);
+    const QDeadlineTimer deadline(ms);
     while (!done()) {
         if (deadline.hasExpired())
             return false;

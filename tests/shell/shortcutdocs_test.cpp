@@ -1,18 +1,11 @@
 // The README and the man page name every key the menus show, so a new shortcut cannot go
 // undocumented.
 
-#include "core/dialogs/module1.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
-#include "shell/host/qthost.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
-#include <QAction>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -40,12 +33,9 @@ QString sourceText(const char* relative)
 
 TEST(ShortcutDocs, ReadmeAndManPageNameEveryKeyTheMenusShow)
 {
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainWindow window{module.mainForm(), host.scale()};
+    MainWindowWorld world;
     QStringList keys;
-    collectKeys(window.menuBar().actions(), keys);
+    collectKeys(world.window.menuBar().actions(), keys);
     ASSERT_GE(keys.size(), 6);
     const QString readme = sourceText("README.md");
     const QString manPage = sourceText("data/wayfolder.1.in");

@@ -6,6 +6,7 @@
 #include "core/mainform/mainform.h"
 #include "core/system/filename.h"
 #include "core/tempfolder.h"
+#include "qtinput.h"
 #include "shell/host/qthost.h"
 #include "shell/widgets/formview.h"
 #include "shell/windows/mainwindow.h"
@@ -13,7 +14,6 @@
 #include "shownwindow.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QListView>
@@ -44,15 +44,6 @@ private:
     MainForm& m_form;
 };
 
-template <typename Done> bool waitFor(Done done)
-{
-    QElapsedTimer deadline;
-    deadline.start();
-    while (!done() && deadline.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 } // namespace
 
 TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
@@ -68,9 +59,9 @@ TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
     MainWindow window(form, host.scale());
     FirstPaint paint(window, form);
     ShowThenActivate(window, form);
-    ASSERT_TRUE(waitFor([&] { return paint.painted; }));
+    ASSERT_TRUE(QtInput::waitFor([&] { return paint.painted; }, 10000));
     EXPECT_FALSE(paint.filesListedAtPaint);
-    ASSERT_TRUE(waitFor([&] { return form.FileList.ListCount() == 1; }));
+    ASSERT_TRUE(QtInput::waitFor([&] { return form.FileList.ListCount() == 1; }, 10000));
     EXPECT_EQ(form.DirList.Path(), start);
 }
 

@@ -32,11 +32,9 @@ TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
     const TwipsScale& scale = host.scale();
     EXPECT_EQ(window.clientArea().size(),
               QSize(scale.toPixels(MainForm::ClientWidth), scale.toPixels(MainForm::ClientHeight)));
-    for (const Control* control :
-         {static_cast<const Control*>(&form.FavoDirList), static_cast<const Control*>(&form.DirList),
-          static_cast<const Control*>(&form.FileList), static_cast<const Control*>(&form.FileFind),
-          static_cast<const Control*>(&form.Command_Exit),
-          static_cast<const Control*>(&form.Command_UpOneLevel)}) {
+    for (const Control* control : std::initializer_list<const Control*>{
+             &form.FavoDirList, &form.DirList, &form.FileList, &form.FileFind, &form.Command_Exit,
+             &form.Command_UpOneLevel}) {
         SCOPED_TRACE(control->Name().toStdString());
         EXPECT_EQ(widget(*control).geometry(), designed(*control));
     }

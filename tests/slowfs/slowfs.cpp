@@ -3,23 +3,17 @@
 //
 //   slowfs SOURCE MOUNTPOINT [--delay-ms N] [--control FILE] [--debug]
 //
-// Runs in the foreground until unmounted (fusermount3 -u [-z] MOUNTPOINT) or signalled
-// (SIGTERM, SIGINT); a killed daemon's mount is removed by fusermount3's auto_unmount.
+// Runs in the foreground until unmounted (fusermount3 -u [-z]) or signalled; fusermount3's
+// auto_unmount removes the mount of a killed daemon. FILE (outside the mount) is read as each
+// operation starts, and every 20 ms while one hangs: a number sets the delay in milliseconds,
+// "hang" blocks every operation until the file no longer says so, and an empty file keeps the
+// last state. Write it by rename for the change to apply to the next operation; by hand,
+// "echo hang > FILE" and "echo 0 > FILE". At start the daemon writes --delay-ms into it.
 //
-// Control: FILE (outside the mount) holds the state, read when each operation starts, so a change
-// written with an atomic rename applies to every operation that starts after the rename returns,
-// with no round trip to the daemon; a hung operation rereads it every 20 ms. Its words: a number
-// sets the delay in milliseconds; "hang" makes every operation block, as with a server that never
-// answers, until the file no longer says "hang". An empty file keeps the last state (a shell's
-// "echo 5 > FILE" truncates first). By hand:
-//   echo 200 > FILE     every operation waits 200 ms
-//   echo hang > FILE    every operation blocks
-//   echo 200 > FILE     answer again
-// At start the daemon writes --delay-ms into FILE, so a stale "hang" never carries over.
-//
-// The delay is per request from the kernel, not per directory entry: a listing is served in
-// batches as the kernel asks, with the source directory's own positions as offsets. Nothing is
-// cached by the kernel (zero entry and attribute timeouts), so every stat reaches the "server".
+// The delay is per request from the kernel, not per name: a listing comes in batches as the
+// kernel asks. Nothing is cached (zero entry and attribute timeouts), so every stat reaches the
+// "server". Only what the tests do is mirrored: stat, list, read, write, create, mkdir, rename,
+// remove and statfs.
 
 #define FUSE_USE_VERSION 31
 
@@ -45,40 +39,20 @@
 namespace {
 
 using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
 
-struct Slowfs
-{
-    int source = -1; // the mirrored folder, every path is resolved below it
-    std::string control;
-    std::atomic<int> delayMs{0};
-    std::atomic<bool> hung{false};
-};
+int g_source = -1; // the mirrored folder; every path is resolved below it
+std::string g_control;
+std::atomic<int> g_delayMs{0}; // what the control file said last
+std::atomic<bool> g_hung{false};
 
-Slowfs& fs()
+// Rereads the control file; keeps the last state when it says nothing.
+void readControl()
 {
-    return *static_cast<Slowfs*>(fuse_get_context()->private_data);
-}
-
-// A path from the mount's root, as the *at() calls take it below the source folder.
-const char* rel(const char* path)
-{
-    return path[1] == '\0' ? "." : path + 1;
-}
-
-int fail()
-{
-    return -errno;
-}
-
-// Rereads the control file into the shared state; keeps the last state when it says nothing.
-void readControl(Slowfs& s)
-{
-    if (s.control.empty())
-        return;
-    std::ifstream in(s.control);
+    std::ifstream in(g_control);
     std::string word;
     bool any = false, hang = false;
-    int delay = s.delayMs;
+    int delay = g_delayMs;
     while (in >> word) {
         any = true;
         char* end = nullptr;
@@ -88,10 +62,10 @@ void readControl(Slowfs& s)
         else if (end != word.c_str() && *end == '\0')
             delay = int(ms);
     }
-    if (!any)
-        return;
-    s.delayMs = delay;
-    s.hung = hang;
+    if (any) {
+        g_delayMs = delay;
+        g_hung = hang;
+    }
 }
 
 bool exiting()
@@ -100,9 +74,9 @@ bool exiting()
 }
 
 // Blocks while the control file says "hang"; false when the daemon is ending meanwhile.
-bool waitWhileHung(Slowfs& s)
+bool waitWhileHung()
 {
-    for (readControl(s); s.hung; readControl(s)) {
+    for (readControl(); g_hung; readControl()) {
         if (exiting())
             return false;
         std::this_thread::sleep_for(20ms);
@@ -111,270 +85,106 @@ bool waitWhileHung(Slowfs& s)
 }
 
 // What every operation does first: wait out a hang, then the delay, then any hang set meanwhile
-// (a server that dies while it works on a request never answers it).
+// (a server that dies while it works on a request never answers it); 0 or an error.
 int gate()
 {
-    Slowfs& s = fs();
-    if (!waitWhileHung(s))
+    if (!waitWhileHung())
         return -EIO;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(s.delayMs.load());
-    while (std::chrono::steady_clock::now() < until) {
+    const auto until = Clock::now() + std::chrono::milliseconds(g_delayMs.load());
+    for (auto now = Clock::now(); now < until; now = Clock::now()) {
         if (exiting())
             return -EIO;
-        std::this_thread::sleep_for(
-            std::min<std::chrono::steady_clock::duration>(until - std::chrono::steady_clock::now(), 50ms));
+        std::this_thread::sleep_for(std::min<Clock::duration>(until - now, 50ms));
     }
-    return waitWhileHung(s) ? 0 : -EIO;
+    return waitWhileHung() ? 0 : -EIO;
 }
 
+// Runs `call` after the gate; a negative result is the call's errno.
+template <class Call> int gated(Call call)
+{
+    if (const int gated = gate())
+        return gated;
+    const long r = call();
+    return r < 0 ? -errno : int(r);
+}
+
+// A path from the mount's root, as the *at() calls take it below the source folder.
+const char* rel(const char* path)
+{
+    return path[1] == '\0' ? "." : path + 1;
+}
+
+// An open folder: the source's stream, and the entry the kernel's last buffer had no room for.
 struct Dir
 {
     DIR* dir = nullptr;
     off_t offset = 0;
-    dirent* pending = nullptr; // read from the source but not taken by the kernel's last buffer
+    dirent* pending = nullptr;
 };
 
 Dir* dirOf(fuse_file_info* fi)
 {
-    // libfuse keeps an open folder's handle as a number.
     return reinterpret_cast<Dir*>(fi->fh); // NOLINT(performance-no-int-to-ptr)
 }
 
-// The operations, under the names the kernel and libfuse give them.
-namespace op {
-
-void* init(fuse_conn_info* conn, fuse_config* cfg)
+// Fills the kernel's buffer from the source folder, its own positions as offsets.
+long readdir(void* buf, fuse_fill_dir_t fill, off_t offset, fuse_file_info* fi)
 {
-    // Plain readdir: names only, as a listing asks; attributes come from getattr, each delayed.
-    conn->want &= ~FUSE_CAP_READDIRPLUS;
-    cfg->entry_timeout = 0;
-    cfg->attr_timeout = 0;
-    cfg->negative_timeout = 0;
-    cfg->use_ino = 1;
-    // Unlink removes at once, with no .fuse_hidden file showing up in listings.
-    cfg->hard_remove = 1;
-    return fuse_get_context()->private_data;
-}
-
-int getattr(const char* path, struct stat* st, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int r =
-        fi != nullptr ? fstat(int(fi->fh), st) : fstatat(fs().source, rel(path), st, AT_SYMLINK_NOFOLLOW);
-    return r == 0 ? 0 : fail();
-}
-
-int access(const char* path, int mask)
-{
-    if (const int gated = gate())
-        return gated;
-    return faccessat(fs().source, rel(path), mask, 0) == 0 ? 0 : fail();
-}
-
-int readlink(const char* path, char* buf, size_t size)
-{
-    if (const int gated = gate())
-        return gated;
-    const ssize_t n = readlinkat(fs().source, rel(path), buf, size - 1);
-    if (n < 0)
-        return fail();
-    buf[n] = '\0';
-    return 0;
-}
-
-int opendir(const char* path, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int fd = openat(fs().source, rel(path), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return fail();
-    DIR* dir = fdopendir(fd);
-    if (dir == nullptr) {
-        const int e = errno;
-        close(fd);
-        return -e;
-    }
-    fi->fh = reinterpret_cast<uint64_t>(new Dir{dir});
-    return 0;
-}
-
-int readdir(const char*, void* buf, fuse_fill_dir_t fill, off_t offset, fuse_file_info* fi,
-            fuse_readdir_flags)
-{
-    if (const int gated = gate())
-        return gated;
     Dir* d = dirOf(fi);
     if (offset != d->offset) {
         seekdir(d->dir, offset);
         d->pending = nullptr;
         d->offset = offset;
     }
-    for (;;) {
-        if (d->pending == nullptr) {
-            errno = 0;
-            d->pending = ::readdir(d->dir);
-            if (d->pending == nullptr)
-                return errno == 0 ? 0 : fail();
-        }
+    for (;; d->pending = nullptr) {
+        errno = 0;
+        if (d->pending == nullptr && (d->pending = ::readdir(d->dir)) == nullptr)
+            return errno == 0 ? 0 : -1;
         struct stat st = {};
         st.st_ino = d->pending->d_ino;
         st.st_mode = mode_t(d->pending->d_type) << 12;
         const off_t next = telldir(d->dir);
         if (fill(buf, d->pending->d_name, &st, next, fuse_fill_dir_flags(0)) != 0)
-            return 0; // the kernel's buffer is full: the rest goes in its next request
-        d->pending = nullptr;
+            return 0; // the buffer is full: the rest goes in the kernel's next request
         d->offset = next;
     }
 }
 
-int releasedir(const char*, fuse_file_info* fi)
+fuse_operations operations()
 {
-    if (const int gated = gate())
-        return gated;
-    Dir* d = dirOf(fi);
-    closedir(d->dir);
-    delete d;
-    return 0;
+    fuse_operations ops = {};
+    ops.init = [](fuse_conn_info* conn, fuse_config* cfg) -> void* {
+        // Names only, as a listing asks; attributes come from getattr, each delayed.
+        conn->want &= ~FUSE_CAP_READDIRPLUS;
+        cfg->entry_timeout = cfg->attr_timeout = cfg->negative_timeout = 0;
+        cfg->use_ino = 1;
+        cfg->hard_remove = 1; // no .fuse_hidden file shows up in listings
+        return nullptr;
+    };
+    // clang-format off
+    ops.getattr = [](const char* p, struct stat* st, fuse_file_info* fi) { return gated([&] { return fi ? fstat(int(fi->fh), st) : fstatat(g_source, rel(p), st, AT_SYMLINK_NOFOLLOW); }); };
+    ops.opendir = [](const char* p, fuse_file_info* fi) { return gated([&] { const int fd = openat(g_source, rel(p), O_RDONLY | O_DIRECTORY); DIR* d = fd < 0 ? nullptr : fdopendir(fd); fi->fh = reinterpret_cast<uint64_t>(d ? new Dir{d} : nullptr); return d ? 0 : -1; }); };
+    ops.readdir = [](const char*, void* buf, fuse_fill_dir_t fill, off_t offset, fuse_file_info* fi, fuse_readdir_flags) { return gated([&] { return readdir(buf, fill, offset, fi); }); };
+    ops.releasedir = [](const char*, fuse_file_info* fi) { return gated([&] { closedir(dirOf(fi)->dir); delete dirOf(fi); return 0; }); };
+    ops.open = [](const char* p, fuse_file_info* fi) { return gated([&] { const int fd = openat(g_source, rel(p), fi->flags); fi->fh = uint64_t(fd); return fd < 0 ? -1 : 0; }); };
+    ops.create = [](const char* p, mode_t mode, fuse_file_info* fi) { return gated([&] { const int fd = openat(g_source, rel(p), fi->flags | O_CREAT, mode); fi->fh = uint64_t(fd); return fd < 0 ? -1 : 0; }); };
+    ops.read = [](const char*, char* buf, size_t size, off_t offset, fuse_file_info* fi) { return gated([&] { return pread(int(fi->fh), buf, size, offset); }); };
+    ops.write = [](const char*, const char* buf, size_t size, off_t offset, fuse_file_info* fi) { return gated([&] { return pwrite(int(fi->fh), buf, size, offset); }); };
+    ops.release = [](const char*, fuse_file_info* fi) { return gated([&] { return close(int(fi->fh)); }); };
+    ops.statfs = [](const char*, struct statvfs* st) { return gated([&] { return fstatvfs(g_source, st); }); };
+    ops.mkdir = [](const char* p, mode_t mode) { return gated([&] { return mkdirat(g_source, rel(p), mode); }); };
+    ops.unlink = [](const char* p) { return gated([&] { return unlinkat(g_source, rel(p), 0); }); };
+    ops.rmdir = [](const char* p) { return gated([&] { return unlinkat(g_source, rel(p), AT_REMOVEDIR); }); };
+    ops.rename = [](const char* from, const char* to, unsigned flags) { return gated([&] { return renameat2(g_source, rel(from), g_source, rel(to), flags); }); };
+    // clang-format on
+    return ops;
 }
 
-int open(const char* path, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int fd = openat(fs().source, rel(path), fi->flags);
-    if (fd < 0)
-        return fail();
-    fi->fh = uint64_t(fd);
-    return 0;
-}
-
-int create(const char* path, mode_t mode, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int fd = openat(fs().source, rel(path), fi->flags | O_CREAT, mode);
-    if (fd < 0)
-        return fail();
-    fi->fh = uint64_t(fd);
-    return 0;
-}
-
-int read(const char*, char* buf, size_t size, off_t offset, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const ssize_t n = pread(int(fi->fh), buf, size, offset);
-    return n < 0 ? fail() : int(n);
-}
-
-int write(const char*, const char* buf, size_t size, off_t offset, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const ssize_t n = pwrite(int(fi->fh), buf, size, offset);
-    return n < 0 ? fail() : int(n);
-}
-
-int release(const char*, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    close(int(fi->fh));
-    return 0;
-}
-
-int fsync(const char*, int dataOnly, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int r = dataOnly != 0 ? fdatasync(int(fi->fh)) : ::fsync(int(fi->fh));
-    return r == 0 ? 0 : fail();
-}
-
-int statfs(const char*, struct statvfs* st)
-{
-    if (const int gated = gate())
-        return gated;
-    return fstatvfs(fs().source, st) == 0 ? 0 : fail();
-}
-
-int mkdir(const char* path, mode_t mode)
-{
-    if (const int gated = gate())
-        return gated;
-    return mkdirat(fs().source, rel(path), mode) == 0 ? 0 : fail();
-}
-
-int unlink(const char* path)
-{
-    if (const int gated = gate())
-        return gated;
-    return unlinkat(fs().source, rel(path), 0) == 0 ? 0 : fail();
-}
-
-int rmdir(const char* path)
-{
-    if (const int gated = gate())
-        return gated;
-    return unlinkat(fs().source, rel(path), AT_REMOVEDIR) == 0 ? 0 : fail();
-}
-
-int rename(const char* from, const char* to, unsigned int flags)
-{
-    if (const int gated = gate())
-        return gated;
-    return renameat2(fs().source, rel(from), fs().source, rel(to), flags) == 0 ? 0 : fail();
-}
-
-int truncate(const char* path, off_t size, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    if (fi != nullptr)
-        return ftruncate(int(fi->fh), size) == 0 ? 0 : fail();
-    const int fd = openat(fs().source, rel(path), O_WRONLY);
-    if (fd < 0)
-        return fail();
-    const int r = ftruncate(fd, size) == 0 ? 0 : fail();
-    close(fd);
-    return r;
-}
-
-int utimens(const char* path, const timespec times[2], fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int r = fi != nullptr ? futimens(int(fi->fh), times)
-                                : utimensat(fs().source, rel(path), times, AT_SYMLINK_NOFOLLOW);
-    return r == 0 ? 0 : fail();
-}
-
-// A copy keeps the file's permissions: without chmod it would fail at its last step.
-int chmod(const char* path, mode_t mode, fuse_file_info* fi)
-{
-    if (const int gated = gate())
-        return gated;
-    const int r = fi != nullptr ? fchmod(int(fi->fh), mode) : fchmodat(fs().source, rel(path), mode, 0);
-    return r == 0 ? 0 : fail();
-}
-
-} // namespace op
-
-// Writes the control file by rename, so that no operation reads it half written.
-bool writeControl(const std::string& file, int delayMs)
-{
-    const std::string temp = file + ".new";
-    std::ofstream(temp) << delayMs << '\n';
-    return std::rename(temp.c_str(), file.c_str()) == 0;
-}
-
-int usage(const char* why)
+int usage(const std::string& why)
 {
     std::fprintf(stderr,
                  "slowfs: %s\nusage: slowfs SOURCE MOUNTPOINT [--delay-ms N] [--control FILE] [--debug]\n",
-                 why);
+                 why.c_str());
     return 2;
 }
 
@@ -382,59 +192,38 @@ int usage(const char* why)
 
 int main(int argc, char** argv)
 {
-    Slowfs s;
     std::vector<std::string> places;
     bool debug = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--delay-ms" && i + 1 < argc)
-            s.delayMs = std::atoi(argv[++i]);
+            g_delayMs = std::atoi(argv[++i]);
         else if (arg == "--control" && i + 1 < argc)
-            s.control = argv[++i];
+            g_control = argv[++i];
         else if (arg == "--debug")
             debug = true;
         else if (arg.starts_with("-"))
-            return usage(("unknown option " + arg).c_str());
+            return usage("unknown option " + arg);
         else
             places.push_back(arg);
     }
     if (places.size() != 2)
         return usage("needs a source folder and a mount point");
-    s.source = ::open(places[0].c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (s.source < 0)
-        return usage(("cannot open the source folder " + places[0] + ": " + std::strerror(errno)).c_str());
-    if (!s.control.empty() && !writeControl(s.control, s.delayMs))
-        return usage(("cannot write the control file " + s.control + ": " + std::strerror(errno)).c_str());
-
-    fuse_operations ops = {};
-    ops.init = op::init;
-    ops.getattr = op::getattr;
-    ops.access = op::access;
-    ops.readlink = op::readlink;
-    ops.opendir = op::opendir;
-    ops.readdir = op::readdir;
-    ops.releasedir = op::releasedir;
-    ops.open = op::open;
-    ops.create = op::create;
-    ops.read = op::read;
-    ops.write = op::write;
-    ops.release = op::release;
-    ops.fsync = op::fsync;
-    ops.statfs = op::statfs;
-    ops.mkdir = op::mkdir;
-    ops.unlink = op::unlink;
-    ops.rmdir = op::rmdir;
-    ops.rename = op::rename;
-    ops.truncate = op::truncate;
-    ops.utimens = op::utimens;
-    ops.chmod = op::chmod;
+    if ((g_source = ::open(places[0].c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) < 0)
+        return usage("cannot open the source folder " + places[0] + ": " + std::strerror(errno));
+    // Written beside and renamed over, so that no operation reads it half written.
+    if (!g_control.empty() && (!(std::ofstream(g_control + ".new") << g_delayMs << '\n') ||
+                               std::rename((g_control + ".new").c_str(), g_control.c_str()) != 0))
+        return usage("cannot write the control file " + g_control + ": " + std::strerror(errno));
 
     // Foreground, so the caller's process id is the daemon's; auto_unmount has fusermount3 remove
     // the mount when the daemon dies, even by SIGKILL. max_idle_threads is spelled out because
     // libfuse 3.14 warns when it is left unset.
-    std::string options = "fsname=slowfs,subtype=slowfs,auto_unmount,max_idle_threads=10";
-    std::vector<const char*> args = {argv[0], "-f", "-o", options.c_str(), places[1].c_str()};
+    std::vector<const char*> args = {argv[0], "-f", "-o",
+                                     "fsname=slowfs,subtype=slowfs,auto_unmount,max_idle_threads=10",
+                                     places[1].c_str()};
     if (debug)
         args.push_back("-d");
-    return fuse_main(int(args.size()), const_cast<char**>(args.data()), &ops, &s);
+    const fuse_operations ops = operations();
+    return fuse_main(int(args.size()), const_cast<char**>(args.data()), &ops, nullptr);
 }

@@ -12,26 +12,18 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <poll.h>
+#include <functional>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto mountDeadline = std::chrono::seconds(10);
-constexpr auto exitDeadline = std::chrono::seconds(5);
-
-int msLeft(Clock::time_point deadline)
-{
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? int(left) : 0;
-}
+using namespace std::chrono_literals;
 
 std::string readAll(const std::string& file)
 {
@@ -41,75 +33,36 @@ std::string readAll(const std::string& file)
     return text.str();
 }
 
-// The mount table's escapes (\040 for a space, ...) undone.
-std::string unescape(const std::string& field)
+// Polls `done` every 10 ms until it holds or `limit` has passed; whether it held.
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
 {
-    std::string out;
-    for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            out += char(std::strtol(field.substr(i + 1, 3).c_str(), nullptr, 8));
-            i += 3;
-        } else {
-            out += field[i];
-        }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(10ms);
     }
-    return out;
+    return true;
 }
 
-// Whether the mount table read from `fd` (/proc/self/mountinfo) has a slowfs mount on `mountPoint`.
-bool listed(int fd, const std::string& mountPoint)
+// Whether the mount table has a slowfs mount on `point`; the table escapes blanks and
+// backslashes as octal.
+bool listed(const std::string& point)
 {
-    std::string table;
-    char buf[65536];
-    lseek(fd, 0, SEEK_SET);
-    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;)
-        table.append(buf, size_t(n));
-    std::istringstream lines(table);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        std::string id, parent, device, root, point, word;
-        fields >> id >> parent >> device >> root >> point;
-        while (fields >> word && word != "-") {
-        }
-        fields >> word;
-        if (word == "fuse.slowfs" && unescape(point) == mountPoint)
+    std::string escaped;
+    for (const char c : point) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\\')
+            escaped += '\\' + std::to_string(c >> 6) + std::to_string((c >> 3) & 7) + std::to_string(c & 7);
+        else
+            escaped += c;
+    }
+    std::istringstream table(readAll("/proc/self/mountinfo"));
+    for (std::string line; std::getline(table, line);) {
+        if (line.find(' ' + escaped + ' ') != std::string::npos &&
+            line.find(" fuse.slowfs ") != std::string::npos)
             return true;
     }
     return false;
-}
-
-// Waits until the mount table has (or lacks) the mount, or the process behind `pidfd` ends.
-bool waitListed(const std::string& mountPoint, bool wanted, int pidfd, Clock::time_point deadline)
-{
-    const int table = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-    if (table < 0)
-        return false;
-    bool done = false;
-    for (;;) {
-        // The table signals POLLPRI on any change after it was opened or last polled.
-        if ((done = listed(table, mountPoint) == wanted))
-            break;
-        pollfd fds[] = {{table, POLLPRI, 0}, {pidfd, POLLIN, 0}};
-        if (poll(fds, pidfd >= 0 ? 2 : 1, msLeft(deadline)) <= 0 || (fds[1].revents & POLLIN) != 0)
-            break;
-    }
-    if (!done)
-        done = listed(table, mountPoint) == wanted;
-    close(table);
-    return done;
-}
-
-// A descriptor that polls readable when the process ends. By syscall: glibc 2.36 declares
-// pidfd_open without C linkage.
-int pidfdOpen(pid_t pid)
-{
-    return int(syscall(SYS_pidfd_open, pid, 0));
-}
-
-bool waitExit(int pidfd, Clock::time_point deadline)
-{
-    pollfd fd = {pidfd, POLLIN, 0};
-    return poll(&fd, 1, msLeft(deadline)) == 1;
 }
 
 // Starts a program with its output in `log`; only async-signal-safe calls between fork and exec.
@@ -141,13 +94,13 @@ pid_t spawn(const std::vector<std::string>& args, const std::string& log, bool d
     return pid;
 }
 
-std::string describe(int status)
+// Waits for the process to end, killing it when it outlives the limit.
+void reap(pid_t pid, std::chrono::milliseconds limit)
 {
-    if (WIFEXITED(status))
-        return "exited with status " + std::to_string(WEXITSTATUS(status));
-    if (WIFSIGNALED(status))
-        return std::string("was killed by ") + strsignal(WTERMSIG(status));
-    return "ended";
+    if (!waitUntil([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; }, limit)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
 }
 
 } // namespace
@@ -170,28 +123,31 @@ SlowMount::SlowMount(const std::string& source, int delayMs) : m_delayMs(delayMs
     m_dir = real;
     m_mountPoint = m_dir + "/mnt";
     m_control = m_dir + "/control";
-    m_log = m_dir + "/slowfs.log";
     ::mkdir(m_mountPoint.c_str(), 0755);
 
     m_pid = spawn(
         {SLOWFS_PROGRAM, source, m_mountPoint, "--delay-ms", std::to_string(delayMs), "--control", m_control},
-        m_log, true);
-    m_pidfd = m_pid > 0 ? pidfdOpen(m_pid) : -1;
-    if (m_pid <= 0 || m_pidfd < 0) {
-        m_error = std::string("cannot start ") + SLOWFS_PROGRAM + ": " + std::strerror(errno);
-        unmount();
-        return;
-    }
-    if (waitListed(m_mountPoint, true, m_pidfd, Clock::now() + mountDeadline))
-        return;
+        m_dir + "/slowfs.log", true);
     int status = 0;
-    const bool ended = waitpid(m_pid, &status, WNOHANG) == m_pid;
+    bool ended = false;
+    if (m_pid > 0 &&
+        waitUntil(
+            [&] {
+                ended = waitpid(m_pid, &status, WNOHANG) == m_pid;
+                return ended || listed(m_mountPoint);
+            },
+            10s) &&
+        !ended)
+        return;
     if (ended)
         m_pid = -1;
-    const std::string what = "mounting " + source + " on " + m_mountPoint;
-    m_error = (ended ? "slowfs " + describe(status) + " before " + what
-                     : "slowfs was still " + what + " after 10 s") +
-              "; its output: " + readAll(m_log);
+    m_error = "slowfs " +
+              (!ended                ? std::string("was still mounting after 10 s")
+               : WIFEXITED(status)   ? "exited with status " + std::to_string(WEXITSTATUS(status))
+               : WIFSIGNALED(status) ? std::string("was killed by ") + strsignal(WTERMSIG(status))
+                                     : std::string("ended")) +
+              " mounting " + source + " on " + m_mountPoint +
+              "; its output: " + readAll(m_dir + "/slowfs.log");
     unmount();
 }
 
@@ -200,7 +156,7 @@ SlowMount::~SlowMount()
     if (ok())
         release();
     if (unmount() && !m_dir.empty()) {
-        for (const std::string& file : {m_control, m_log})
+        for (const std::string& file : {m_control, m_dir + "/slowfs.log"})
             std::remove(file.c_str());
         ::rmdir(m_mountPoint.c_str());
         ::rmdir(m_dir.c_str());
@@ -229,12 +185,8 @@ bool SlowMount::release()
 bool SlowMount::writeControl()
 {
     const std::string temp = m_control + ".new";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        out << m_delayMs << (m_hung ? " hang" : "") << '\n';
-        if (!out.flush())
-            return false;
-    }
+    if (!(std::ofstream(temp, std::ios::trunc) << m_delayMs << (m_hung ? " hang" : "") << '\n').flush())
+        return false;
     return std::rename(temp.c_str(), m_control.c_str()) == 0;
 }
 
@@ -242,24 +194,15 @@ bool SlowMount::unmount()
 {
     if (m_pid > 0) {
         // Lazy: detaches at once even while the daemon answers nothing.
-        const pid_t helper = spawn({"fusermount3", "-u", "-z", "-q", m_mountPoint}, m_log, false);
-        const int helperFd = helper > 0 ? pidfdOpen(helper) : -1;
-        if (helperFd >= 0 && !waitExit(helperFd, Clock::now() + exitDeadline))
-            kill(helper, SIGKILL);
+        const pid_t helper =
+            spawn({"fusermount3", "-u", "-z", "-q", m_mountPoint}, m_dir + "/slowfs.log", false);
         if (helper > 0)
-            waitpid(helper, nullptr, 0);
-        if (helperFd >= 0)
-            close(helperFd);
+            reap(helper, 5s);
         kill(m_pid, SIGTERM);
-        if (!waitExit(m_pidfd, Clock::now() + exitDeadline))
-            kill(m_pid, SIGKILL);
-        waitpid(m_pid, nullptr, 0);
+        reap(m_pid, 5s);
         m_pid = -1;
     }
-    if (m_pidfd >= 0)
-        close(m_pidfd);
-    m_pidfd = -1;
-    if (m_mountPoint.empty() || waitListed(m_mountPoint, false, -1, Clock::now() + exitDeadline))
+    if (m_mountPoint.empty() || waitUntil([this] { return !listed(m_mountPoint); }, 5s))
         return true;
     m_error += (m_error.empty() ? "" : "; ") + m_mountPoint + " is still mounted after unmounting";
     return false;

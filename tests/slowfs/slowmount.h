@@ -42,9 +42,8 @@ public:
 private:
     bool writeControl();
 
-    std::string m_dir, m_mountPoint, m_control, m_log, m_error;
+    std::string m_dir, m_mountPoint, m_control, m_error;
     pid_t m_pid = -1;
-    int m_pidfd = -1;
     int m_delayMs = 0;
     bool m_hung = false;
 };

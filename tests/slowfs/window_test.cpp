@@ -6,7 +6,9 @@
 #include "core/dialogs/module1.h"
 #include "core/mainform/mainform.h"
 #include "core/tempfolder.h"
+#include "shell/drivenprogram.h"
 #include "shell/host/qthost.h"
+#include "shell/qtinput.h"
 #include "shell/windows/mainwindow.h"
 #include "slowmount.h"
 
@@ -21,17 +23,7 @@
 
 namespace {
 
-// Lets events run until `done` holds or `ms` have passed; returns whether it held.
-bool waitFor(const std::function<bool()>& done, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using QtInput::waitFor;
 
 // Whether the process's main thread has ended: the process is gone, or only threads stuck in the
 // kernel keep it (its leader a zombie).
@@ -128,20 +120,7 @@ TEST(SlowShareWindow, AnswersWhileAReadIsSlowOrHangsAndMovesOnAtOnce)
     }
 }
 
-TEST(SlowShareWindow, ChangeDriveListsTheVolumesAtOnceWhileOneHangs)
-{
-    Share share(3, false);
-    ASSERT_TRUE(share.mount->ok()) << share.mount->error();
-    Window w;
-    ASSERT_TRUE(share.mount->hang());
-    ChangeDriveForm& drive = w.module.changeDriveForm();
-    EXPECT_LT(msTaken([&] { drive.Load(); }), 1500);
-    EXPECT_GT(drive.Drives.ListCount(), 0);
-    drive.Unload();
-    ASSERT_TRUE(share.mount->release());
-}
-
-TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindow)
+TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindowAndChangeDriveListsAtOnce)
 {
     Share share(3, false);
     ASSERT_TRUE(share.mount->ok()) << share.mount->error();
@@ -155,6 +134,11 @@ TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindow)
     EXPECT_TRUE(waitFor([&] { return w->status() == share.folder + " is not answering"; }, 5000));
     EXPECT_LT(msTaken([&] { w->form.FavoDirList.setListIndex(0); }), 1000);
     EXPECT_EQ(w->form.FileList.ListCount(), 1);
+    // The volumes are listed at once while one of them hangs.
+    ChangeDriveForm& drive = w->module.changeDriveForm();
+    EXPECT_LT(msTaken([&] { drive.Load(); }), 1500);
+    EXPECT_GT(drive.Drives.ListCount(), 0);
+    drive.Unload();
     ASSERT_TRUE(share.mount->release());
 }
 
@@ -184,19 +168,7 @@ TEST(SlowShareProgram, SigtermWhileAReadHangsSavesAndEnds)
     ASSERT_TRUE(share.mount->ok()) << share.mount->error();
     ASSERT_TRUE(share.mount->hang());
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(SESSION_DRIVER));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(WAYFOLDER_PROGRAM), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    const QDeadlineTimer ready(30000);
-    QByteArray output;
-    while (!output.contains("ready") && program.state() == QProcess::Running && !ready.hasExpired()) {
-        program.waitForReadyRead(int(ready.remainingTime()));
-        output += program.readAllStandardOutput();
-    }
-    ASSERT_TRUE(output.contains("ready")) << program.readAllStandardError().toStdString();
+    ASSERT_TRUE(StartDrivenProgram(program)) << program.readAllStandardError().toStdString();
 
     const qint64 pid = program.processId();
     ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
