@@ -3,16 +3,22 @@
 
 #include "core/system/filename.h"
 #include "core/toolkit/filelist.h"
+#include "shell/widgets/controllistview.h"
 #include "shell/widgets/eventguard.h"
+#include "shell/widgets/filedetailscolumns.h"
 
 #include <QKeyEvent>
 #include <QListView>
 #include <QStyle>
 
-FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsScale& scale)
-    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
+FileListBinding::FileListBinding(FileList& list, ControlListView& view, const TwipsScale& scale)
+    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style()),
+      m_details(new FileDetailsColumns(list, view))
 {
-    connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
+    connect(&list, &FileList::itemsChanged, this, [this] {
+        itemsChanged();
+        m_details->update();
+    });
     connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
     connect(&list, &FileList::selectionChanged, this, [this] { showSelectedRows(m_list.SelectedIndexes()); });
     attachModel();
@@ -47,6 +53,10 @@ QVariant FileListBinding::rowData(int row, int role) const
         return FileNameForDisplay(m_list.List(row));
     case Qt::DecorationRole:
         return m_icons.forFile(m_list.List(row));
+    case FileDetailsDelegate::SizeRole:
+        return m_list.SizeText(row);
+    case FileDetailsDelegate::ModifiedRole:
+        return m_list.ModifiedText(row);
     default:
         return {};
     }
