@@ -59,7 +59,8 @@ void FileDetailsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         cell.adjust(margin, 0, -margin, 0);
         const QString text =
             option.fontMetrics.elidedText(index.data(role).toString(), Qt::ElideRight, cell.width());
-        painter->drawText(cell, Qt::AlignVCenter | (section == 1 ? Qt::AlignRight : Qt::AlignLeft), text);
+        const Qt::Alignment align = Qt::AlignVCenter | (section == 1 ? Qt::AlignRight : Qt::AlignLeft);
+        painter->drawText(cell, static_cast<int>(align.toInt()), text);
     }
     painter->restore();
 }
