@@ -39,13 +39,6 @@ struct DetailsList : ::testing::Test
         for (int i = 0; i < count; ++i)
             temp.writeFile(QStringLiteral("f/%1.txt").arg(i, 4, 10, QLatin1Char('0')), {});
     }
-    QStringList shown() const
-    {
-        QStringList names;
-        for (int i = 0; i < list.ListCount(); ++i)
-            names << list.List(i);
-        return names;
-    }
     // The rows whose size has been read, as "first-last" runs.
     QString readRows() const
     {
@@ -201,7 +194,7 @@ TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
     list.setPath(temp.path("g"));
     list.setVisibleRows(0, 9);
     host.testWorkers.release(folder);
-    EXPECT_EQ(shown(), QStringList{"other.txt"});
+    EXPECT_EQ(list.List(0), "other.txt");
     EXPECT_EQ(readRows(), "0-0");
 }
 
