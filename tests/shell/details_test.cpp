@@ -16,7 +16,7 @@ TEST_F(DetailsView, TheDetailsKeyShowsColumnsThatFillInForTheRowsOnScreenAndSort
     tmp.makeFolder("home/many");
     for (int i = 0; i < 500; ++i)
         tmp.writeFile(QStringLiteral("home/many/%1.txt").arg(i, 3, 10, QLatin1Char('0')),
-                      QByteArray(i * 3, 'x'));
+                      QByteArray(qsizetype(i) * 3, 'x'));
     form.FileList.setPath(tmp.path("home/many"));
     QListView& view = list(form.FileList);
     auto& header = *view.findChild<QHeaderView*>(QStringLiteral("FileListHeader"));
