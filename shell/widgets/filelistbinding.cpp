@@ -7,6 +7,7 @@
 #include "shell/widgets/eventguard.h"
 #include "shell/widgets/filedetailscolumns.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
 #include <QStyle>
@@ -76,6 +77,14 @@ bool FileListBinding::selectWithModifiers(int row, Qt::KeyboardModifiers modifie
             m_list.toggleSelected(row);
     });
     return true;
+}
+
+int FileListBinding::nameRight() const
+{
+    // In the details view the edit leaves the size and date in sight.
+    const QHeaderView& header = m_details->header();
+    return header.isHidden() ? ListViewBinding::nameRight()
+                             : header.sectionViewportPosition(0) + header.sectionSize(0) - 1;
 }
 
 bool FileListBinding::eventFilter(QObject* watched, QEvent* event)

@@ -26,6 +26,7 @@ protected:
     QVariant rowData(int row, int role) const override;
     QString contentKey() const override;
     bool selectWithModifiers(int row, Qt::KeyboardModifiers modifiers) override;
+    int nameRight() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

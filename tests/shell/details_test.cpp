@@ -5,6 +5,7 @@
 #include "shownwindow.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 
 namespace {
 struct DetailsView : ShownWindow
@@ -45,6 +46,12 @@ TEST_F(DetailsView, TheDetailsKeyShowsColumnsThatFillInForTheRowsOnScreenAndSort
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                       QPoint(header.sectionViewportPosition(1) + 5, first.center().y()));
     EXPECT_EQ(form.FileList.ListIndex(), 0);
+    // Renaming in place leaves the size and date in sight.
+    QTest::keyClick(&view, Qt::Key_F2);
+    auto* editor = view.viewport()->findChild<QLineEdit*>(QStringLiteral("RowEditor"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_LT(editor->geometry().right(), header.sectionViewportPosition(1));
+    QTest::keyClick(editor, Qt::Key_Escape);
 
     QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(header.isVisible());
