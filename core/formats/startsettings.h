@@ -25,6 +25,8 @@ inline const QString MergedFavoritesCopy = QStringLiteral("MergedFavoritesCopy")
 
 /// Whether the file list and the tree show names starting with "."; hidden by default.
 inline const QString ShowHiddenFiles = QStringLiteral("ShowHiddenFiles");
+/// Whether the file list shows the size and date columns; names only by default.
+inline const QString ShowDetails = QStringLiteral("ShowDetails");
 
 /// "True" or "False" (any case), or a number (non-zero is true); anything else is false.
 bool ReadFlag(Host& host, const QString& key);

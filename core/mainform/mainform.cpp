@@ -88,6 +88,7 @@ MainForm::MainForm(Module1& module)
     FavoData.watch([this] { FavoData_Changed(); });
     buildFavoritesExtras();
     buildFileActions();
+    buildDetails();
 }
 
 MainForm::~MainForm() = default;
@@ -269,6 +270,9 @@ void MainForm::Form_Load()
     Menu_ShowHidden.setChecked(m_loadedShowHidden);
     DirList.setShowHidden(m_loadedShowHidden);
     FileList.setShowHidden(m_loadedShowHidden);
+    m_loadedDetails = StartSettings::ReadFlag(host(), StartSettings::ShowDetails);
+    Menu_Details.setChecked(m_loadedDetails);
+    FileList.setDetails(m_loadedDetails);
 
     StartFavoFile = StartSettings::ReadFavoFile(host());
     CurFavoFile = StartFavoFile;
@@ -403,6 +407,8 @@ void MainForm::writeSettingsAtExit()
 
     if (Menu_ShowHidden.Checked() != m_loadedShowHidden)
         saveSetting(Key::ShowHiddenFiles, Key::FlagText(Menu_ShowHidden.Checked()));
+    if (Menu_Details.Checked() != m_loadedDetails)
+        saveSetting(Key::ShowDetails, Key::FlagText(Menu_Details.Checked()));
 
     if (CurFavoFile != StartFavoFile)
         saveSetting(Key::DefaultFavoFile, Key::IntText(CurFavoFile));

@@ -128,6 +128,9 @@ public:
     MenuItem Menu_CutFiles{QStringLiteral("Menu_CutFiles")};
     MenuItem Menu_PasteFiles{QStringLiteral("Menu_PasteFiles")};
     MenuItem Menu_CancelCopy{QStringLiteral("Menu_CancelCopy")};
+    // The details columns of the file list (mainform_details.cpp), last in the files menu.
+    MenuItem Menu_Sep12{QStringLiteral("Menu_Sep12")};
+    MenuItem Menu_Details{QStringLiteral("Menu_Details")};
     /// The location field: shown over the top of the tree while a path is typed.
     TextBox Text_Location{*this, QStringLiteral("Text_Location")};
 
@@ -248,6 +251,8 @@ public:
     void Menu_Forward_Click();
     /// Opens the location field with the open folder's path selected.
     void Menu_Location_Click();
+    /// Shows or hides the size and date columns of the file list.
+    void Menu_Details_Click();
     void Text_Location_Change();
     void Text_Location_KeyPress(int16_t& KeyAscii);
     /// The folder a typed location names: "~" for the home folder, else absolute, or relative
@@ -357,6 +362,10 @@ private:
     QString m_transferNote;
     QString m_transferNoteFolder;
     void setFavoritesExtrasCaptions();
+    void buildDetails();
+    void setDetailsCaptions();
+    /// The details choice as read at load; written back when it changed.
+    bool m_loadedDetails = false;
     void placeControls();
     void connectEvents();
     void buildAppVersion();

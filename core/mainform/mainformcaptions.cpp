@@ -55,6 +55,7 @@ void MainForm::SetCaptions()
         m_favoriteCheck->showNotes();
     setFavoritesExtrasCaptions();
     setFileActionsCaptions();
+    setDetailsCaptions();
 }
 
 void MainForm::Menu_Language_Click()

@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
+#include <numeric>
 
 FileList::FileList(Form& form, const QString& name) : Control(form, name) {}
 
@@ -71,7 +73,9 @@ void FileList::setPattern(const QString& pattern)
         m_listing->filter(m_filePattern);
     m_listIndex = -1;
     dropSelection();
+    arrangeRows(false);
     emit itemsChanged();
+    readDetails();
 }
 
 void FileList::offerRead(std::shared_ptr<FolderRead> read)
@@ -161,6 +165,7 @@ void FileList::readNews()
         const QString selected = List(m_listIndex);
         m_listing->append(names);
         m_listing->filter(m_filePattern);
+        arrangeRows(false);
         m_listIndex = IndexOf(selected);
         dropSelection();
         emit itemsChanged();
@@ -189,8 +194,12 @@ void FileList::showListing(std::unique_ptr<FileListing> listing)
     m_listing->filter(m_filePattern);
     m_listIndex = -1;
     dropSelection();
+    // Details read before are of another folder, or older than this read.
+    forgetDetails();
+    arrangeRows(false);
     emit itemsChanged();
     sortWhenIdle();
+    readDetails();
 }
 
 void FileList::sortWhenIdle()
@@ -210,7 +219,7 @@ QString FileList::List(int index) const
 {
     if (!m_listing || index < 0 || index >= m_listing->shownCount())
         return {};
-    return m_listing->shownText(index);
+    return m_listing->shownText(shownRow(index));
 }
 
 int FileList::ListCount() const
@@ -231,10 +240,10 @@ int FileList::IndexOf(const QString& name) const
     const QByteArray bytes = name.toUtf8();
     const std::string_view wanted(bytes.constData(), size_t(bytes.size()));
     for (int row = 0; row < m_listing->shownCount(); ++row)
-        if (m_listing->shownName(row) == wanted)
+        if (m_listing->shownName(shownRow(row)) == wanted)
             return row;
     for (int row = 0; row < m_listing->shownCount(); ++row)
-        if (m_listing->shownText(row) == name) // a name that is not UTF-8 on disk
+        if (m_listing->shownText(shownRow(row)) == name) // a name that is not UTF-8 on disk
             return row;
     return -1;
 }
@@ -295,4 +304,219 @@ void FileList::selectRangeTo(int index)
     emit listIndexChanged();
     emit selectionChanged();
     raise(Click);
+}
+
+void FileList::setDetails(bool on)
+{
+    if (on == m_details)
+        return;
+    m_details = on;
+    if (!on)
+        forgetDetails();
+    arrangeRows(true);
+    emit itemsChanged();
+    emit listIndexChanged();
+    emit selectionChanged();
+    readDetails();
+}
+
+void FileList::sortBy(FileColumns::Column column)
+{
+    m_sortDescending = column == m_sortColumn && !m_sortDescending;
+    m_sortColumn = column;
+    arrangeRows(true);
+    emit itemsChanged();
+    emit listIndexChanged();
+    emit selectionChanged();
+    readDetails();
+}
+
+void FileList::setSwedish(bool swedish)
+{
+    if (swedish == m_swedish)
+        return;
+    m_swedish = swedish;
+    emit detailsChanged();
+}
+
+void FileList::setVisibleRows(int first, int last)
+{
+    m_firstVisible = first;
+    m_lastVisible = last;
+    readDetails();
+}
+
+const FileDetails* FileList::detailsOf(int index) const
+{
+    if (!m_listing || index < 0 || index >= ListCount())
+        return nullptr;
+    const auto found = m_known.find(m_listing->shownName(shownRow(index)));
+    return found == m_known.end() ? nullptr : &found->second;
+}
+
+QString FileList::SizeText(int index) const
+{
+    const FileDetails* details = detailsOf(index);
+    if (!details || details->kind != FileDetails::Kind::File)
+        return {};
+    return FileColumns::SizeText(details->size, m_swedish);
+}
+
+QString FileList::ModifiedText(int index) const
+{
+    const FileDetails* details = detailsOf(index);
+    if (!details || details->kind == FileDetails::Kind::Gone)
+        return {};
+    return FileColumns::ModifiedText(details->modified, m_swedish);
+}
+
+bool FileList::everyRowRead() const
+{
+    for (int row = 0; row < m_listing->shownCount(); ++row)
+        if (!m_known.contains(m_listing->shownName(row)))
+            return false;
+    return true;
+}
+
+void FileList::arrangeRows(bool keepSelection)
+{
+    // The selection by the listing's rows, to find it again in the new order.
+    std::vector<int> selected;
+    int current = -1;
+    int anchor = -1;
+    if (keepSelection) {
+        for (int index : SelectedIndexes())
+            selected.push_back(shownRow(index));
+        current = m_listIndex >= 0 ? shownRow(m_listIndex) : -1;
+        anchor = m_anchor >= 0 && m_anchor < ListCount() ? shownRow(m_anchor) : -1;
+    }
+    m_rows.clear();
+    const int count = m_listing ? m_listing->shownCount() : 0;
+    const bool byName = m_sortColumn == FileColumns::Column::Name;
+    if (m_details && count > 1 && (m_sortDescending || !byName) && (byName || everyRowRead())) {
+        m_rows.resize(static_cast<size_t>(count));
+        std::iota(m_rows.begin(), m_rows.end(), 0);
+        if (!byName) {
+            // What is no file's size, or has no time, comes first; equal ones stay in name order.
+            std::vector<int64_t> keys(m_rows.size());
+            for (int row = 0; row < count; ++row) {
+                const FileDetails& details = m_known.find(m_listing->shownName(row))->second;
+                const bool sized = details.kind == FileDetails::Kind::File;
+                const bool dated = details.kind != FileDetails::Kind::Gone;
+                keys[static_cast<size_t>(row)] =
+                    m_sortColumn == FileColumns::Column::Size
+                        ? (sized ? static_cast<int64_t>(
+                                       std::min<uint64_t>(details.size, std::numeric_limits<int64_t>::max()))
+                                 : -1)
+                        : (dated ? details.modified : std::numeric_limits<int64_t>::min());
+            }
+            std::stable_sort(m_rows.begin(), m_rows.end(),
+                             [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+        }
+        if (m_sortDescending)
+            std::reverse(m_rows.begin(), m_rows.end());
+    }
+    if (!keepSelection)
+        return;
+    std::vector<int> indexOfRow(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index)
+        indexOfRow[static_cast<size_t>(shownRow(index))] = index;
+    const auto indexOf = [&](int row) { return row >= 0 && row < count ? indexOfRow[size_t(row)] : -1; };
+    m_listIndex = indexOf(current);
+    m_anchor = indexOf(anchor);
+    m_selection.clear();
+    if (selected.size() > 1) {
+        for (int row : selected)
+            m_selection.push_back(indexOf(row));
+        std::sort(m_selection.begin(), m_selection.end());
+    }
+}
+
+void FileList::readDetails()
+{
+    if (!m_details || !m_listing || m_path.isEmpty())
+        return;
+    const int count = ListCount();
+    const int first = std::clamp(m_firstVisible, 0, count);
+    const int last = std::min(m_lastVisible, count - 1);
+    const bool forSort = m_sortColumn != FileColumns::Column::Name && m_rows.empty();
+    if (m_detailsRead) {
+        // One read at a time: a read of rows scrolled away stops, and its news bring the next.
+        const bool shown = first <= last && m_readFirst <= last && first <= m_readLast;
+        if (!(m_readAll ? forSort : shown))
+            m_detailsRead->stop();
+        return;
+    }
+    std::vector<std::string> names;
+    const auto ask = [&](int index) {
+        const std::string_view name = m_listing->shownName(shownRow(index));
+        if (!m_known.contains(name))
+            names.emplace_back(name);
+    };
+    for (int index = first; index <= last; ++index)
+        ask(index);
+    if (forSort) {
+        for (int index = 0; index < count; ++index)
+            if (index < first || index > last)
+                ask(index);
+    }
+    if (names.empty())
+        return;
+    Workers& workers = Parent().host().workers();
+    // A read of this folder from an earlier visit that is still stuck is waited for, not doubled.
+    std::shared_ptr<FileDetailsRead> read = workers.running<FileDetailsRead>(FileDetailsRead::KeyOf(m_path));
+    const bool stuck = read != nullptr;
+    if (!stuck)
+        read = std::make_shared<FileDetailsRead>(m_path, std::move(names));
+    m_detailsRead = read;
+    m_readFirst = stuck ? 0 : first;
+    m_readLast = stuck ? -1 : last;
+    m_readAll = !stuck && forSort;
+    m_detailsWatch = read->watch([this] { detailsNews(); });
+    if (stuck)
+        read->stop();
+    else
+        workers.start(read);
+    // Workers that ran it at once bring no news.
+    if (read->ended())
+        detailsNews();
+}
+
+void FileList::detailsNews()
+{
+    if (!m_detailsRead)
+        return;
+    const std::shared_ptr<FileDetailsRead> read = m_detailsRead;
+    // Ended first: what was read before the end is all handed over by then.
+    const bool ended = read->ended();
+    std::vector<std::pair<std::string, FileDetails>> arrived = read->takeRead();
+    if (ended) {
+        m_detailsWatch.reset();
+        m_detailsRead.reset();
+    }
+    if (read->folder() == m_path) {
+        for (auto& [name, details] : arrived)
+            m_known.insert_or_assign(std::move(name), details);
+    }
+    if (!arrived.empty()) {
+        if (m_details && m_sortColumn != FileColumns::Column::Name && m_rows.empty() && everyRowRead()) {
+            arrangeRows(true);
+            emit itemsChanged();
+            emit listIndexChanged();
+            emit selectionChanged();
+        } else {
+            emit detailsChanged();
+        }
+    }
+    if (ended)
+        readDetails();
+}
+
+void FileList::forgetDetails()
+{
+    m_known.clear();
+    if (m_detailsRead)
+        m_detailsRead->stop();
+    m_detailsWatch.reset();
+    m_detailsRead.reset();
 }

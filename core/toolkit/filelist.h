@@ -2,14 +2,18 @@
 // The files of one folder that match a pattern, in case-insensitive name order. Folders and
 // anything but regular files (and links to them) are never listed; hidden files only on request.
 
+#include "core/system/filedetails.h"
 #include "core/system/filepattern.h"
 #include "core/system/folderstamp.h"
 #include "core/system/workers.h"
 #include "core/toolkit/control.h"
+#include "core/toolkit/filecolumns.h"
 #include "core/toolkit/rowedit.h"
 
 #include <QString>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class FileListing;
@@ -88,6 +92,30 @@ public:
     /// takes its files instead of reading again. Null withdraws the offer.
     void offerRead(std::shared_ptr<FolderRead> read);
 
+    /// Whether the list shows the columns Size and Modified beside the names. Their values are
+    /// read on a worker only for the rows on screen (see setVisibleRows) and fill in as they
+    /// arrive; off, the list is the names alone in name order.
+    bool Details() const { return m_details; }
+    void setDetails(bool on);
+    /// The rows the window shows now, `last` included; their details are read when missing. A
+    /// read of rows no longer shown is stopped, and only one read per folder runs at a time, so
+    /// a folder that does not answer holds one worker, never the window.
+    void setVisibleRows(int first, int last);
+    /// The order of the details view: by a column, again by the same column reversed. Sorting by
+    /// size or time waits, in name order, until every shown file's details are in.
+    FileColumns::Column SortColumn() const { return m_sortColumn; }
+    bool SortDescending() const { return m_sortDescending; }
+    void sortBy(FileColumns::Column column);
+    /// The texts of entry `index`'s columns in the language set; empty while not read, and for
+    /// a size that is no file's.
+    QString SizeText(int index) const;
+    QString ModifiedText(int index) const;
+    QString ColumnCaption(FileColumns::Column column) const
+    {
+        return FileColumns::Caption(column, m_swedish);
+    }
+    void setSwedish(bool swedish);
+
     /// Renaming a row in place.
     RowEdit NameEdit;
 
@@ -99,6 +127,8 @@ signals:
     void itemsChanged();
     void listIndexChanged();
     void selectionChanged();
+    /// Texts of the details columns changed (values arrived, language), not the rows.
+    void detailsChanged();
 
 private:
     void showListing(std::unique_ptr<FileListing> listing);
@@ -107,6 +137,13 @@ private:
     void watchRead(std::shared_ptr<FolderRead> read, bool refreshing);
     void readNews();
     void stopWatching();
+    int shownRow(int index) const { return m_rows.empty() ? index : m_rows[static_cast<size_t>(index)]; }
+    const FileDetails* detailsOf(int index) const;
+    bool everyRowRead() const;
+    void arrangeRows(bool keepSelection);
+    void readDetails();
+    void detailsNews();
+    void forgetDetails();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
@@ -129,4 +166,24 @@ private:
     ReadState m_state = ReadState::Done;
     int m_readNumber = 0;
     bool m_showHidden = false;
+
+    // The details view.
+    struct NameHash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+    };
+    bool m_details = false;
+    bool m_swedish = false;
+    FileColumns::Column m_sortColumn = FileColumns::Column::Name;
+    bool m_sortDescending = false;
+    std::vector<int> m_rows; // the listing's shown row at each index; empty: the listing's order
+    int m_firstVisible = 0;
+    int m_lastVisible = -1;
+    std::unordered_map<std::string, FileDetails, NameHash, std::equal_to<>> m_known;
+    std::shared_ptr<FileDetailsRead> m_detailsRead; // the one read of this folder's details
+    WorkerJob::Watch m_detailsWatch;
+    int m_readFirst = 0; // the rows m_detailsRead was started for
+    int m_readLast = -1;
+    bool m_readAll = false; // for a sort, every row
 };

@@ -15,6 +15,8 @@ public:
     /// Off: typed letters do not move the current row (the control does its own type-ahead).
     void setKeyboardSearch(bool enabled) { m_keyboardSearch = enabled; }
     void keyboardSearch(const QString& search) override;
+    /// Room above the rows, for a header over them.
+    void setTopMargin(int height) { setViewportMargins(0, height, 0, 0); }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

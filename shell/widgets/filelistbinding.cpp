@@ -3,16 +3,23 @@
 
 #include "core/system/filename.h"
 #include "core/toolkit/filelist.h"
+#include "shell/widgets/controllistview.h"
 #include "shell/widgets/eventguard.h"
+#include "shell/widgets/filedetailscolumns.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
 #include <QStyle>
 
-FileListBinding::FileListBinding(FileList& list, QListView& view, const TwipsScale& scale)
-    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
+FileListBinding::FileListBinding(FileList& list, ControlListView& view, const TwipsScale& scale)
+    : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style()),
+      m_details(new FileDetailsColumns(list, view))
 {
-    connect(&list, &FileList::itemsChanged, this, &FileListBinding::itemsChanged);
+    connect(&list, &FileList::itemsChanged, this, [this] {
+        itemsChanged();
+        m_details->update();
+    });
     connect(&list, &FileList::listIndexChanged, this, &FileListBinding::showCurrentRow);
     connect(&list, &FileList::selectionChanged, this, [this] { showSelectedRows(m_list.SelectedIndexes()); });
     attachModel();
@@ -47,6 +54,10 @@ QVariant FileListBinding::rowData(int row, int role) const
         return FileNameForDisplay(m_list.List(row));
     case Qt::DecorationRole:
         return m_icons.forFile(m_list.List(row));
+    case FileDetailsDelegate::SizeRole:
+        return m_list.SizeText(row);
+    case FileDetailsDelegate::ModifiedRole:
+        return m_list.ModifiedText(row);
     default:
         return {};
     }
@@ -66,6 +77,14 @@ bool FileListBinding::selectWithModifiers(int row, Qt::KeyboardModifiers modifie
             m_list.toggleSelected(row);
     });
     return true;
+}
+
+int FileListBinding::nameRight() const
+{
+    // In the details view the edit leaves the size and date in sight.
+    const QHeaderView& header = m_details->header();
+    return header.isHidden() ? ListViewBinding::nameRight()
+                             : header.sectionViewportPosition(0) + header.sectionSize(0) - 1;
 }
 
 bool FileListBinding::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,8 @@
 
 #include "shell/widgets/fileicons.h"
 
+class ControlListView;
+class FileDetailsColumns;
 class FileList;
 
 class FileListBinding : public ListViewBinding
@@ -14,7 +16,7 @@ class FileListBinding : public ListViewBinding
     Q_OBJECT
 
 public:
-    FileListBinding(FileList& list, QListView& view, const TwipsScale& scale);
+    FileListBinding(FileList& list, ControlListView& view, const TwipsScale& scale);
 
 protected:
     int currentRow() const override;
@@ -24,10 +26,12 @@ protected:
     QVariant rowData(int row, int role) const override;
     QString contentKey() const override;
     bool selectWithModifiers(int row, Qt::KeyboardModifiers modifiers) override;
+    int nameRight() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FileList& m_list;
     // Looked up while rows are drawn, which is const work for the view.
     mutable FileIcons m_icons;
+    FileDetailsColumns* m_details;
 };

@@ -114,7 +114,7 @@ void ListViewBinding::openEditor()
     // The name's part of the row: the icon stays visible to its left.
     const int icon = m_view.iconSize().width() + 4;
     place.setLeft(place.left() + icon);
-    place.setRight(m_view.viewport()->width() - 1);
+    place.setRight(nameRight());
     m_editor = new QLineEdit(m_view.viewport());
     m_editor->setObjectName(QStringLiteral("RowEditor"));
     m_editor->setGeometry(place.adjusted(0, -2, 0, 2));
@@ -123,6 +123,11 @@ void ListViewBinding::openEditor()
     m_editor->installEventFilter(this);
     m_editor->show();
     m_editor->setFocus();
+}
+
+int ListViewBinding::nameRight() const
+{
+    return m_view.viewport()->width() - 1;
 }
 
 void ListViewBinding::closeEditor()

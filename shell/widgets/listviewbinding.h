@@ -43,6 +43,8 @@ protected:
     void attachRowEdit(RowEdit& edit);
     /// The view's row of the control's index.
     virtual int rowOf(int index) const { return index; }
+    /// Where a row's name ends in the viewport, the right edge of an in-place edit.
+    virtual int nameRight() const;
     /// The control's items changed: re-read all rows and the selection.
     void itemsChanged();
     /// The control's selection changed: show it without raising anything.

@@ -46,6 +46,7 @@ MainShortcuts::MainShortcuts(MainForm& form, QWidget& window, QMenuBar& menuBar)
     addForMenu(form.Menu_ShowHidden, {Qt::CTRL | Qt::Key_H});
     addForMenu(form.Menu_Back, {Qt::ALT | Qt::Key_Left});
     addForMenu(form.Menu_Forward, {Qt::ALT | Qt::Key_Right});
+    addForMenu(form.Menu_Details, {Qt::CTRL | Qt::SHIFT | Qt::Key_D});
     qApp->installEventFilter(this);
 }
 
