@@ -287,11 +287,8 @@ public:
     /// startup folder for this run only; a file is selected in its folder.
     QString CommandLinePath;
 
-    // Routines of the main window that tests drive where no handler reaches them alone.
-    void LoadFavoFile();
-    void SaveFavoFile();
+    /// Captions every control in the language of the module.
     void SetCaptions();
-    void RemoveSelectedFavorite();
     /// Tells that the favorites list is full; true when it is and no entry may be added.
     bool refuseWhenFavoritesFull();
 
@@ -315,6 +312,9 @@ private:
     int16_t FavoDownIndex = 0;
     bool FirstActivationDone = false;
 
+    void LoadFavoFile();
+    void SaveFavoFile();
+    void RemoveSelectedFavorite();
     void MarkFavoFileMenus();
     void OpenSelectedFile();
     /// The active data file changed on disk: reloaded quietly while the list has no unsaved edits.

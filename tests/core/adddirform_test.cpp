@@ -191,8 +191,8 @@ TEST(AddDirForm, EntriesThatWouldNotReadBackAreRefusedInBothLanguagesOthersSurvi
             }
             const FavoritesEntry added{row.name, folder, row.filter};
             EXPECT_EQ(app.entry(2), added);
-            app.form.SaveFavoFile();
-            app.form.LoadFavoFile();
+            app.form.Menu_SaveFavoFile_Click();
+            app.reload();
             ASSERT_EQ(app.form.FavoDirList.ListCount(), 3);
             EXPECT_EQ(app.entry(2), added);
         }

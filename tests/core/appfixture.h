@@ -23,6 +23,16 @@ struct AppRun
         form.Activate();
     }
     void exit() { form.Unload(); }
+    /// Reloads the active favorites file through Undo; its question is answered and left out of
+    /// `messages`, which then hold only what the load itself said.
+    void reload()
+    {
+        const size_t asked = host.messages.size();
+        host.answer(QStringLiteral("OK"));
+        form.Menu_UndoChanges_Click();
+        if (host.messages.size() > asked)
+            host.messages.erase(host.messages.begin() + qsizetype(asked));
+    }
 };
 
 struct TempHome

@@ -2,12 +2,11 @@
 // and that the user's own entries and malformed files are never changed.
 
 #include "core/formats/desktopbookmarks.h"
+#include "filesizelimit.h"
 #include "tempfolder.h"
 
 #include <QFile>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace DesktopBookmarks;
 
@@ -197,14 +196,11 @@ TEST(DesktopBookmarks, MalformedUnreadableOrUnwritableFilesAreLeftAsTheyWere)
 
     // A write that fails part way never leaves a partial file.
     tmp.writeFile("home/.local/share/user-places.xbel", kXbel);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = rlim_t(kXbel.size() + 10);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const ExportResult result = Export(Format::Xbel, xbel, favorites);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    ExportResult result;
+    {
+        FileSizeLimit limit(rlim_t(kXbel.size() + 10));
+        result = Export(Format::Xbel, xbel, favorites);
+    }
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(result.added, 0);
     EXPECT_EQ(readAll(xbel), kXbel);

@@ -91,12 +91,10 @@ TEST_F(DriveListTest, ShowsMountPointAndLabel)
 
 TEST_F(DriveListTest, APathChoosesTheVolumeWithTheLongestMountPointHoldingIt)
 {
-    const struct
-    {
-        const char* path;
-        const char* drive;
-        int changes;
-    } rows[] = {
+    // clang-format off
+    struct Row { const char* path; const char* drive; int changes; };
+    // clang-format on
+    const Row rows[] = {
         {"/home/anna", "/", 1},          {"/media/usb2/photos/", "/media/usb2", 2},
         {"/media/usb", "/media/usb", 3}, {"/media/usb/../usb2", "/media/usb2", 4},
         {"/media/usbx", "/", 5},

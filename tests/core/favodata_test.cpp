@@ -85,9 +85,9 @@ TEST_F(FavoData, ExplicitEmptyFilterSurvivesSaveAndLoad)
     EXPECT_EQ(loaded[2], (FavoritesEntry{"N", "**b", ""}));
 
     edit();
-    form.SaveFavoFile();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_TRUE(host.messages.empty());
-    form.LoadFavoFile();
+    reload();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(form.Favorites.entries().mid(0, 3), loaded);
 }
@@ -102,7 +102,7 @@ TEST_F(FavoData, LoadStopsAtTheLimitNamingTheCountAndTheFileIsKeptWholeInTheBak)
         writeFavoFile(manyEntries(MaxFavorites + 10));
         host.messages.clear();
         host.answer(QStringLiteral("OK"));
-        form.LoadFavoFile();
+        reload();
 
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].title, FavoDataFileText::TooManyTitle.text(swedish));
@@ -117,10 +117,10 @@ TEST_F(FavoData, LoadStopsAtTheLimitNamingTheCountAndTheFileIsKeptWholeInTheBak)
         form.Favorites.remove(0);
         module.FavoListChanged = true;
         const QByteArray whole = readFavoFile();
-        form.SaveFavoFile();
+        form.Menu_SaveFavoFile_Click();
         EXPECT_EQ(readFavoFile("FavoDirs.dat.bak"), whole);
         host.messages.clear();
-        form.LoadFavoFile();
+        reload();
         EXPECT_TRUE(host.messages.empty());
         EXPECT_EQ(form.Favorites.count(), MaxFavorites - 1);
         EXPECT_EQ(form.Favorites.at(0).name, QStringLiteral("F1"));
@@ -162,8 +162,8 @@ TEST_F(FavoData, AListAtTheLimitRefusesEveryAdditionAndSavesWhole)
 
     form.Favorites.replace(0, {QStringLiteral("First"), tmp.home(), {}});
     module.FavoListChanged = true;
-    form.SaveFavoFile();
-    form.LoadFavoFile();
+    form.Menu_SaveFavoFile_Click();
+    reload();
     EXPECT_EQ(form.Favorites.count(), MaxFavorites);
     EXPECT_EQ(form.Favorites.at(0).name, QStringLiteral("First"));
     EXPECT_EQ(form.Favorites.at(MaxFavorites - 1).name, QStringLiteral("F32766"));
@@ -278,21 +278,21 @@ TEST_F(TwoWindows, TheQuestionIsSwedishInASwedishWindowAndOwnSavesNeverAsk)
 {
     second.module.SwedishLanguage = true;
     add(second, QStringLiteral("Mine"));
-    second.form.SaveFavoFile();
+    second.form.Menu_SaveFavoFile_Click();
     add(second, QStringLiteral("Mine again"));
-    second.form.SaveFavoFile();
+    second.form.Menu_SaveFavoFile_Click();
     EXPECT_TRUE(second.host.messages.empty());
 
     add(first, QStringLiteral("Other"));
     first.host.answer(QStringLiteral("Cancel"));
-    first.form.SaveFavoFile();
+    first.form.Menu_SaveFavoFile_Click();
     ASSERT_EQ(first.host.messages.size(), 1u);
     add(second, QStringLiteral("Third"));
     tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"),
                   FavoHeaderEnglish.toUtf8() + "\r\nEditor*/");
     second.host.answer(QStringLiteral("Nej"));
     second.host.answer(QStringLiteral("Ja"));
-    second.form.SaveFavoFile();
+    second.form.Menu_SaveFavoFile_Click();
     ASSERT_EQ(second.host.messages.size(), 2u);
     EXPECT_EQ(second.host.messages[0].title, FavoDataFileText::ChangedTitle.text(true));
     EXPECT_EQ(second.host.messages[0].prompt, FavoDataFileText::MergeAsk.text(true).arg(path));
@@ -304,7 +304,7 @@ TEST_F(TwoWindows, AChangeOnDiskReloadsQuietlyOnlyWhileThereAreNoUnsavedEdits)
 {
     ASSERT_EQ(second.host.watches.count(path), 1u);
     add(first, QStringLiteral("First"));
-    first.form.SaveFavoFile();
+    first.form.Menu_SaveFavoFile_Click();
     // The first window's own save is no news to it.
     first.host.fileChanged(path);
     EXPECT_EQ(names(first), (QStringList{"Home", "First"}));
@@ -317,12 +317,12 @@ TEST_F(TwoWindows, AChangeOnDiskReloadsQuietlyOnlyWhileThereAreNoUnsavedEdits)
     // With unsaved edits the list stays as the user left it.
     add(second, QStringLiteral("Unsaved"));
     add(first, QStringLiteral("More"));
-    first.form.SaveFavoFile();
+    first.form.Menu_SaveFavoFile_Click();
     second.host.fileChanged(path);
     EXPECT_EQ(names(second), (QStringList{"Home", "First", "Unsaved"}));
 
     // A faulty file written by an editor is not taken over quietly.
-    second.form.LoadFavoFile();
+    second.reload();
     tmp.writeFile(QStringLiteral("home/.local/share/Wayfolder/FavoDirs.dat"),
                   FavoHeaderEnglish.toUtf8() + "\r\nbroken line");
     second.host.fileChanged(path);
@@ -362,33 +362,30 @@ TEST_F(FavoData, PipesDevicesAndHugeFilesAreNeitherReadNorWrittenOver)
     for (const NotAFileRow& row : rows) {
         for (const bool swedish : {false, true}) {
             SCOPED_TRACE(std::string(row.what) + (swedish ? " (Swedish)" : " (English)"));
-            TempFolder here;
-            TestHost testHost;
-            Module1 mod{testHost};
-            MainForm& main = mod.mainForm();
-            const QString path = here.dataFolder() + QStringLiteral("/FavoDirs.dat");
-            QDir().mkpath(here.dataFolder());
-            if (!row.make(path, here))
+            AppFixture app;
+            const QString path = app.favoFile();
+            QDir().mkpath(app.tmp.dataFolder());
+            if (!row.make(path, app.tmp))
                 GTEST_SKIP() << "cannot make a " << row.what << " here";
             struct stat before = {};
             ASSERT_EQ(stat(QFile::encodeName(path).constData(), &before), 0);
 
-            mod.SwedishLanguage = swedish;
-            testHost.answer(QStringLiteral("OK"));
-            main.LoadFavoFile();
-            ASSERT_EQ(testHost.messages.size(), 1u);
-            EXPECT_EQ(testHost.messages[0].title, FavoritesText::DataErrorTitle.text(swedish));
+            app.module.SwedishLanguage = swedish;
+            app.host.answer(QStringLiteral("OK"));
+            app.reload();
+            ASSERT_EQ(app.host.messages.size(), 1u);
+            EXPECT_EQ(app.host.messages[0].title, FavoritesText::DataErrorTitle.text(swedish));
             const Bilingual& text =
                 row.tooLarge ? FavoDataFileText::FileTooLarge : FavoDataFileText::NotAFile;
-            EXPECT_TRUE(testHost.messages[0].prompt.startsWith(text.text(swedish).arg(path).left(20)))
-                << show(testHost.messages[0].prompt);
+            EXPECT_TRUE(app.host.messages[0].prompt.startsWith(text.text(swedish).arg(path).left(20)))
+                << show(app.host.messages[0].prompt);
 
-            main.Favorites.append({QStringLiteral("Mine"), QStringLiteral("/"), {}});
-            mod.FavoListChanged = true;
-            testHost.answer(QStringLiteral("OK"));
-            main.SaveFavoFile();
-            EXPECT_EQ(testHost.messages.size(), 2u);
-            EXPECT_TRUE(mod.FavoListChanged);
+            app.form.Favorites.append({QStringLiteral("Mine"), QStringLiteral("/"), {}});
+            app.module.FavoListChanged = true;
+            app.host.answer(QStringLiteral("OK"));
+            app.form.Menu_SaveFavoFile_Click();
+            EXPECT_EQ(app.host.messages.size(), 2u);
+            EXPECT_TRUE(app.module.FavoListChanged);
             struct stat after = {};
             ASSERT_EQ(stat(QFile::encodeName(path).constData(), &after), 0);
             EXPECT_EQ(after.st_ino, before.st_ino);
@@ -405,12 +402,10 @@ TEST(RegularFile, ReadsOnlyRegularFilesWithinTheBound)
     const QString small = tmp.writeFile(QStringLiteral("small"), "12345");
     QFile::link(small, tmp.path(QStringLiteral("link")));
     mkfifo(QFile::encodeName(tmp.path(QStringLiteral("fifo"))).constData(), 0600);
-    const struct
-    {
-        const char* name;
-        qint64 bound;
-        RegularFileRead::Status status;
-    } rows[] = {
+    // clang-format off
+    struct Row { const char* name; qint64 bound; RegularFileRead::Status status; };
+    // clang-format on
+    const Row rows[] = {
         {"small", 5, RegularFileRead::Ok},        {"small", 4, RegularFileRead::TooLarge},
         {"link", 5, RegularFileRead::Ok},         {"fifo", 5, RegularFileRead::NotRegular},
         {"missing", 5, RegularFileRead::Missing}, {"", 5, RegularFileRead::NotRegular},

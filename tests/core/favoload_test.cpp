@@ -70,7 +70,7 @@ TEST_F(FavoLoad, MissingFileAndFoldersGetTheDefaultFile)
     const QString dataHome = tmp.path(QStringLiteral("xdg/data")); // not even its parent exists
     qputenv("XDG_DATA_HOME", dataHome.toUtf8());
     markChanged();
-    form.LoadFavoFile();
+    reload();
     EXPECT_EQ(form.FavoFilePath, dataHome + QStringLiteral("/Wayfolder/FavoDirs.dat"));
     EXPECT_EQ(tmp.readFile(QStringLiteral("xdg/data/Wayfolder/FavoDirs.dat")), defaultFile());
     EXPECT_EQ(entries(), std::vector{homeEntry()});
@@ -117,7 +117,7 @@ TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
         module.SwedishLanguage = row.swedishBefore;
         markChanged();
 
-        form.LoadFavoFile();
+        reload();
 
         EXPECT_EQ(readFavoFile(), row.dataAfter.value_or(defaultFile()));
         EXPECT_EQ(module.SwedishLanguage, row.swedish);
@@ -140,7 +140,7 @@ TEST_F(FavoLoad, EveryLineEndAndBlankLinesReadAndTheFileStaysAsItWas)
         SCOPED_TRACE(header.constData());
         const QByteArray file = header + "\n" + body;
         writeFavoFile(file);
-        form.LoadFavoFile();
+        reload();
         EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{
                                  {"A", tmp.home(), {}}, {"Sep", "-", {}}, {"Docs", "/d", "r"}}));
         EXPECT_EQ(module.SwedishLanguage, header == "Fyll");
@@ -173,7 +173,7 @@ TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
                       FavoFileName(row.file));
         markChanged();
         host.answer(QStringLiteral("OK"));
-        form.LoadFavoFile();
+        reload();
         expectOneMessage(row.title, row.prompt);
         EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{{"A", tmp.home(), {}}, {"B", "/b", "f"}}));
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1); // nothing selected, the list keeps its state
@@ -203,7 +203,7 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
         row.prepare();
         markChanged();
         host.answer(QStringLiteral("OK"));
-        form.LoadFavoFile();
+        reload();
         expectOneMessage(row.swedish ? "Fel" : "Error", row.swedish ? "Okänt Fel" : "Unknown Error");
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
         expectChanged(true);
@@ -219,7 +219,7 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
         host.answer(QStringLiteral("OK"));
         {
             FileSizeLimit limit(16);
-            form.LoadFavoFile();
+            reload();
         }
         expectOneMessage("Error", "Unknown Error");
         EXPECT_EQ(dataFolderFiles(), missing ? QStringList() : QStringList{"FavoDirs.dat"});
@@ -237,7 +237,7 @@ TEST_F(FavoLoad, SaveWritesTheExactFormat)
     addEntry({"-", "-", {}});
     addEntry({"C-Root", "C:\\", {}});
     markChanged();
-    form.SaveFavoFile();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nDocs*C:\\Docs**report\r\n-*-\r\nC-Root*C:\\");
     expectChanged(false);
 
@@ -245,7 +245,7 @@ TEST_F(FavoLoad, SaveWritesTheExactFormat)
     module.SwedishLanguage = true;
     for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
         list->Clear();
-    form.SaveFavoFile();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
     EXPECT_TRUE(host.messages.empty());
 }
@@ -259,23 +259,23 @@ TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
         SCOPED_TRACE(header.toStdString());
         const QByteArray file = header.toUtf8() + CrLf + entriesText;
         writeFavoFile(file);
-        form.LoadFavoFile();
+        reload();
         ASSERT_EQ(entries().size(), 4u);
         EXPECT_EQ(entries()[2].filter, QStringLiteral("*.jpg;*.png"));
         markChanged();
-        form.SaveFavoFile();
+        form.Menu_SaveFavoFile_Click();
         EXPECT_EQ(readFavoFile(), file);
         expectChanged(false);
         module.SwedishLanguage = !module.SwedishLanguage;
-        form.LoadFavoFile();
+        reload();
         EXPECT_EQ(module.SwedishLanguage, header == FavoHeaderSwedish);
     }
     EXPECT_EQ(dataFolderFiles(), QStringList{"FavoDirs.dat"});
 
     // A Windows-1252 file is written back as UTF-8.
     writeFavoFile("Fyll i\r\nH\xE4m*" + tmp.home().toLatin1() + "\r\nEuro*/\x80");
-    form.LoadFavoFile();
-    form.SaveFavoFile();
+    reload();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(),
               FavoHeaderSwedish.toUtf8() + "\r\nH\xC3\xA4m*" + home8() + "\r\nEuro*/\xE2\x82\xAC");
 }
@@ -284,7 +284,7 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
 {
     const QByteArray old = FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8();
     writeFavoFile(old);
-    form.LoadFavoFile();
+    reload();
     for (int i = 0; i < 50; ++i)
         addEntry({"More", "/more", {}});
     const std::pair<QString, QString> rows[] = {
@@ -299,7 +299,7 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
         host.answer(QStringLiteral("OK"));
         {
             FileSizeLimit limit(old.size() + 100); // room for the old file, not for the new one
-            form.SaveFavoFile();
+            form.Menu_SaveFavoFile_Click();
         }
         // The reason is the system's own, not a generic text.
         expectOneMessage(title, prompt + qt_error_string(EFBIG));
@@ -315,16 +315,16 @@ TEST_F(FavoLoad, SavingOverAFaultyFileKeepsACopyOfItOnce)
     const QString bak = QStringLiteral("FavoDirs.dat.bak");
     writeFavoFile(faulty);
     host.answer(QStringLiteral("OK"));
-    form.LoadFavoFile();
-    form.SaveFavoFile();
+    reload();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(bak), faulty);
     EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8());
-    form.SaveFavoFile(); // a second save does not replace the copy with the shortened file
+    form.Menu_SaveFavoFile_Click(); // a second save does not replace the copy with the shortened file
     EXPECT_EQ(readFavoFile(bak), faulty);
 
     QFile::remove(favoFile(bak)); // after a clean load no copy is made
-    form.LoadFavoFile();
-    form.SaveFavoFile();
+    reload();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_FALSE(QFileInfo::exists(favoFile(bak)));
 }
 
@@ -338,11 +338,11 @@ TEST_F(FavoLoad, AFaultyFileReplacedByAFolderIsNamedAsTheCauseNotTheCopy)
         writeFavoFile(header + "\r\nA*" + home8() + "\r\nbroken");
         host.messages.clear();
         host.answer(QStringLiteral("OK"));
-        form.LoadFavoFile();
+        reload();
         ASSERT_TRUE(QFile::remove(favoFile()));
         ASSERT_TRUE(QDir().mkdir(favoFile()));
         host.answer(QStringLiteral("OK"));
-        form.SaveFavoFile();
+        form.Menu_SaveFavoFile_Click();
         ASSERT_EQ(host.messages.size(), 2u);
         const QString reason = host.messages[1].prompt.section(u'\n', 1);
         EXPECT_TRUE(
@@ -359,9 +359,9 @@ TEST_F(FavoLoad, SymlinkedDataFileStaysALink)
         tmp.writeFile("sync/favorites.dat", FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8());
     QDir().mkpath(tmp.dataFolder());
     ASSERT_TRUE(QFile::link(target, favoFile()));
-    form.LoadFavoFile();
+    reload();
     addEntry({"B", "/b", "*.txt"});
-    form.SaveFavoFile();
+    form.Menu_SaveFavoFile_Click();
     EXPECT_TRUE(QFileInfo(favoFile()).isSymLink());
     EXPECT_EQ(tmp.readFile("sync/favorites.dat"),
               FavoHeaderEnglish.toUtf8() + "\r\nA*" + home8() + "\r\nB*/b***.txt");

@@ -17,12 +17,8 @@ QList<FavoritesEntry> list(const char* letters)
 
 TEST(FavoritesMerge, EachSidesAdditionsAndRemovalsSurviveAndBothChangesAreKept)
 {
-    struct Row
-    {
-        const char* what;
-        const char *base, *mine, *theirs, *merged;
-    };
     // clang-format off
+    struct Row { const char* what; const char *base, *mine, *theirs, *merged; };
     const Row rows[] = {
         {"nothing changed",            "a b c", "a b c",   "a b c",   "a b c"},
         {"only mine changed",          "a b c", "a c d",   "a b c",   "a c d"},

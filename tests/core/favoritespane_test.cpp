@@ -229,34 +229,34 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
     Favorites app;
     app.form.FavoDirList.setListIndex(5);
     app.host.answer("OK");
-    app.form.RemoveSelectedFavorite();
+    app.form.Menu_RemoveFolder_Click();
     EXPECT_TRUE(app.host.messages.back().prompt.contains("\"F\""));
     EXPECT_EQ(app.form.FavoDirList.ListIndex(), 4);
     EXPECT_EQ(app.form.DirList.Path(), app.folders[4]);
 
     app.form.FavoDirList.setListIndex(1);
     app.host.answer("Cancel");
-    app.form.RemoveSelectedFavorite();
+    app.form.Menu_RemoveFolder_Click();
     EXPECT_EQ(app.names().size(), 5);
     app.host.answer("OK");
-    app.form.RemoveSelectedFavorite();
+    app.form.Menu_RemoveFolder_Click();
     EXPECT_EQ(app.names(), QStringList({"A", "C", "D", "E"}));
     EXPECT_EQ(app.form.FavoDirList.ListIndex(), 1);
     EXPECT_TRUE(app.module.FavoListChanged);
 
     for (int i = 0; i < 3; ++i) {
         app.host.answer("OK");
-        app.form.RemoveSelectedFavorite();
+        app.form.Menu_RemoveFolder_Click();
     }
     ASSERT_EQ(app.names().size(), 1);
     app.host.answer("OK");
-    app.form.RemoveSelectedFavorite(); // the last entry stays
+    app.form.Menu_RemoveFolder_Click(); // the last entry stays
     EXPECT_EQ(app.host.messages.back().title, FavoEditText::RemoveItemErrorTitle.english);
     EXPECT_EQ(app.names().size(), 1);
 
     app.form.FavoDirList.setListIndex(-1); // nothing selected: nothing to do, nothing asked
     const size_t shown = app.host.messages.size();
-    app.form.RemoveSelectedFavorite();
+    app.form.Menu_RemoveFolder_Click();
     app.form.Menu_AddSeparator_Click();
     EXPECT_EQ(app.host.messages.size(), shown);
 }

@@ -272,7 +272,7 @@ TEST(FavoritesTravel, ImportStopsAtTheListsLimitAndSaysHowManyWereAdded)
 
     // The list saves whole and loads back whole.
     app.form.Menu_SaveFavoFile_Click();
-    app.form.LoadFavoFile();
+    app.reload();
     EXPECT_EQ(app.form.Favorites.count(), MaxFavorites);
 }
 

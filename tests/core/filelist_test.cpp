@@ -78,11 +78,10 @@ TEST_F(FileListTest, PatternFiltersTheSortedList)
         touch(name);
     fileList.setPath(f);
 
-    const struct
-    {
-        const char* pattern;
-        QStringList expected;
-    } rows[] = {
+    // clang-format off
+    struct Row { const char* pattern; QStringList expected; };
+    // clang-format on
+    const Row rows[] = {
         {"*.txt", {"Notes.TXT", "notes.txt", QString::fromUtf8("ÅTGÄRD.txt")}},
         {"*.md; readme", {"README", "todo.md"}},
     };

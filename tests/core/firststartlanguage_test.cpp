@@ -7,9 +7,6 @@
 
 namespace {
 
-struct FirstStartLanguage : AppFixture, ::testing::Test
-{};
-
 TEST(LocaleIsSwedish, FirstSetVariableWins)
 {
     // clang-format off
@@ -36,33 +33,33 @@ TEST(LocaleIsSwedish, FirstSetVariableWins)
     }
 }
 
-TEST_F(FirstStartLanguage, SwedishLocaleWritesAndLoadsTheSwedishHeader)
+TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAndAnExistingFileKeepsItsOwn)
 {
-    host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
-    start();
-    EXPECT_TRUE(module.SwedishLanguage);
-    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8() + "\r\nHome*" + tmp.home().toUtf8());
-    EXPECT_EQ(form.FavoDirPath.List(0), tmp.home());
-    EXPECT_EQ(form.Menu_File.Caption(), QStringLiteral("&Arkiv"));
-}
-
-TEST_F(FirstStartLanguage, OtherLocaleWritesTheDescribedEnglishHeader)
-{
-    host.environment[QStringLiteral("LC_ALL")] = QStringLiteral("C.UTF-8");
-    host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
-    start();
-    EXPECT_FALSE(module.SwedishLanguage);
-    EXPECT_EQ(readFavoFile(), FavoHeaderDefault.toUtf8() + "\r\nHome*" + tmp.home().toUtf8());
-}
-
-TEST_F(FirstStartLanguage, ExistingFileKeepsItsHeader)
-{
-    const QByteArray english = FavoHeaderEnglish.toUtf8() + "\r\nWork*" + tmp.home().toUtf8();
-    writeFavoFile(english);
-    host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
-    start();
-    EXPECT_FALSE(module.SwedishLanguage);
-    EXPECT_EQ(readFavoFile(), english);
+    // clang-format off
+    struct Row { const char* name; const char* lcAll; bool existing; bool swedish; };
+    const Row rows[] = {
+        {"Swedish locale writes and loads the Swedish header", "", false, true},
+        {"another locale writes the described English header", "C.UTF-8", false, false},
+        {"an existing file keeps its header", "", true, false},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AppFixture app;
+        const QByteArray english = FavoHeaderEnglish.toUtf8() + "\r\nWork*" + app.tmp.home().toUtf8();
+        if (row.existing)
+            app.writeFavoFile(english);
+        if (*row.lcAll)
+            app.host.environment[QStringLiteral("LC_ALL")] = QString::fromLatin1(row.lcAll);
+        app.host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
+        app.start();
+        EXPECT_EQ(app.module.SwedishLanguage, row.swedish);
+        const QString header = row.swedish ? FavoHeaderSwedish : FavoHeaderDefault;
+        EXPECT_EQ(app.readFavoFile(),
+                  row.existing ? english : header.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8());
+        EXPECT_EQ(app.form.FavoDirPath.List(0), app.tmp.home());
+        EXPECT_EQ(app.form.Menu_File.Caption(), row.swedish ? "&Arkiv" : "&File");
+    }
 }
 
 } // namespace

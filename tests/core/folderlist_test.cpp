@@ -123,11 +123,10 @@ TEST_F(FolderListTest, AnotherFolderRunsChangeOnceWithTheNewListInPlace)
 TEST_F(FolderListTest, PathsAreWrittenAbsoluteWithoutTrailingSlash)
 {
     const QString a = folder(QStringLiteral("a/b"));
-    const struct
-    {
-        QString given;
-        QString shown;
-    } rows[] = {
+    // clang-format off
+    struct Row { QString given; QString shown; };
+    // clang-format on
+    const Row rows[] = {
         {temp.path(QStringLiteral("a/./b/../b//")), temp.path(QStringLiteral("a/b"))},
         {QStringLiteral(".."), temp.path(QStringLiteral("a"))},
         {QStringLiteral("/"), QStringLiteral("/")},
@@ -154,11 +153,10 @@ TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesEverythingAsItWas)
     const int changesBefore = changes;
     ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop"))));
 
-    const struct
-    {
-        QString path;
-        int16_t number;
-    } rows[] = {
+    // clang-format off
+    struct Row { QString path; int16_t number; };
+    // clang-format on
+    const Row rows[] = {
         {QString(), ErrNo::PathNotFound},
         {temp.path(QStringLiteral("missing")), ErrNo::PathNotFound},
         {temp.path(QStringLiteral("a/file.txt")), ErrNo::PathNotFound},
@@ -199,15 +197,14 @@ TEST_F(FolderListTest, HighlightMovesWithinTheListAndNeverChangesPath)
     folder(QStringLiteral("a/one"));
     folder(QStringLiteral("a/two"));
     dirList.setPath(a);
-    const struct
-    {
-        int16_t set;
-        int16_t shown;
-    } rows[] = {{1, 1},
-                {2, -1},
-                {int16_t(-dirList.AncestorCount()), int16_t(-dirList.AncestorCount())},
-                {int16_t(-dirList.AncestorCount() - 1), -1},
-                {-32768, -1}};
+    // clang-format off
+    struct Row { int16_t set; int16_t shown; };
+    // clang-format on
+    const Row rows[] = {{1, 1},
+                        {2, -1},
+                        {int16_t(-dirList.AncestorCount()), int16_t(-dirList.AncestorCount())},
+                        {int16_t(-dirList.AncestorCount() - 1), -1},
+                        {-32768, -1}};
     int expectedClicks = 0;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.set);

@@ -67,55 +67,36 @@ TEST(HostileFiles, EveryDoorRefusesAtOnceAndLeavesItAsItWas)
 {
     const QString favorites = "home/.local/share/Wayfolder/FavoDirs.dat";
     const QList<DesktopBookmarks::Bookmark> folders{{"/tmp", "T", {}}};
+    const auto notAFile = [](bool refused) {
+        return refused ? QStringLiteral("is not a regular file") : QString();
+    };
+    // clang-format off
     const Door doors[] = {
-        {"window load", favorites,
-         [](AppFixture& app) {
-             app.host.answer("OK");
-             app.start();
-             return lastMessage(app);
-         }},
-        {"window save", favorites,
-         [](AppFixture& app) {
+        {"window load", favorites, [](AppFixture& app) { app.host.answer("OK"); app.start(); return lastMessage(app); }},
+        {"window save", favorites, [](AppFixture& app) {
              app.form.Favorites.append({"New", "/tmp", {}});
              app.module.FavoListChanged = true;
              app.host.answer("OK");
              app.form.Menu_SaveFavoFile_Click();
-             return lastMessage(app);
-         }},
-        {"settings", "home/.config/Wayfolder/Wayfolder.ini",
-         [](AppFixture& app) {
+             return lastMessage(app); }},
+        {"settings", "home/.config/Wayfolder/Wayfolder.ini", [&](AppFixture& app) {
              SettingsFile settings(app.tmp.configFile());
              settings.Get("DefaultPath", {});
-             const bool read = settings.Problem().kind == SettingsFileProblem::NotRegularFile ||
-                               settings.Problem().kind == SettingsFileProblem::TooLarge;
+             const auto kind = settings.Problem().kind;
              const bool saved = settings.Save("DefaultPath", "/x");
-             return read && !saved ? QStringLiteral("is not a regular file") : QString();
-         }},
+             return notAFile((kind == SettingsFileProblem::NotRegularFile || kind == SettingsFileProblem::TooLarge) && !saved); }},
         {"--list", favorites, [](AppFixture&) { return cli({"--list"}); }},
-        {"--path", favorites,
-         [](AppFixture&) {
-             return cli({"--path", "Home"});
-         }},
-        {"--add", favorites,
-         [](AppFixture& app) {
-             return cli({"--add", app.tmp.home()});
-         }},
-        {"Find's other files", "home/.local/share/Wayfolder/FavoDirs2.dat",
-         [](AppFixture& app) {
+        {"--path", favorites, [](AppFixture&) { return cli({"--path", "Home"}); }},
+        {"--add", favorites, [](AppFixture& app) { return cli({"--add", app.tmp.home()}); }},
+        {"Find's other files", "home/.local/share/Wayfolder/FavoDirs2.dat", [&](AppFixture& app) {
              const auto status = FavoritesIo::Read(app.favoFile("FavoDirs2.dat")).status;
-             return status == FavoritesFileContent::NotRegular || status == FavoritesFileContent::TooLarge
-                        ? QStringLiteral("is not a regular file")
-                        : QString();
-         }},
-        {"Import", "home/.config/gtk-3.0/bookmarks",
-         [](AppFixture&) { return CollectDesktopBookmarks(false).problems.join(u'\n'); }},
-        {"Export", "home/.local/share/user-places.xbel",
-         [&folders](AppFixture&) {
-             const auto result = DesktopBookmarks::Export(DesktopBookmarks::Format::Xbel,
-                                                          DesktopBookmarks::XbelPath(), folders);
-             return BookmarkFileProblem("x", result.status, result.error, false).value_or(QString());
-         }},
+             return notAFile(status == FavoritesFileContent::NotRegular || status == FavoritesFileContent::TooLarge); }},
+        {"Import", "home/.config/gtk-3.0/bookmarks", [](AppFixture&) { return CollectDesktopBookmarks(false).problems.join(u'\n'); }},
+        {"Export", "home/.local/share/user-places.xbel", [&folders](AppFixture&) {
+             const auto result = DesktopBookmarks::Export(DesktopBookmarks::Format::Xbel, DesktopBookmarks::XbelPath(), folders);
+             return BookmarkFileProblem("x", result.status, result.error, false).value_or(QString()); }},
     };
+    // clang-format on
     for (const Hostile& hostile : hostiles) {
         for (const Door& door : doors) {
             SCOPED_TRACE(std::string(door.name) + " / " + hostile.what);

@@ -12,11 +12,6 @@
 
 namespace {
 
-QByteArray bytesOf(const char* raw)
-{
-    return QByteArray(raw);
-}
-
 // A file and a folder whose names hold Latin-1 bytes, made from the raw bytes.
 struct RawNames : AppFixture
 {
@@ -37,11 +32,10 @@ struct RawNames : AppFixture
 
 TEST(FileName, BytesSurviveTheRoundTripAndShowAMark)
 {
-    const struct
-    {
-        const char* bytes;
-        const char* shown;
-    } rows[] = {
+    // clang-format off
+    struct Row { const char* bytes; const char* shown; };
+    // clang-format on
+    const Row rows[] = {
         {"plain.txt", "plain.txt"},
         {"\xc3\x85tg\xc3\xa4rd", "\xc3\x85tg\xc3\xa4rd"},
         {"caf\xe9.txt", "caf\\xE9.txt"},
@@ -56,7 +50,7 @@ TEST(FileName, BytesSurviveTheRoundTripAndShowAMark)
         {"\xe2\xef\xbb\xbf\x82", "\\xE2\xef\xbb\xbf\\x82"},
     };
     for (const auto& row : rows) {
-        const QByteArray bytes = bytesOf(row.bytes);
+        const QByteArray bytes(row.bytes);
         const QString text = FileNameFromBytes(std::string_view(bytes.constData(), size_t(bytes.size())));
         EXPECT_EQ(FileNameToBytes(text), bytes) << row.bytes;
         EXPECT_EQ(FileNameForDisplay(text), QString::fromUtf8(row.shown)) << row.bytes;
@@ -64,12 +58,15 @@ TEST(FileName, BytesSurviveTheRoundTripAndShowAMark)
     }
 }
 
-TEST(RawNameFiles, AreListedOpenedAndEnteredFromTheirBytes)
+TEST(RawNameFiles, AreListedCopiedOpenedAndEnteredFromTheirBytes)
 {
     RawNames app;
     const QString cafe = FileNameFromBytes("caf\xe9.txt");
     ASSERT_EQ(app.files(), QStringList({cafe}));
     ASSERT_TRUE(app.selectFile(cafe));
+    app.onDialog<AddFilterForm>("AddFilterForm", [](AddFilterForm& d) { d.Command_CopyPath_Click(); });
+    app.form.FileList_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(FileNameToBytes(app.host.clipboard), app.workBytes + "/caf\xe9.txt");
     app.form.FileList_DblClick();
     EXPECT_TRUE(app.host.messages.empty());
     ASSERT_EQ(app.host.shellOpened.size(), 1u);
@@ -89,15 +86,6 @@ TEST(RawNameFiles, AreListedOpenedAndEnteredFromTheirBytes)
     app.form.Command_OpenExplorer_Click();
     EXPECT_TRUE(app.host.messages.empty());
     EXPECT_EQ(app.host.shellOpened.back(), "file://" + app.work + "/dir%FF");
-}
-
-TEST(RawNameFiles, CopyPathGivesTheBytesOfTheFile)
-{
-    RawNames app;
-    ASSERT_TRUE(app.selectFile(FileNameFromBytes("caf\xe9.txt")));
-    app.onDialog<AddFilterForm>("AddFilterForm", [](AddFilterForm& d) { d.Command_CopyPath_Click(); });
-    app.form.FileList_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(FileNameToBytes(app.host.clipboard), app.workBytes + "/caf\xe9.txt");
 }
 
 TEST(RawNameFiles, AFolderAddedAsFavoriteOpensAgainAfterARestart)

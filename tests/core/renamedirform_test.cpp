@@ -228,8 +228,8 @@ TEST(RenameDirForm, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndLoa
         EXPECT_TRUE(app.host.messages.empty());
         const FavoritesEntry edited{row.name, path, row.filter};
         EXPECT_EQ(app.entry(1), edited);
-        app.form.SaveFavoFile();
-        app.form.LoadFavoFile();
+        app.form.Menu_SaveFavoFile_Click();
+        app.reload();
         EXPECT_EQ(app.entry(1), edited);
     }
 }

@@ -99,29 +99,11 @@ TEST(SettingsText, SavingRewritesOnlyTheKeysLine)
 TEST(SettingsText, ValuesReadTheSameAsThroughQSettings)
 {
     TempFolder tmp;
-    const QStringList values = {q("plain"),
-                                q("*.jpg;*.png"),
-                                q("a, b"),
-                                q("#x"),
-                                q("a=b"),
-                                q(" lead"),
-                                q("trail "),
-                                q("  "),
-                                q("say \"hi\""),
-                                q("\"q\""),
-                                q("C:\\temp\\n"),
-                                q("tab\there"),
-                                q("nl\nx\r"),
-                                q("\x01"
-                                  "f\x1f"
-                                  "9"),
-                                q("@at"),
-                                q("@@"),
-                                q("@String(x)"),
-                                q("é ü 日本 😀"),
-                                q(""),
-                                q("x\\"),
-                                q("n") + QChar(0) + q("0")};
+    // clang-format off
+    const QStringList values = {q("plain"), q("*.jpg;*.png"), q("a, b"), q("#x"), q("a=b"), q(" lead"), q("trail "), q("  "),
+                                q("say \"hi\""), q("\"q\""), q("C:\\temp\\n"), q("tab\there"), q("nl\nx\r"), q("\x01" "f\x1f" "9"),
+                                q("@at"), q("@@"), q("@String(x)"), q("é ü 日本 😀"), q(""), q("x\\"), q("n") + QChar(0) + q("0")};
+    // clang-format on
     const QString path = tmp.path(QStringLiteral("q.ini"));
     {
         QSettings settings(path, QSettings::IniFormat);

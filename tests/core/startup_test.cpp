@@ -140,40 +140,25 @@ TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
     }
 }
 
-TEST(Startup, PositionIsWrittenOnlyWithTheCheckMarkAndWhenItMoved)
+TEST(Startup, PositionAndSizeAreWrittenOnlyWithTheCheckMarkAndWhenTheyChanged)
 {
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
+    const auto move = [](AppFixture& app, int x, int y, int width = 0, int height = 0) {
+        app.form.Move(x, y, width ? width : app.form.Width(), height ? height : app.form.Height());
+    };
+    const auto check = [](AppFixture& app, bool on) { app.form.Menu_StartPosition.setChecked(on); };
     // clang-format off
     struct Row { const char* name; QByteArray ini; std::function<void(AppFixture&)> run; QStringList written; };
-    // clang-format on
     const Row rows[] = {
-        {"no check mark: a moved window stores nothing",
-         {},
-         [](AppFixture& app) { app.form.Move(100, 200, app.form.Width(), app.form.Height()); },
-         {}},
-        {"check mark set during the run",
-         {},
-         [](AppFixture& app) {
-             app.form.Menu_StartPosition.setChecked(true);
-             app.form.Move(1500, 900, app.form.Width(), app.form.Height());
-         },
-         {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
+        {"no check mark: a moved, resized window stores nothing", {}, [&](AppFixture& app) { move(app, 100, 200, 20000, 9000); }, {}},
+        {"check mark set during the run", {}, [&](AppFixture& app) { check(app, true); move(app, 1500, 900); }, {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
         {"saved position, window not moved", saved, [](AppFixture&) {}, {}},
-        {"closed while minimised: the stored position stays",
-         saved,
-         [](AppFixture& app) {
-             app.form.setMinimized(true);
-             app.form.Move(-32000, -32000, app.form.Width(), app.form.Height());
-         },
-         {}},
-        {"check mark toggled twice",
-         {},
-         [](AppFixture& app) {
-             app.form.Menu_StartPosition.setChecked(true);
-             app.form.Menu_StartPosition.setChecked(false);
-         },
-         {}},
+        {"closed while minimised: the stored position stays", saved, [&](AppFixture& app) { app.form.setMinimized(true); move(app, -32000, -32000); }, {}},
+        {"check mark toggled twice", {}, [&](AppFixture& app) { check(app, true); check(app, false); }, {}},
+        {"resized with the check mark", saved, [&](AppFixture& app) { move(app, 1500, 900, 20000, 9000); }, {"StartWidth=20000", "StartHeight=9000"}},
+        {"only the height changed", saved + "StartWidth=20000\nStartHeight=9000\n", [&](AppFixture& app) { move(app, 1500, 900, 20000, 8000); }, {"StartHeight=8000"}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         AppFixture app;
@@ -211,39 +196,6 @@ TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusabl
     }
 }
 
-TEST(Startup, SizeIsWrittenWithThePositionOnlyWhenItChanged)
-{
-    struct Row
-    {
-        const char* name;
-        QByteArray ini;
-        bool checked;
-        int width, height; // 0: as loaded
-        QStringList written;
-    };
-    const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
-    // clang-format off
-    const Row rows[] = {
-        {"resized without the check mark", {}, false, 20000, 9000, {}},
-        {"resized with the check mark", saved, true, 20000, 9000, {"StartWidth=20000", "StartHeight=9000"}},
-        {"only the height changed", saved + "StartWidth=20000\nStartHeight=9000\n", true, 20000, 8000, {"StartHeight=8000"}},
-        {"check mark set, default size kept", {}, true, 0, 0, {"UseSavedStartPosition=True", "StartPosX=1500", "StartPosY=900"}},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        AppFixture app;
-        if (!row.ini.isEmpty())
-            app.writeSettings(row.ini);
-        app.start();
-        app.form.Menu_StartPosition.setChecked(row.checked);
-        app.form.Move(1500, 900, row.width ? row.width : app.form.Width(),
-                      row.height ? row.height : app.form.Height());
-        app.exit();
-        EXPECT_EQ(written(app.host), row.written);
-    }
-}
-
 TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyChanged)
 {
     for (const bool change : {true, false}) {
@@ -266,20 +218,26 @@ TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyCh
     }
 }
 
-TEST(Startup, MissingStartupFolderIsReportedAndTheHomeFolderOpens)
+TEST(Startup, MissingStartupFolderIsReportedWithoutControlOrBidiCharactersAndTheHomeFolderOpens)
 {
-    for (const bool swedish : {false, true}) {
+    // clang-format off
+    struct Row { bool swedish; QString stored, shown; };
+    const Row rows[] = {{false, "/gone/away", "/gone/away"}, {true, "/gone/away", "/gone/away"},
+                        {false, QString::fromUtf16(u"/gone/\u202Eyawa\t"), "/gone/yawa"}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.shown.toStdString() + (row.swedish ? " (Swedish)" : ""));
         AppFixture app;
-        if (swedish)
+        if (row.swedish)
             app.writeFavoFile("Fyll i nedan: x\r\nHem*" + app.tmp.home().toUtf8());
-        app.writeSettings("UseDefaultPath=1\nDefaultPath=/gone/away\nDefaultFilter=txt\n");
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + row.stored.toUtf8() + "\nDefaultFilter=txt\n");
         app.host.answer("OK");
         app.start();
         ASSERT_EQ(app.host.messages.size(), 1u);
         namespace T = StartFolderText;
-        EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(swedish) + "/gone/away" +
-                                                   T::StartFolderMissing2.text(swedish) + app.tmp.home() +
-                                                   T::StartFolderMissing3.text(swedish));
+        EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(row.swedish) + row.shown +
+                                                   T::StartFolderMissing2.text(row.swedish) + app.tmp.home() +
+                                                   T::StartFolderMissing3.text(row.swedish));
         EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
         EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
         app.exit(); // neither the folder nor the mode is changed by the failure
@@ -305,18 +263,6 @@ TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
         EXPECT_EQ(app.form.FileFind.Text(), reply == std::string("Yes") ? "txt" : "");
         EXPECT_FALSE(app.form.FilterWarningPending);
     }
-}
-
-TEST(Startup, MissingStartupFolderIsNamedWithoutControlOrBidiCharacters)
-{
-    AppFixture app;
-    app.writeSettings(QString::fromUtf16(u"UseDefaultPath=1\nDefaultPath=/gone/\u202Eyawa\t\n").toUtf8());
-    app.host.answer("OK");
-    app.start();
-    ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_TRUE(app.host.messages[0].prompt.startsWith(StartFolderText::StartFolderMissing1.text(false) +
-                                                       "/gone/yawa" +
-                                                       StartFolderText::StartFolderMissing2.text(false)));
 }
 
 TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)
