@@ -162,17 +162,28 @@ TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
     host.testWorkers.release(slow);
 }
 
-TEST_F(SlowShare, ChangeDriveShowsAVolumeThatDoesNotAnswerAndStillOpensIt)
+TEST_F(SlowShare, ChangeDriveFillsInEachVolumeAsItAnswersAndStillOpensOneThatDoesNot)
 {
     for (const bool sv : {false, true}) {
         module.SwedishLanguage = sv;
         form.FavoDirList.setListIndex(0);
+        const QString free = sv ? " ledigt av " : " free of ";
+        const QString silent = sv ? "(svarar inte)" : "(not answering)";
         onDialog<ChangeDriveForm>("ChangeDriveForm", [&](ChangeDriveForm& d) {
+            const int asked = host.testWorkers.started["statfs:" + slow];
             d.Drives.setVolumes({{"/", "ext4", "", "/dev/sda1"}, {slow, "nfs", "NAS", "nas:/share"}});
             d.Drives.CheckVolumes();
-            host.answerCheck(host.folderChecks.size() - 1, {slow});
-            EXPECT_EQ(d.Drives.List(0), "/");
-            EXPECT_EQ(d.Drives.List(1), slow + (sv ? "  (NAS)  (svarar inte)" : "  (NAS)  (not answering)"));
+            d.Drives.CheckVolumes();
+            EXPECT_EQ(host.testWorkers.started["statfs:" + slow], asked + 1);
+            EXPECT_EQ(d.Drives.List(1), slow + "  (NAS)");
+            host.runTimers();
+            EXPECT_TRUE(d.Drives.List(0).startsWith("/  ") && d.Drives.List(0).contains(free)) << d.Drives.List(0).toStdString();
+            EXPECT_EQ(d.Drives.List(1), slow + "  (NAS)  " + silent);
+            host.testWorkers.release(slow);
+            EXPECT_TRUE(d.Drives.List(1).startsWith(slow + "  (NAS)  ") && d.Drives.List(1).contains(free) &&
+                        !d.Drives.List(1).contains(silent))
+                << d.Drives.List(1).toStdString();
+            host.testWorkers.hold(slow);
             d.Drives.setListIndex(1);
             d.Command_OK_Click();
         });
