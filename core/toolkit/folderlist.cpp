@@ -91,24 +91,25 @@ void FolderList::show(const QString& folder, std::unique_ptr<FileListing> subfol
         m_ancestors.append(folder);
     m_subfolders = std::move(subfolders);
     m_listIndex = -1;
+    if (!Reading())
+        m_silent = false;
     emit itemsChanged();
     emit listIndexChanged();
 }
 
 void FolderList::StopReading()
 {
-    const bool silent = m_silent;
+    // No itemsChanged here: it would have the folder watched, and a folder that does not answer
+    // would hold the window up in the lookup. A note stays true for the folder it is about.
     m_readWatch.reset();
     m_read.reset();
     m_refreshing = false;
-    m_silent = false;
-    if (silent)
-        emit itemsChanged();
 }
 
 void FolderList::watchRead(std::shared_ptr<FolderRead> read, bool refreshing)
 {
     StopReading();
+    m_silent = false;
     m_read = std::move(read);
     m_refreshing = refreshing;
     m_taken = 0;
@@ -148,6 +149,7 @@ void FolderList::readNews()
     const std::shared_ptr<FolderRead> read = std::move(m_read);
     const bool refreshing = m_refreshing;
     StopReading();
+    m_silent = false;
     std::unique_ptr<FileListing> listing;
     try {
         listing = read->takeFolders();
