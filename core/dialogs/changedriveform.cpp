@@ -6,6 +6,8 @@
 #include "core/dialogs/module1.h"
 #include "core/system/runtimeerror.h"
 
+#include <QLocale>
+
 namespace {
 constexpr int ClientWidth = 4710;
 constexpr int ClientHeight = 1050;
@@ -37,6 +39,13 @@ void ChangeDriveForm::Form_Load()
     Command_OK.setCaption(ChangeDriveText::OK.toString());
     Command_Cancel.setCaption(ChangeDriveText::Cancel.text(sv));
     Drives.NotAnsweringNote = ChangeDriveText::NotAnswering.text(sv);
+    Drives.SizeText = [sv](const Volumes::Space& space) {
+        // Sizes as disk makers count them (1 GB = 10^9 bytes), in the form's language.
+        const QLocale locale = sv ? QLocale(QLocale::Swedish, QLocale::Sweden) : QLocale(QLocale::English);
+        return ChangeDriveText::Space.text(sv).arg(
+            locale.formattedDataSize(space.free, 1, QLocale::DataSizeSIFormat),
+            locale.formattedDataSize(space.total, 1, QLocale::DataSizeSIFormat));
+    };
     Drives.Refresh();
     Drives.CheckVolumes();
     Drives.SetFocus();

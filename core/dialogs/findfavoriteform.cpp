@@ -1,5 +1,5 @@
 // The find-favorite dialog: the five files read at opening (the active one as the window holds
-// it, with unsaved edits), hits recomputed at every keystroke.
+// it, with unsaved edits, the others on workers), hits recomputed at every keystroke.
 #include "core/dialogs/findfavoriteform.h"
 
 #include "core/dialogs/findfavoriteformtexts.h"
@@ -7,6 +7,9 @@
 #include "core/dialogs/module1.h"
 #include "core/formats/favoritesio.h"
 #include "core/system/host.h"
+
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -58,25 +61,80 @@ void FindFavoriteForm::Form_Load()
     Chosen.reset();
 
     MainWindowParts& main = m_module.mainWindow();
-    const QString folder = host().DataFolder();
-    for (int16_t set = 1; set <= 5; ++set) {
-        if (set == main.CurFavoFile) {
-            QList<FavoritesEntry> entries;
-            for (int16_t i = 0; i < main.FavoDirList.ListCount(); ++i)
-                entries.append(
-                    {main.FavoDirList.List(i), main.FavoDirPath.List(i), main.FavoFileFilter.List(i)});
-            m_search.setFile(set, entries);
-        } else {
-            // What switching to the file would show; an unreadable file offers nothing.
-            const FavoritesFileContent content = FavoritesIo::Read(FavoritesIo::FilePath(folder, set));
-            m_search.setFile(set, content.status == FavoritesFileContent::Unreadable
-                                      ? QList<FavoritesEntry>()
-                                      : content.shownEntries(host().HomeFolder()));
-        }
-    }
+    QList<FavoritesEntry> entries;
+    for (int16_t i = 0; i < main.FavoDirList.ListCount(); ++i)
+        entries.append({main.FavoDirList.List(i), main.FavoDirPath.List(i), main.FavoFileFilter.List(i)});
+    m_search.setFile(main.CurFavoFile, entries);
+    readOtherFiles();
     Text_Search.setText(QString());
     Text_Search_Change();
     Text_Search.SetFocus();
+}
+
+void FindFavoriteForm::readOtherFiles()
+{
+    Workers& workers = host().workers();
+    const QString folder = host().DataFolder();
+    m_reads.clear();
+    for (int16_t set = 1; set <= 5; ++set) {
+        if (set == m_module.mainWindow().CurFavoFile)
+            continue;
+        // Nothing from this file until it has been read again.
+        m_search.setFile(set, {});
+        const QString path = FavoritesIo::FilePath(folder, set);
+        const QString key = QStringLiteral("favorites:") + path;
+        auto job = workers.running<WorkerCall<FavoritesFileContent>>(key);
+        if (!job) {
+            job = std::make_shared<WorkerCall<FavoritesFileContent>>(
+                key, [path] { return FavoritesIo::Read(path); });
+            workers.start(job);
+        }
+        m_reads.push_back({set, std::move(job), {}});
+    }
+    // One short wait for them all: files that answer by then are searched from the first key.
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(Workers::ShortWaitMilliseconds);
+    for (const FileRead& read : m_reads) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        workers.wait(*read.job, std::max(0, int(left.count())));
+    }
+    std::vector<FileRead> waiting;
+    for (FileRead& read : m_reads) {
+        if (read.job->ended()) {
+            takeFile(read.set, read.job->result().value_or(FavoritesFileContent{}));
+        } else {
+            read.watch = read.job->watch([this, set = read.set] { fileRead(set); });
+            waiting.push_back(std::move(read));
+        }
+    }
+    m_reads = std::move(waiting);
+}
+
+void FindFavoriteForm::takeFile(int16_t set, const FavoritesFileContent& content)
+{
+    // What switching to the file would show; an unreadable file offers nothing.
+    m_search.setFile(set, content.status == FavoritesFileContent::Unreadable
+                              ? QList<FavoritesEntry>()
+                              : content.shownEntries(host().HomeFolder()));
+}
+
+void FindFavoriteForm::fileRead(int16_t set)
+{
+    const auto read =
+        std::find_if(m_reads.begin(), m_reads.end(), [set](const FileRead& r) { return r.set == set; });
+    if (read == m_reads.end() || !read->job->ended())
+        return;
+    takeFile(set, read->job->result().value_or(FavoritesFileContent{}));
+    m_reads.erase(read);
+    // The hits grow; the one chosen stays chosen.
+    const int16_t chosen = List_Hits.ListIndex();
+    const std::optional<FavoriteHit> was =
+        chosen >= 0 && chosen < m_hits.size() ? std::optional(m_hits.at(chosen)) : std::nullopt;
+    Text_Search_Change();
+    for (qsizetype i = 0; was && i < m_hits.size(); ++i)
+        if (m_hits.at(i).set == was->set && m_hits.at(i).index == was->index)
+            List_Hits.setListIndex(int16_t(i));
 }
 
 void FindFavoriteForm::Text_Search_Change()
@@ -147,4 +205,10 @@ void FindFavoriteForm::Command_Cancel_Click()
 {
     Chosen.reset();
     Unload();
+}
+
+void FindFavoriteForm::Form_Unload()
+{
+    // A file that answers after the dialog closed is read again at the next opening.
+    m_reads.clear();
 }

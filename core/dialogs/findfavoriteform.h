@@ -3,13 +3,17 @@
 // main window which one to open.
 
 #include "core/dialogs/favoritessearch.h"
+#include "core/formats/favoritesio.h"
+#include "core/system/workers.h"
 #include "core/toolkit/commandbutton.h"
 #include "core/toolkit/form.h"
 #include "core/toolkit/label.h"
 #include "core/toolkit/listbox.h"
 #include "core/toolkit/textbox.h"
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class Module1;
 
@@ -51,9 +55,23 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
+    // A favorites file read on a worker: one on a share that does not answer joins the search
+    // when it does.
+    struct FileRead
+    {
+        int16_t set = 0;
+        std::shared_ptr<WorkerCall<FavoritesFileContent>> job;
+        WorkerJob::Watch watch;
+    };
+    void readOtherFiles();
+    void fileRead(int16_t set);
+    void takeFile(int16_t set, const FavoritesFileContent& content);
+
     Module1& m_module;
     FavoritesSearch m_search;
     QList<FavoriteHit> m_hits;
+    std::vector<FileRead> m_reads;
 };

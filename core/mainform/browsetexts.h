@@ -30,4 +30,7 @@ inline constexpr Bilingual FolderGone1{u"The folder ", u"Foldern "};
 inline constexpr Bilingual FolderGone2{u" no longer exists.\nShowing ", u" finns inte längre.\nVisar "};
 inline constexpr Bilingual FolderGone3{u" instead.", u" i stället."};
 
+// Below the subfolders of a folder whose read has brought nothing for a while.
+inline constexpr Bilingual NotAnswering{u"not answering", u"svarar inte"};
+
 } // namespace BrowseText

@@ -188,6 +188,7 @@ void MainForm::connectEvents()
     DirList.KeyDown = std::bind(&MainForm::DirList_KeyDown, this, _1, _2);
     DirList.KeyPress = std::bind(&MainForm::DirList_KeyPress, this, _1);
     DirList.MouseDown = std::bind(&MainForm::DirList_MouseDown, this, _1, _2, _3, _4);
+    DirList.ReadFailed = [this](int16_t errorNumber) { DirList_ReadFailed(errorNumber); };
 
     FileFind.Change = [this] { FileFind_Change(); };
     FileFind.DblClick = [this] { FileFind_DblClick(); };

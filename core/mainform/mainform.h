@@ -177,6 +177,9 @@ public:
     void DirList_KeyDown(int16_t& KeyCode, int16_t Shift);
     void DirList_KeyPress(int16_t& KeyAscii);
     void DirList_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    /// A folder opened on a slow disk could not be read after all: back where the window was,
+    /// with the message a failure at once gives.
+    void DirList_ReadFailed(int16_t errorNumber);
     void FileFind_Change();
     void FileFind_DblClick();
     void FileFind_GotFocus();
@@ -413,6 +416,8 @@ private:
     void showFilterWarning();
     /// Tells why a favorite's folder cannot be opened and offers to remove or edit it.
     void reportFavoriteFailure(int16_t errorNumber);
+    /// Why a folder cannot be opened: title and prompt; false for an error without its own text.
+    bool folderFailureText(const QString& path, int16_t errorNumber, QString& title, QString& prompt) const;
     /// Asks whether to save unsaved changes first; false when the user cancels or the save failed.
     bool saveChangesFirst(const QString& prompt, const QString& title);
     /// The message for a folder or file that vanished; true when the user wants the pane re-read.

@@ -66,34 +66,42 @@ void MainForm::FavoDirList_Click()
     }
 }
 
-void MainForm::reportFavoriteFailure(int16_t errorNumber)
+bool MainForm::folderFailureText(const QString& path, int16_t errorNumber, QString& title,
+                                 QString& prompt) const
 {
     namespace T = FavoEditText;
     const bool sv = m_module.SwedishLanguage;
-    const QString path = FavoDirPath.List(FavoDirList.ListIndex());
-    QString title;
-    QString prompt;
     switch (errorNumber) {
     case ErrNo::DeviceUnavailable:
         title = T::DriveErrorTitle.text(sv);
         prompt = T::DriveNotReady1.text(sv) + Volumes::MountPointOf(path) + T::DriveNotReady2.text(sv);
-        break;
+        return true;
     case ErrNo::PathFileAccess:
     case ErrNo::PermissionDenied:
         title = MainFormText::PathErrorTitle.text(sv);
         prompt = T::AccessDenied1.text(sv) + path + T::AccessDenied2.text(sv);
-        break;
+        return true;
     case ErrNo::PathNotFound:
         title = MainFormText::PathErrorTitle.text(sv);
         prompt = MainFormText::FolderNotExist1.text(sv) + path + MainFormText::FolderNotExist2.text(sv);
-        break;
+        return true;
     default:
-        m_module.ShowMessBox(MainFormText::UnknownError.text(sv), MsgStyle::OKOnly,
-                             MainFormText::ErrorTitle.text(sv));
+        title = MainFormText::ErrorTitle.text(sv);
+        prompt = MainFormText::UnknownError.text(sv);
+        return false;
+    }
+}
+
+void MainForm::reportFavoriteFailure(int16_t errorNumber)
+{
+    QString title;
+    QString prompt;
+    if (!folderFailureText(FavoDirPath.List(FavoDirList.ListIndex()), errorNumber, title, prompt)) {
+        m_module.ShowMessBox(prompt, MsgStyle::OKOnly, title);
         return;
     }
-    const int16_t answer =
-        m_module.ShowMessBox(prompt + T::RemoveOrEdit.text(sv), MsgStyle::YesNoCancel, title);
+    const int16_t answer = m_module.ShowMessBox(
+        prompt + FavoEditText::RemoveOrEdit.text(m_module.SwedishLanguage), MsgStyle::YesNoCancel, title);
     if (answer == MsgAnswer::Yes) {
         RemoveSelectedFavorite();
     } else if (answer == MsgAnswer::No) {

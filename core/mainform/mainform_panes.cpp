@@ -31,6 +31,35 @@ void MainForm::DirList_Change()
     Command_UpOneLevel.setEnabled(DirList.Path() != QLatin1String("/"));
 }
 
+void MainForm::DirList_ReadFailed(int16_t errorNumber)
+{
+    const QString failed = DirList.Path();
+    const int16_t favorite = FavoDirList.ListIndex();
+    QString favoritePath = favorite >= 0 ? FavoDirPath.List(favorite) : QString();
+    if (!favoritePath.isEmpty() && !favoritePath.startsWith(u'/'))
+        favoritePath = FolderList::AbsolutePath(favoritePath, host().HomeFolder());
+    const bool fromFavorite = !favoritePath.isEmpty() && FolderList::AbsolutePath(favoritePath, {}) == failed;
+    // Where a failure at once would have left the window: the folder shown before, the favorite
+    // still chosen, no filter warning for a folder that never showed.
+    FilterWarningPending = false;
+    if (!DirList.LastRead().isEmpty() && DirList.LastRead() != failed) {
+        KeepFavoSelection = fromFavorite;
+        try {
+            DirList.setPath(DirList.LastRead());
+        } catch (const RunTimeError&) {
+            KeepFavoSelection = false;
+        }
+    }
+    if (fromFavorite) {
+        reportFavoriteFailure(errorNumber);
+        return;
+    }
+    QString title;
+    QString prompt;
+    folderFailureText(failed, errorNumber, title, prompt);
+    m_module.ShowMessBox(prompt, MsgStyle::OKOnly, title);
+}
+
 void MainForm::showFilterWarning()
 {
     const bool sv = m_module.SwedishLanguage;

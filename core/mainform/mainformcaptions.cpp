@@ -1,6 +1,7 @@
 // The main window's captions in the current language, and the language switch.
 
 #include "core/dialogs/module1.h"
+#include "core/mainform/browsetexts.h"
 #include "core/mainform/favoritecheck.h"
 #include "core/mainform/mainform.h"
 #include "core/mainform/mainformtexts.h"
@@ -50,6 +51,7 @@ void MainForm::SetCaptions()
     Command_OpenExplorer.setCaption(T::OpenExplorerButton.text(sv));
     Command_RefreshFolderList.setCaption(T::RefreshFolderButton.text(sv));
     Command_RefreshFileList.setCaption(T::RefreshFileButton.text(sv));
+    DirList.NotAnsweringNote = BrowseText::NotAnswering.text(sv);
     UpdateFileStatus();
     if (m_favoriteCheck)
         m_favoriteCheck->showNotes();

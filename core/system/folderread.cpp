@@ -64,6 +64,8 @@ void FolderRead::progress(const FileListing::Contents& soFar)
         const std::lock_guard lock(m_mutex);
         for (int i = int(m_filesSoFar.size()); i < soFar.files->count(); ++i)
             m_filesSoFar.emplace_back(soFar.files->readName(i));
+        for (int i = int(m_foldersSoFar.size()); i < soFar.folders->count(); ++i)
+            m_foldersSoFar.emplace_back(soFar.folders->readName(i));
     }
     if (now - m_notified >= NewsInterval) {
         m_notified = now;
@@ -77,6 +79,14 @@ std::vector<std::string> FolderRead::filesFrom(size_t from) const
     if (from >= m_filesSoFar.size())
         return {};
     return {m_filesSoFar.begin() + qsizetype(from), m_filesSoFar.end()};
+}
+
+std::vector<std::string> FolderRead::foldersFrom(size_t from) const
+{
+    const std::lock_guard lock(m_mutex);
+    if (from >= m_foldersSoFar.size())
+        return {};
+    return {m_foldersSoFar.begin() + qsizetype(from), m_foldersSoFar.end()};
 }
 
 size_t FolderRead::filesSoFar() const

@@ -1,6 +1,6 @@
 #pragma once
 // One read of a folder on a worker: its files and subfolders, the stamp taken just before, and,
-// while a slow disk keeps it going, the file names read so far for the window to show.
+// while a slow disk keeps it going, the names read so far for the window to show.
 
 #include "core/system/filelisting.h"
 #include "core/system/folderstamp.h"
@@ -29,6 +29,8 @@ public:
     std::vector<std::string> filesFrom(size_t from) const;
     /// How many files have been read so far.
     size_t filesSoFar() const;
+    /// The subfolder names read so far, from position `from` on, as filesFrom.
+    std::vector<std::string> foldersFrom(size_t from) const;
 
     // Once ended. Each part is taken once; both throw RunTimeError when the folder could not be read.
     std::unique_ptr<FileListing> takeFiles();
@@ -49,6 +51,7 @@ private:
     std::chrono::steady_clock::time_point m_notified;
     // Copied out of the read as it goes, guarded by m_mutex.
     std::vector<std::string> m_filesSoFar;
+    std::vector<std::string> m_foldersSoFar;
     // Set once, when the work ends.
     FileListing::Contents m_contents;
     FolderStamp m_stamp;

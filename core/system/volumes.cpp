@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/statvfs.h>
 
 namespace {
 
@@ -103,3 +104,12 @@ QString MountPointOf(const QString& path)
 }
 
 } // namespace Volumes
+
+Volumes::Space Volumes::SpaceOf(const QString& mountPoint)
+{
+    struct statvfs info = {};
+    if (statvfs(QFile::encodeName(mountPoint).constData(), &info) != 0)
+        return {};
+    const auto block = qint64(info.f_frsize ? info.f_frsize : info.f_bsize);
+    return {true, qint64(info.f_blocks) * block, qint64(info.f_bavail) * block};
+}

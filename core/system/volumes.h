@@ -17,6 +17,16 @@ struct Mount
     QString device; ///< e.g. /dev/sdb1 or server:/share
 };
 
+/// How full a volume is, as statfs tells it; asking may wait for a volume that does not answer.
+struct Space
+{
+    bool known = false; ///< the volume answered
+    qint64 total = 0;   ///< bytes
+    qint64 free = 0;    ///< bytes an ordinary user may still write
+};
+/// Asks the volume mounted at `mountPoint`: for a worker, never the window's thread.
+Space SpaceOf(const QString& mountPoint);
+
 /// Every mount of this process's mount table (/proc/self/mountinfo), in its order.
 std::vector<Mount> Mounted();
 /// The mounts described by the text of a mountinfo file.

@@ -1,4 +1,5 @@
-// The drive list model: mounted volumes from QStorageInfo, narrowed to the ones a user picks.
+// The drive list model: mounted volumes from the mount table, narrowed to the ones a user picks,
+// each asked for its space on a worker.
 
 #include "core/toolkit/drivelist.h"
 
@@ -130,26 +131,56 @@ void DriveList::Refresh()
 
 void DriveList::CheckVolumes()
 {
-    QStringList mountPoints;
-    for (const Volume& volume : m_volumes)
-        mountPoints << volume.mountPoint;
-    // An answer about an older list is dropped.
-    const unsigned check = ++m_checks;
-    Parent().host().CheckFolders(mountPoints, Workers::NoAnswerMilliseconds,
-                                 [this, check](const std::vector<Host::FolderState>& states) {
-                                     if (check != m_checks || states.size() != m_volumes.size())
-                                         return;
-                                     for (size_t i = 0; i < states.size(); ++i)
-                                         m_silent[i] = states[i] == Host::FolderState::NoAnswer;
-                                     emit itemsChanged();
-                                 });
+    Workers& workers = Parent().host().workers();
+    const unsigned check = ++*m_checks;
+    for (size_t i = 0; i < m_volumes.size(); ++i) {
+        Answer& answer = m_answers[i];
+        answer.watch.reset();
+        answer.silent = false;
+        const QString mountPoint = m_volumes[i].mountPoint;
+        const QString key = QStringLiteral("statfs:") + mountPoint;
+        answer.job = workers.running<WorkerCall<Volumes::Space>>(key);
+        if (!answer.job) {
+            answer.job = std::make_shared<WorkerCall<Volumes::Space>>(
+                key, [mountPoint] { return Volumes::SpaceOf(mountPoint); });
+            workers.start(answer.job);
+        }
+        if (answer.job->ended())
+            takeAnswer(i);
+        else
+            answer.watch = answer.job->watch([this, i] { takeAnswer(i); });
+    }
+    emit itemsChanged();
+    // The timer may outlive the list and a newer list: it checks both.
+    Parent().host().StartTimer(Workers::NoAnswerMilliseconds,
+                               [this, check, checks = std::weak_ptr<unsigned>(m_checks)] {
+                                   const auto current = checks.lock();
+                                   if (!current || *current != check)
+                                       return;
+                                   for (Answer& answer : m_answers)
+                                       answer.silent = answer.job != nullptr;
+                                   emit itemsChanged();
+                               });
+}
+
+void DriveList::takeAnswer(size_t index)
+{
+    Answer& answer = m_answers[index];
+    if (!answer.job || !answer.job->ended())
+        return;
+    answer.space = answer.job->result().value_or(Volumes::Space{});
+    answer.silent = false;
+    answer.job.reset();
+    answer.watch.reset();
+    emit itemsChanged();
 }
 
 void DriveList::setVolumes(std::vector<Volume> volumes)
 {
     m_volumes = std::move(volumes);
-    m_silent.assign(m_volumes.size(), false);
-    ++m_checks;
+    m_answers.clear();
+    m_answers.resize(m_volumes.size());
+    ++*m_checks;
     m_listIndex = -1;
     for (size_t i = 0; i < m_volumes.size(); ++i) {
         if (m_volumes[i].mountPoint == m_drive)
@@ -175,7 +206,10 @@ QString DriveList::List(int16_t index) const
     QString text = volume.mountPoint;
     if (!volume.label.isEmpty())
         text += QStringLiteral("  (") + volume.label + QLatin1Char(')');
-    if (m_silent[size_t(index)])
+    const Answer& answer = m_answers[size_t(index)];
+    if (answer.space.known && SizeText)
+        text += QStringLiteral("  ") + SizeText(answer.space);
+    if (answer.silent)
         text += QStringLiteral("  (") + NotAnsweringNote + QLatin1Char(')');
     return text;
 }

@@ -3,9 +3,13 @@
 // volume of the home folder, removable media and network mounts. Listed from the mount table at
 // once; a volume that does not answer a check in time is shown as such and can still be chosen.
 
+#include "core/system/volumes.h"
+#include "core/system/workers.h"
 #include "core/toolkit/control.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class DriveList : public Control
@@ -32,8 +36,9 @@ public:
     /// listed volume holds it.
     void setDrive(const QString& path);
 
-    /// Mount point and, when the volume has one, its label: "/media/usb  (MYSTICK)"; a volume that
-    /// did not answer its check ends with NotAnsweringNote in brackets.
+    /// Mount point and, when the volume has one, its label: "/media/usb  (MYSTICK)", then SizeText
+    /// of its space once it answered; a volume that did not answer in time ends with
+    /// NotAnsweringNote in brackets.
     QString List(int16_t index) const;
     int16_t ListCount() const { return static_cast<int16_t>(m_volumes.size()); }
     /// The chosen volume; choosing another one runs Change.
@@ -42,10 +47,13 @@ public:
 
     /// Reads the mounted volumes again; the chosen one stays chosen while it is mounted.
     void Refresh();
-    /// Asks every listed volume off the window's thread whether it answers.
+    /// Asks every listed volume for its space on a worker (one job per mount point, watched again
+    /// while it still waits); each row fills in as its volume answers.
     void CheckVolumes();
     /// What a volume that did not answer says after its name, in the form's language.
     QString NotAnsweringNote;
+    /// How a volume's space reads, in the form's language.
+    std::function<QString(const Volumes::Space&)> SizeText;
     /// Shows exactly these volumes (already picked), for example a fixed set in a test.
     void setVolumes(std::vector<Volume> volumes);
 
@@ -61,8 +69,17 @@ signals:
 
 private:
     std::vector<Volume> m_volumes;
-    std::vector<bool> m_silent; // by volume: did not answer its check
-    unsigned m_checks = 0;
+    void takeAnswer(size_t index);
+
+    struct Answer
+    {
+        std::shared_ptr<WorkerCall<Volumes::Space>> job;
+        WorkerJob::Watch watch;
+        Volumes::Space space;
+        bool silent = false; // no answer within the time
+    };
+    std::vector<Answer> m_answers; // by volume
+    std::shared_ptr<unsigned> m_checks = std::make_shared<unsigned>(0);
     QString m_drive;
     int16_t m_listIndex = -1;
 };

@@ -58,14 +58,19 @@ void FileList::setPattern(const QString& pattern)
     m_filePattern = FilePattern(pattern);
     // Filtering the names in memory is fast, but the list must show what is on disk now; a disk
     // too slow to tell counts as unchanged.
-    if (m_listing && m_state == ReadState::Done && !m_read) {
+    if (m_listing && m_state == ReadState::Done && !m_read && m_stampChecked != m_path) {
+        Host& host = Parent().host();
         const bool changed =
-            Parent()
-                .host()
-                .workers()
+            host.workers()
                 .ask<bool>(QStringLiteral("stamp:") + m_path,
                            [stamp = m_stamp, folder = m_path] { return stamp.Changed(folder); })
                 .value_or(false);
+        // A worker per keystroke would cost more than the filtering itself.
+        m_stampChecked = m_path;
+        host.StartTimer(StampCheckMilliseconds, [this, alive = std::weak_ptr<int>(m_alive)] {
+            if (!alive.expired())
+                m_stampChecked.clear();
+        });
         if (changed && reread())
             return;
     }

@@ -43,6 +43,8 @@ public:
         Stopped, ///< the read was dropped by StopReading
     };
     ReadState State() const { return m_state; }
+    /// How long a check of the folder's stamp stands for the keystrokes that follow it.
+    static constexpr int StampCheckMilliseconds = 500;
     /// Counts the reads that did not end within the short wait, so that a timer can tell
     /// whether the read it was started for still runs.
     int ReadNumber() const { return m_readNumber; }
@@ -51,7 +53,8 @@ public:
 
     /// "*" and "?" wildcards, case-insensitive, ";" between patterns; "*.*" matches every name.
     /// Setting it filters the files read by the last setPath or Refresh again, going back to
-    /// the disk only when the folder has changed since (FolderStamp).
+    /// the disk only when the folder has changed since (FolderStamp). The folder is asked at
+    /// most once per StampCheckMilliseconds, on a worker.
     const QString& Pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
 
@@ -166,6 +169,10 @@ private:
     ReadState m_state = ReadState::Done;
     int m_readNumber = 0;
     bool m_showHidden = false;
+    // The folder whose stamp a keystroke checked lately: typing on filters without asking again.
+    QString m_stampChecked;
+    // Lets a timer find out whether the list still exists.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 
     // The details view.
     struct NameHash

@@ -65,11 +65,10 @@ void FolderList::setPath(const QString& path)
         subfolders = read->takeFolders();
         subfolders->sort();
         StopReading();
+        m_lastRead = folder;
     } else {
-        // A slow disk: the tree follows the user at once and fills in when the read ends.
-        StopReading();
-        m_read = read;
-        m_readWatch = read->watch([this] { readNews(); });
+        // A slow disk: the tree follows the user at once and fills in as the names come.
+        watchRead(read, false);
         subfolders = FileListing::Empty();
     }
     show(folder, std::move(subfolders));
@@ -92,40 +91,82 @@ void FolderList::show(const QString& folder, std::unique_ptr<FileListing> subfol
         m_ancestors.append(folder);
     m_subfolders = std::move(subfolders);
     m_listIndex = -1;
+    if (!Reading())
+        m_silent = false;
     emit itemsChanged();
     emit listIndexChanged();
 }
 
 void FolderList::StopReading()
 {
+    // No itemsChanged here: it would have the folder watched, and a folder that does not answer
+    // would hold the window up in the lookup. A note stays true for the folder it is about.
     m_readWatch.reset();
     m_read.reset();
     m_refreshing = false;
 }
 
+void FolderList::watchRead(std::shared_ptr<FolderRead> read, bool refreshing)
+{
+    StopReading();
+    m_silent = false;
+    m_read = std::move(read);
+    m_refreshing = refreshing;
+    m_taken = 0;
+    m_readWatch = m_read->watch([this] { readNews(); });
+    Parent().host().StartTimer(Workers::NoAnswerMilliseconds,
+                               [this, alive = std::weak_ptr<int>(m_alive), read = std::weak_ptr(m_read)] {
+                                   const std::shared_ptr<FolderRead> waited = read.lock();
+                                   if (alive.expired() || !waited || waited != m_read || m_taken > 0)
+                                       return;
+                                   m_silent = true;
+                                   emit itemsChanged();
+                               });
+}
+
 void FolderList::readNews()
 {
-    if (!m_read->ended())
+    if (!m_read->ended()) {
+        if (m_refreshing)
+            return;
+        std::vector<std::string> names = m_read->foldersFrom(m_taken);
+        if (names.empty())
+            return;
+        // The subfolders that came so far; the highlight stays on its folder.
+        m_taken += names.size();
+        m_silent = false;
+        const QString highlighted = m_listIndex >= 0 ? List(m_listIndex) : QString();
+        m_subfolders->append(names);
+        m_subfolders->sort();
+        m_listIndex = -1;
+        for (int i = 0; !highlighted.isEmpty() && i < ListCount(); ++i)
+            if (List(i) == highlighted)
+                m_listIndex = i;
+        emit itemsChanged();
+        emit listIndexChanged();
         return;
+    }
     const std::shared_ptr<FolderRead> read = std::move(m_read);
     const bool refreshing = m_refreshing;
     StopReading();
+    m_silent = false;
     std::unique_ptr<FileListing> listing;
     try {
         listing = read->takeFolders();
         listing->sort();
-    } catch (const RunTimeError&) {
-        // Gone or unreadable by now: the list stays as it is, and says so through Reading().
+    } catch (const RunTimeError& failure) {
+        // Gone or unreadable by now: a refresh keeps the list it had, an open says so.
         emit itemsChanged();
+        if (!refreshing && ReadFailed)
+            ReadFailed(failure.Number());
         return;
     }
     if (refreshing) {
         showRefreshed(std::move(listing));
         return;
     }
-    m_subfolders = std::move(listing);
-    emit itemsChanged();
-    emit listIndexChanged();
+    m_lastRead = m_path;
+    showRefreshed(std::move(listing));
 }
 
 int FolderList::ListCount() const
@@ -158,9 +199,7 @@ void FolderList::Refresh()
     Workers& workers = Parent().host().workers();
     std::shared_ptr<FolderRead> read = FolderRead::Start(workers, m_path, m_showHidden);
     if (!workers.wait(*read, Workers::ShortWaitMilliseconds)) {
-        m_read = read;
-        m_refreshing = true;
-        m_readWatch = read->watch([this] { readNews(); });
+        watchRead(read, true);
         return;
     }
     try {

@@ -31,8 +31,16 @@ public:
     /// at once without subfolders, which come when its read ends (Reading() until then); a read
     /// that fails then leaves it empty.
     void setPath(const QString& path);
-    /// Whether the subfolders of the open folder are still being read.
+    /// Whether the subfolders of the open folder are still being read. They show in batches as
+    /// they come, sorted each time.
     bool Reading() const { return m_read != nullptr; }
+    /// What the tree says below the subfolders: NotAnsweringNote while a read has brought
+    /// nothing for a while, else empty.
+    QString Note() const { return m_silent ? NotAnsweringNote : QString(); }
+    /// Says that a folder does not answer, in the form's language.
+    QString NotAnsweringNote;
+    /// The last folder opened whose read did not fail: where a late failure goes back to.
+    const QString& LastRead() const { return m_lastRead; }
     /// Drops the read still running: the list stays as it is.
     void StopReading();
 
@@ -70,6 +78,9 @@ public:
     RowEdit NameEdit;
 
     std::function<void()> Click;
+    /// A read that outlasted the short wait failed (the error number setPath would have thrown);
+    /// Path is still the folder that could not be read.
+    std::function<void(int16_t errorNumber)> ReadFailed;
 
 signals:
     void itemsChanged();
@@ -79,6 +90,7 @@ private:
     void show(const QString& folder, std::unique_ptr<FileListing> subfolders);
     void showRefreshed(std::unique_ptr<FileListing> listing);
     void readNews();
+    void watchRead(std::shared_ptr<FolderRead> read, bool refreshing);
 
     QString m_path;
     QStringList m_ancestors;                   // root first, the open folder last
@@ -88,5 +100,10 @@ private:
     std::shared_ptr<FolderRead> m_read; // the read the list waits for
     WorkerJob::Watch m_readWatch;
     bool m_refreshing = false; // the read replaces a list already shown
+    size_t m_taken = 0;        // subfolders of the read already in the list
+    bool m_silent = false;     // the read brought nothing within the time
+    QString m_lastRead;
+    // Lets a timer started for a read find out whether the list still exists.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     bool m_showHidden = false;
 };

@@ -7,6 +7,7 @@
 #include "shell/widgets/rowdelegate.h"
 
 #include <QListView>
+#include <QPalette>
 
 FolderListBinding::FolderListBinding(FolderList& list, QListView& view, const TwipsScale& scale)
     : ListViewBinding(list, view, scale), m_list(list), m_icons(*view.style())
@@ -50,6 +51,8 @@ void FolderListBinding::selectRow(int row)
 
 void FolderListBinding::doubleClicked(int row)
 {
+    if (listIndex(row) >= m_list.ListCount())
+        return; // the note below the subfolders
     try {
         m_list.setPath(m_list.List(listIndex(row)));
     } catch (const RunTimeError&) {
@@ -60,12 +63,25 @@ void FolderListBinding::doubleClicked(int row)
 
 int FolderListBinding::rowCount() const
 {
-    return m_list.AncestorCount() + m_list.ListCount();
+    // A note, when the list has one, is the last row.
+    return m_list.AncestorCount() + m_list.ListCount() + (m_list.Note().isEmpty() ? 0 : 1);
 }
 
 QVariant FolderListBinding::rowData(int row, int role) const
 {
     const int index = listIndex(row);
+    if (index >= m_list.ListCount()) {
+        switch (role) {
+        case Qt::DisplayRole:
+            return m_list.Note();
+        case Qt::ForegroundRole:
+            return view().palette().brush(QPalette::Disabled, QPalette::Text);
+        case DepthRole:
+            return m_list.AncestorCount();
+        default:
+            return {};
+        }
+    }
     switch (role) {
     case Qt::DisplayRole:
         return FileNameForDisplay(displayName(m_list.List(index)));

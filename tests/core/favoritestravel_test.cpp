@@ -5,6 +5,7 @@
 #include "core/dialogs/findfavoriteform.h"
 #include "core/dialogs/importbookmarksform.h"
 #include "core/formats/desktopbookmarks.h"
+#include "core/formats/favoritesio.h"
 
 #include <QDir>
 #include <QUrl>
@@ -169,6 +170,29 @@ TEST(FavoritesTravel, AFoundFavoriteThatWasRemovedMeanwhileIsReported)
     EXPECT_EQ(app.form.CurFavoFile, 3);
     ASSERT_FALSE(app.host.messages.empty());
     EXPECT_EQ(app.host.messages.back().prompt, "The favorite \"Yearly\" is no longer in favorites file 3.");
+}
+
+TEST(FavoritesTravel, AFavoritesFileThatDoesNotAnswerJoinsTheHitsWhenItDoes)
+{
+    Travel app;
+    const QString third = FavoritesIo::FilePath(app.host.DataFolder(), 3);
+    app.host.testWorkers.hold(third);
+    // Opened twice while the file hangs: the second opening waits for the same read.
+    for (const bool answers : {false, true}) {
+        SCOPED_TRACE(answers ? "answers" : "hangs");
+        app.onDialog<FindFavoriteForm>("FindFavoriteForm", [&](FindFavoriteForm& f) {
+            f.Text_Search.setText("music");
+            EXPECT_EQ(f.List_Hits.Items(), QStringList{"music   " + app.music + "   [FF1]"});
+            if (answers) {
+                app.host.testWorkers.release(third);
+                EXPECT_EQ(f.List_Hits.Items(), (QStringList{"music   " + app.music + "   [FF1]",
+                                                            "Mixed   " + app.music + "   [FF3]"}));
+            }
+            f.Command_Cancel_Click();
+        });
+        app.form.Menu_FindFavorite.RaiseClick();
+    }
+    EXPECT_EQ(app.host.testWorkers.started["favorites:" + third], 1);
 }
 
 TEST(FavoritesTravel, ImportOffersBothFilesOnceMarksKnownFoldersAndAppendsAsAnEdit)

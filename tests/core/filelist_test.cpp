@@ -103,11 +103,20 @@ TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
 
     fileList.setPattern(QStringLiteral("*.txt"));
     EXPECT_EQ(shown(), QStringList({"new.txt"}));
+    // Typing on within the interval filters without asking the folder again.
+    touch("later.txt");
+    for (const char* pattern : {"*.t*", "*.tx*", "*.txt"})
+        fileList.setPattern(QString::fromLatin1(pattern));
+    EXPECT_EQ(host.testWorkers.started["stamp:" + f], 1);
+    EXPECT_EQ(shown(), QStringList({"new.txt"}));
+    host.runTimers();
+    QFile::remove(temp.path(QStringLiteral("f/later.txt")));
 
     // A folder gone since: the last list, filtered.
     touch("other.doc");
     fileList.setPattern(QStringLiteral("*.*"));
     QDir(f).removeRecursively();
+    host.runTimers();
     fileList.setPattern(QStringLiteral("*.doc"));
     EXPECT_EQ(shown(), QStringList({"other.doc"}));
     temp.makeFolder(QStringLiteral("f"));

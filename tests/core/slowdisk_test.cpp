@@ -66,11 +66,14 @@ TEST_F(SlowShare, OpensAtOnceAndFillsInWhenTheReadEnds)
     EXPECT_EQ(status(), "Reading\u2026 0 files");
     // The rest of the window answers meanwhile.
     form.FileFind.setText(QStringLiteral("z"));
+    EXPECT_EQ(form.DirList.Note(), "");
     host.runTimers();
     EXPECT_EQ(status(), slow + " is not answering");
+    EXPECT_EQ(form.DirList.Note(), "not answering");
 
     host.testWorkers.release(slow);
     EXPECT_FALSE(form.DirList.Reading());
+    EXPECT_EQ(form.DirList.Note(), "");
     EXPECT_EQ(form.DirList.List(0), slow + "/sub");
     EXPECT_EQ(files(), QStringList{"z.dat"});
     EXPECT_EQ(status(), "1 of 3 files shown (filter: *z*)");
@@ -141,14 +144,60 @@ TEST_F(SlowShare, AFavoriteThatDidNotAnswerAsksBeforeItOpens)
     }
 }
 
-TEST_F(SlowShare, AFolderGoneBeforeItAnsweredSaysSo)
+TEST_F(SlowShare, AFolderGoneBeforeItAnsweredGivesTheMessageOfOneGoneAtOnce)
 {
-    form.FavoDirList.setListIndex(1);
-    ASSERT_TRUE(QDir(slow).removeRecursively());
+    form.FavoDirList.setListIndex(0);
     host.testWorkers.release(slow);
-    EXPECT_EQ(files(), QStringList());
-    EXPECT_EQ(status(), slow + " could not be read");
-    EXPECT_FALSE(form.DirList.Reading());
+    ASSERT_TRUE(QDir(slow).removeRecursively());
+    const QString before = form.DirList.Path();
+    struct Row
+    {
+        const char* way;
+        bool sv;
+        std::function<void(MainForm&)> open;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"favorite", false, [](MainForm& f) { f.FavoDirList.setListIndex(1); }},
+        {"favorite", true, [](MainForm& f) { f.FavoDirList.setListIndex(1); }},
+        {"tree", false, [this](MainForm& f) { f.DirList.setPath(slow); }},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.way) + (row.sv ? " sv" : " en"));
+        module.SwedishLanguage = row.sv;
+        // What a click on the favorite gives when the disk answers at once.
+        const QString cancel = row.sv ? QStringLiteral("Avbryt") : QStringLiteral("Cancel");
+        host.answer(cancel);
+        form.FavoDirList.setListIndex(1);
+        ASSERT_FALSE(host.messages.empty());
+        const TestHost::Message atOnce = host.messages.back();
+        const int16_t favorite = form.FavoDirList.ListIndex();
+        ASSERT_EQ(form.DirList.Path(), before);
+
+        host.testWorkers.hold(slow);
+        row.open(form);
+        ASSERT_TRUE(form.DirList.Reading());
+        const size_t shown = host.messages.size();
+        host.answer(row.way[0] == 't' ? QStringLiteral("OK") : cancel);
+        host.testWorkers.release(slow);
+        ASSERT_EQ(host.messages.size(), shown + 1);
+        const TestHost::Message& late = host.messages.back();
+        EXPECT_EQ(late.title, atOnce.title);
+        if (row.way[0] == 'f') {
+            EXPECT_EQ(late.prompt, atOnce.prompt);
+            EXPECT_EQ(late.style, atOnce.style);
+            EXPECT_EQ(form.FavoDirList.ListIndex(), favorite);
+        } else {
+            EXPECT_TRUE(atOnce.prompt.startsWith(late.prompt + "\n")) << late.prompt.toStdString();
+            EXPECT_EQ(late.style, MsgStyle::OKOnly);
+        }
+        EXPECT_EQ(form.DirList.Path(), before);
+        EXPECT_EQ(form.FileList.Path(), before);
+        EXPECT_TRUE(host.scriptsDone());
+        form.FavoDirList.setListIndex(-1);
+        form.FileFind.setText({});
+    }
 }
 
 TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
@@ -162,17 +211,29 @@ TEST_F(SlowShare, SessionEndSavesWhileAReadHangs)
     host.testWorkers.release(slow);
 }
 
-TEST_F(SlowShare, ChangeDriveShowsAVolumeThatDoesNotAnswerAndStillOpensIt)
+TEST_F(SlowShare, ChangeDriveFillsInEachVolumeAsItAnswersAndStillOpensOneThatDoesNot)
 {
     for (const bool sv : {false, true}) {
         module.SwedishLanguage = sv;
         form.FavoDirList.setListIndex(0);
+        const QString free = sv ? " ledigt av " : " free of ";
+        const QString silent = sv ? "(svarar inte)" : "(not answering)";
         onDialog<ChangeDriveForm>("ChangeDriveForm", [&](ChangeDriveForm& d) {
+            const int asked = host.testWorkers.started["statfs:" + slow];
             d.Drives.setVolumes({{"/", "ext4", "", "/dev/sda1"}, {slow, "nfs", "NAS", "nas:/share"}});
             d.Drives.CheckVolumes();
-            host.answerCheck(host.folderChecks.size() - 1, {slow});
-            EXPECT_EQ(d.Drives.List(0), "/");
-            EXPECT_EQ(d.Drives.List(1), slow + (sv ? "  (NAS)  (svarar inte)" : "  (NAS)  (not answering)"));
+            d.Drives.CheckVolumes();
+            EXPECT_EQ(host.testWorkers.started["statfs:" + slow], asked + 1);
+            EXPECT_EQ(d.Drives.List(1), slow + "  (NAS)");
+            host.runTimers();
+            EXPECT_TRUE(d.Drives.List(0).startsWith("/  ") && d.Drives.List(0).contains(free))
+                << d.Drives.List(0).toStdString();
+            EXPECT_EQ(d.Drives.List(1), slow + "  (NAS)  " + silent);
+            host.testWorkers.release(slow);
+            EXPECT_TRUE(d.Drives.List(1).startsWith(slow + "  (NAS)  ") && d.Drives.List(1).contains(free) &&
+                        !d.Drives.List(1).contains(silent))
+                << d.Drives.List(1).toStdString();
+            host.testWorkers.hold(slow);
             d.Drives.setListIndex(1);
             d.Command_OK_Click();
         });
@@ -219,8 +280,12 @@ TEST(SlowStart, AStartFolderThatDoesNotAnswerGivesTheNormalWindow)
         EXPECT_EQ(app.form.DirList.Path(), slow);
         EXPECT_TRUE(app.form.DirList.Reading());
         EXPECT_EQ(app.form.Label_FileStatus.Caption(), "Reading\u2026 0 files");
+        app.host.answer(QStringLiteral("OK"));
         app.host.testWorkers.release(slow);
-        EXPECT_EQ(app.form.Label_FileStatus.Caption(), slow + " could not be read");
+        // Back in the folder shown before it, as when the start folder is missing at once.
+        EXPECT_EQ(app.form.DirList.Path(), fast);
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        EXPECT_EQ(app.host.messages[0].prompt, "The Folder \"" + slow + "\" does not exist.");
     }
 }
 

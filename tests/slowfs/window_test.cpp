@@ -56,11 +56,13 @@ struct Share
     std::unique_ptr<SlowMount> mount;
     QString folder;
 
-    Share(int files, bool shareFirst)
+    Share(int files, bool shareFirst, int folders = 0)
     {
         tmp.writeFile(QStringLiteral("home/local/a.txt"), "x");
         for (int i = 0; i < files; ++i)
             tmp.writeFile(QStringLiteral("source/sub/f%1.txt").arg(i), {});
+        for (int i = 0; i < folders; ++i)
+            tmp.makeFolder(QStringLiteral("source/sub/d%1").arg(i));
         mount = std::make_unique<SlowMount>(tmp.path(QStringLiteral("source")).toStdString());
         folder = QString::fromStdString(mount->mountPoint()) + QStringLiteral("/sub");
         const QByteArray shareLine = "\r\nShare*" + folder.toUtf8();
@@ -110,6 +112,7 @@ TEST(SlowShareWindow, AnswersWhileAReadIsSlowOrHangsAndMovesOnAtOnce)
         EXPECT_EQ(w.form.DirList.Path(), share.folder);
         EXPECT_TRUE(waitFor([&] { return w.status() == share.folder + " is not answering"; }, 5000))
             << w.status().toStdString();
+        EXPECT_EQ(w.form.DirList.Note(), "not answering");
         // Another favorite opens at once; the end of the share's read is dropped.
         EXPECT_LT(msTaken([&] { w.form.FavoDirList.setListIndex(0); }), 1000);
         EXPECT_EQ(w.form.FileList.ListCount(), 1);
@@ -144,7 +147,7 @@ TEST(SlowShareWindow, AStartFolderThatHangsGivesAWorkingWindowAndChangeDriveList
 
 TEST(SlowShareWindow, ASlowFolderFillsInAsItsNamesCome)
 {
-    Share share(20000, false);
+    Share share(20000, false, 500);
     ASSERT_TRUE(share.mount->ok()) << share.mount->error();
     Window w;
     ASSERT_TRUE(share.mount->setDelay(200));
@@ -154,8 +157,13 @@ TEST(SlowShareWindow, ASlowFolderFillsInAsItsNamesCome)
     ASSERT_TRUE(waitFor([&] { return w.form.FileList.ListCount() > 0; }, 20000));
     const qint64 firstNames = since.elapsed();
     EXPECT_EQ(w.form.FileList.State(), FileList::ReadState::Reading);
+    // The tree fills in the same way.
+    ASSERT_TRUE(waitFor([&] { return w.form.DirList.ListCount() > 0; }, 20000));
+    EXPECT_TRUE(w.form.DirList.Reading());
     ASSERT_TRUE(waitFor([&] { return w.form.FileList.State() == FileList::ReadState::Done; }, 60000));
     EXPECT_EQ(w.form.FileList.ListCount(), 20000);
+    EXPECT_EQ(w.form.DirList.ListCount(), 500);
+    EXPECT_EQ(w.form.DirList.List(0), share.folder + "/d0");
     EXPECT_EQ(w.form.FileList.List(0), "f0.txt");
     EXPECT_EQ(w.form.FileList.List(1), "f1.txt");
     std::printf("first names after %lld ms, all after %lld ms\n", static_cast<long long>(firstNames),
