@@ -17,6 +17,10 @@ void PaneWatch::follow()
     const QString folder = m_form.DirList.Path();
     if (folder == m_folder)
         return;
+    // A folder whose read was dropped may still not answer; it is watched once a later change of
+    // the tree finds it answering.
+    if (PathCheck::At(m_form.host().workers(), folder) != PathCheck::Found::Folder)
+        return;
     m_folder = folder;
     m_parent = folder == QLatin1String("/") ? QString() : m_form.DirList.List(-2);
     QStringList folders{folder};
