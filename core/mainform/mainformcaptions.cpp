@@ -12,9 +12,6 @@ void MainForm::SetCaptions()
     const bool sv = m_module.SwedishLanguage;
     const QString& suffix = sv ? m_module.CaptionSuffixSwedish : m_module.CaptionSuffixEnglish;
 
-    setCaption(T::AppTitle.toString() + QStringLiteral(", v") + m_module.AppVersion + suffix +
-               T::ActiveFavoFile.text(sv) + QString::number(CurFavoFile) + QLatin1Char(']'));
-
     Menu_File.setCaption(T::File.text(sv));
     for (int16_t i = 1; i <= 5; ++i)
         Menu_FavoFile(i).setCaption(T::FavoFile.text(sv) + QString::number(i));
@@ -58,6 +55,9 @@ void MainForm::SetCaptions()
     setFavoritesExtrasCaptions();
     setFileActionsCaptions();
     setDetailsCaptions();
+    // The title last: the window renames what a screen reader reads from the labels when it changes.
+    setCaption(T::AppTitle.toString() + QStringLiteral(", v") + m_module.AppVersion + suffix +
+               T::ActiveFavoFile.text(sv) + QString::number(CurFavoFile) + QLatin1Char(']'));
 }
 
 void MainForm::Menu_Language_Click()

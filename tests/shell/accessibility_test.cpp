@@ -90,13 +90,16 @@ TEST_P(Accessibility, EveryElementOfTheMainWindowAndEachDialogHasAName)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(faultsOf(window), "");
-    // The lists are named by the labels over them, in the window's language.
-    for (const auto& [list, label] :
-         {std::pair<const Control*, const Label*>{&form.FavoDirList, &form.Label1},
-          {&form.DirList, &form.Label2}}) {
-        QString caption = label->Caption();
-        caption.remove(u'&').remove(u':');
-        EXPECT_EQ(window.view().widgetFor(list)->accessibleName(), caption.trimmed());
+    // The lists are named by the labels over them, in the window's language, also after a switch.
+    for (int switched = 0; switched < 2; ++switched) {
+        for (const auto& [list, label] :
+             {std::pair<const Control*, const Label*>{&form.FavoDirList, &form.Label1},
+              {&form.DirList, &form.Label2}}) {
+            QString caption = label->Caption();
+            caption.remove(u'&').remove(u':');
+            EXPECT_EQ(window.view().widgetFor(list)->accessibleName(), caption.trimmed());
+        }
+        form.Menu_Language.RaiseClick();
     }
 
     // The edit dialog edits the selected favorite, the filter dialog takes the selected file.
