@@ -204,6 +204,11 @@ void FileTransfer::ended()
     }
     if (m_calls.status)
         m_calls.status((m_move ? T::Moved : T::Copied).text(sv) + files(done, sv) + T::Done.text(sv));
+    if (outcome.keptError != 0)
+        m_module.ShowMessBox(T::Quote.text(sv) + FileNameForDisplay(outcome.keptPath) +
+                                 T::NotRemoved.text(sv) + FileOps::ErrorText(outcome.keptError) +
+                                 T::StillThere.text(sv),
+                             MsgStyle::OKOnly, T::MoveTitle.text(sv));
     if (m_move && m_moved)
         m_moved();
 }

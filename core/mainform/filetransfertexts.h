@@ -39,6 +39,10 @@ inline constexpr Bilingual Tally1{u"\n\n", u"\n\n"};
 inline constexpr Bilingual NothingLostInMove{
     u"; nothing half-written was left, and nothing was deleted that was not copied whole.",
     u"; inget halvskrivet lämnades kvar, och inget raderades som inte kopierats helt."};
+/// A move across volumes whose source could not be deleted: a copy, said as such.
+inline constexpr Bilingual NotRemoved{u"\" was copied but could not be removed from where it was:\n",
+                                      u"\" kopierades men kunde inte tas bort där den låg:\n"};
+inline constexpr Bilingual StillThere{u"\n\nIt is still there as well.", u"\n\nDen finns kvar även där."};
 inline constexpr Bilingual Unreadable{u"\" could not be read:\n", u"\" kunde inte läsas:\n"};
 inline constexpr Bilingual IntoItself1{u"The folder \"", u"Mappen \""};
 inline constexpr Bilingual IntoItself2{u"\" cannot be put into itself.", u"\" kan inte läggas i sig själv."};

@@ -187,7 +187,7 @@ private:
                   QByteArray& placedAs);
     bool copyEntry(const Source& src, int dirFd, const QByteArray& name, std::vector<QByteArray>& copied);
     bool copyData(const Source& src, int dirFd, const QByteArray& name);
-    static void deleteCopied(const std::vector<QByteArray>& copied);
+    void deleteCopied(const std::vector<QByteArray>& copied);
 
     bool m_move;
     const std::map<QString, Answer>& m_answers;
@@ -301,10 +301,12 @@ void Engine::deleteCopied(const std::vector<QByteArray>& copied)
         struct stat st;
         if (::lstat(path.constData(), &st) != 0)
             continue;
-        if (S_ISDIR(st.st_mode))
-            ::rmdir(path.constData());
-        else
-            ::unlink(path.constData());
+        const int removed = S_ISDIR(st.st_mode) ? ::rmdir(path.constData()) : ::unlink(path.constData());
+        // A move that leaves its source behind has made a copy: that is said, not hidden.
+        if (removed != 0 && m_outcome.keptError == 0) {
+            m_outcome.keptError = errno;
+            m_outcome.keptPath = FileNameFromBytes(path.constData());
+        }
     }
 }
 

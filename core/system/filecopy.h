@@ -58,6 +58,9 @@ struct Outcome
     /// errno of the failure that stopped the work, and the source it stopped at; 0 when none did.
     int error = 0;
     QString failedPath;
+    /// errno of the first source a move copied but could not delete, and its path; 0 when none.
+    int keptError = 0;
+    QString keptPath;
     /// The names given in the target folder, in the order of the sources (skipped ones left out).
     QStringList placed;
 };

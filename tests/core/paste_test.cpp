@@ -4,8 +4,10 @@
 
 #include "appfixture.h"
 #include "core/dialogs/conflictform.h"
+#include "core/dialogs/nameform.h"
 #include "core/formats/fileuris.h"
 #include "filesizelimit.h"
+#include "readonlyfolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -206,4 +208,44 @@ TEST(Paste, ASlowCopyRunsAloneCanBeCancelledAndAFullDiskLeavesNothingHalfWritten
     ASSERT_EQ(app.host.messages.size(), 2u);
     EXPECT_TRUE(app.host.messages.back().prompt.contains("big"));
     EXPECT_EQ(QDir(app.work).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(), 3);
+}
+
+TEST(Paste, AReadOnlyFolderRefusesWithAMessageAndAMoveOutOfItSaysWhatStayed)
+{
+    Paste app;
+    const QString locked = app.tmp.makeFolder("home/locked");
+    const ReadOnlyFolder readOnly(locked.toUtf8(), [&] { app.tmp.writeFile("home/locked/kept.txt", "K"); });
+    if (readOnly.failed())
+        GTEST_SKIP() << "cannot make a read-only folder here: mounting a tmpfs needs CAP_SYS_ADMIN for root";
+    const auto inLocked = [&] {
+        return QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    };
+    // Paste, New Folder and Delete in the read-only folder: each says why, nothing changes there.
+    app.form.DirList.setPath(locked);
+    app.clip(FileUris::CopiedFilesType, {"c.txt"});
+    app.host.answer("OK");
+    app.form.Menu_PasteFiles.RaiseClick();
+    app.onDialog<NameForm>("NameForm", [](NameForm& f) { f.Command_OK_Click(); });
+    app.host.answer("OK");
+    app.onDialog<NameForm>("NameForm", [](NameForm& f) { f.Command_Cancel_Click(); });
+    app.form.Menu_NewFolder.RaiseClick();
+    app.form.FileList.SetFocus();
+    app.form.FileList.setListIndex(0);
+    app.host.answer("OK");
+    app.form.Menu_TrashFiles.RaiseClick();
+    EXPECT_TRUE(app.host.scriptsDone());
+    EXPECT_EQ(app.host.messages.size(), 3u);
+    EXPECT_EQ(inLocked(), QStringList{"kept.txt"});
+
+    // A cut out of it fails, or across volumes copies and says the original could not be removed.
+    app.form.DirList.setPath(app.work);
+    app.clip(FileUris::CopiedFilesType, {locked + "/kept.txt"}, true);
+    app.host.answer("OK");
+    app.form.Menu_PasteFiles.RaiseClick();
+    EXPECT_TRUE(app.host.scriptsDone());
+    ASSERT_EQ(app.host.messages.size(), 4u);
+    EXPECT_TRUE(app.host.messages.back().prompt.contains("kept.txt"));
+    EXPECT_EQ(Paste::contents(app.work),
+              readOnly.ownVolume() ? "a.txt=A b.txt=oldB kept.txt=K" : "a.txt=A b.txt=oldB");
+    EXPECT_EQ(inLocked(), QStringList{"kept.txt"});
 }
