@@ -43,8 +43,11 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
+    # A window mapped while openbox is still starting may never be managed: wait until it runs its
+    # start-up command, which it does once it manages the screen.
+    openbox --sm-disable --startup "touch $tmp/wm-ready" >/dev/null 2>&1 &
     pids+=($!)
+    for _ in $(seq 100); do [ -e "$tmp/wm-ready" ] && break; sleep 0.1; done
 fi
 
 env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
