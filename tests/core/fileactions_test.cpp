@@ -55,44 +55,53 @@ struct FileActions : AppFixture
 
 } // namespace
 
-TEST(FileActions, HiddenNamesFollowTheToggleAndItsStoredChoice)
+TEST(FileActions, HiddenNamesAndDetailsFollowTheirTogglesAndStoredChoices)
 {
     struct Row
     {
-        const char* stored; // the settings line, empty for none
+        MenuItem MainForm::*menu;
+        const char* stored; // the setting's value, nullptr for none
         bool toggle;
-        QStringList files;
-        QStringList folders;
+        bool on;
         const char* savedAtExit; // nullptr when nothing may be written
     };
     // clang-format off
     const Row rows[] = {
-        {"",                        false, {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            nullptr},
-        {"",                        true,  {".profile", "notes.txt", "report.txt"}, {".config", "Letters", "Zeta"}, "ShowHiddenFiles=True"},
-        {"ShowHiddenFiles=True\n",  false, {".profile", "notes.txt", "report.txt"}, {".config", "Letters", "Zeta"}, nullptr},
-        {"ShowHiddenFiles=True\n",  true,  {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            "ShowHiddenFiles=False"},
-        {"ShowHiddenFiles=junk\n",  false, {"notes.txt", "report.txt"},             {"Letters", "Zeta"},            nullptr},
+        {&MainForm::Menu_ShowHidden, nullptr, false, false, nullptr},
+        {&MainForm::Menu_ShowHidden, nullptr, true,  true,  "True"},
+        {&MainForm::Menu_ShowHidden, "True",  false, true,  nullptr},
+        {&MainForm::Menu_ShowHidden, "True",  true,  false, "False"},
+        {&MainForm::Menu_ShowHidden, "junk",  false, false, nullptr},
+        {&MainForm::Menu_Details,    nullptr, false, false, nullptr},
+        {&MainForm::Menu_Details,    nullptr, true,  true,  "True"},
+        {&MainForm::Menu_Details,    "True",  false, true,  nullptr},
+        {&MainForm::Menu_Details,    "True",  true,  false, "False"},
+        {&MainForm::Menu_Details,    "junk",  false, false, nullptr},
     };
     // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.stored);
+        const bool hidden = row.menu == &MainForm::Menu_ShowHidden;
+        const QByteArray key = hidden ? "ShowHiddenFiles=" : "ShowDetails=";
+        SCOPED_TRACE(key.toStdString() + (row.stored ? row.stored : "(none)"));
         FileActions app;
-        app.writeSettings(row.stored);
+        app.writeSettings(row.stored ? key + row.stored + "\n" : QByteArray());
         app.start();
         app.form.FavoDirList.setListIndex(0);
         if (row.toggle)
-            app.form.Menu_ShowHidden.RaiseClick();
-        EXPECT_EQ(app.files(), row.files);
-        EXPECT_EQ(app.folders(), row.folders);
+            (app.form.*row.menu).RaiseClick();
+        EXPECT_EQ((app.form.*row.menu).Checked(), row.on);
+        EXPECT_EQ(app.form.FileList.Details(), row.on && !hidden);
+        const bool all = row.on && hidden;
+        EXPECT_EQ(app.files(), QStringList({".profile", "notes.txt", "report.txt"}).mid(all ? 0 : 1));
+        EXPECT_EQ(app.folders(), QStringList({".config", "Letters", "Zeta"}).mid(all ? 0 : 1));
         // The status line counts what is shown, not what the folder holds.
-        EXPECT_EQ(app.form.FileList.TotalCount(), row.files.size());
-        EXPECT_TRUE(app.form.Label_FileStatus.Caption().contains(QString::number(row.files.size())));
+        EXPECT_EQ(app.form.FileList.TotalCount(), app.files().size());
+        EXPECT_TRUE(app.form.Label_FileStatus.Caption().contains(QString::number(app.files().size())));
         app.exit();
         const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
-        const QByteArray expected =
-            row.savedAtExit ? QByteArray(row.savedAtExit) : QByteArray(row.stored).trimmed();
-        EXPECT_EQ(ini.count("ShowHiddenFiles"), expected.count("ShowHiddenFiles")) << ini.constData();
-        EXPECT_TRUE(ini.contains(expected)) << ini.constData();
+        const char* saved = row.savedAtExit ? row.savedAtExit : row.stored;
+        EXPECT_EQ(ini.count(key), saved ? 1 : 0) << ini.constData();
+        EXPECT_TRUE(!saved || ini.contains(key + saved)) << ini.constData();
     }
 }
 
@@ -451,19 +460,6 @@ TEST(FileActions, ManySelectedFilesAreTrashedTogetherAndAPlainChoiceSelectsOne)
     EXPECT_EQ(list.SelectedIndexes(), std::vector<int>({0}));
 }
 
-TEST(FileActions, EveryFileCommandHasACaptionInBothLanguages)
-{
-    FileActions app;
-    app.start();
-    for (int language = 0; language < 2; ++language) {
-        app.form.Menu_Language.RaiseClick();
-        EXPECT_FALSE(app.form.Menu_Files.Caption().isEmpty());
-        for (const MenuItem* item : app.form.Menu_Files.Items())
-            EXPECT_FALSE(item->Caption().isEmpty()) << item->Name().toStdString();
-    }
-    EXPECT_EQ(app.form.MenuBar().back(), &app.form.Menu_Files); // after the described menus
-}
-
 TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
 {
     struct Row
@@ -473,10 +469,10 @@ TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
     };
     // clang-format off
     const Row rows[] = {
-        {"report.txt",          "/report.txt"},
         {"caf\xe9 #1.txt",      "/caf%E9%20%231.txt"},
+        {"report.txt",          "/report.txt"},
         {"\xc3\x85r 100%.txt",  "/%C3%85r%20100%25.txt"},
-    };
+    }; // in the list's order
     // clang-format on
     for (const bool cut : {false, true}) {
         FileActions app;
@@ -495,14 +491,10 @@ TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
         QByteArray uriList, copied = cut ? "cut\n" : "copy\n";
         QStringList paths;
         for (qsizetype i = 0; i < names.size(); ++i) {
-            const qsizetype row = f.FileList.SelectedIndexes()[size_t(i)];
-            const Row& r = *std::find_if(std::begin(rows), std::end(rows), [&](const Row& x) {
-                return app.rawName(x.name, false) == f.FileList.List(int(row));
-            });
-            const QByteArray url = "file://" + app.work.toUtf8() + r.url;
+            const QByteArray url = "file://" + app.work.toUtf8() + rows[i].url;
             uriList += url + "\r\n";
             copied += url + "\n";
-            paths << app.work + "/" + f.FileList.List(int(row));
+            paths << app.work + "/" + names[i];
         }
         EXPECT_EQ(data["text/uri-list"], uriList);
         EXPECT_EQ(data["x-special/gnome-copied-files"], copied);

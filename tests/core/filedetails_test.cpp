@@ -1,7 +1,6 @@
 // The details columns of the file list on real folders: the size texts, the orders, which rows
 // are read, and a folder that does not answer.
 
-#include "appfixture.h"
 #include "core/toolkit/filecolumns.h"
 #include "core/toolkit/filelist.h"
 #include "core/toolkit/form.h"
@@ -196,39 +195,4 @@ TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
     host.testWorkers.release(folder);
     EXPECT_EQ(list.List(0), "other.txt");
     EXPECT_EQ(readRows(), "0-0");
-}
-
-TEST(DetailsSetting, TheToggleIsStoredAndNamesOnlyIsTheDefault)
-{
-    struct Row
-    {
-        const char* stored;
-        bool toggle;
-        bool details;
-        const char* savedAtExit;
-    };
-    // clang-format off
-    const Row rows[] = {
-        {"",                   false, false, ""},
-        {"",                   true,  true,  "ShowDetails=True"},
-        {"ShowDetails=True\n", false, true,  "ShowDetails=True"},
-        {"ShowDetails=True\n", true,  false, "ShowDetails=False"},
-        {"ShowDetails=junk\n", false, false, "ShowDetails=junk"},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.stored);
-        AppFixture app;
-        app.writeSettings(row.stored);
-        app.start();
-        if (row.toggle)
-            app.form.Menu_Details.RaiseClick();
-        EXPECT_EQ(app.form.FileList.Details(), row.details);
-        EXPECT_EQ(app.form.Menu_Details.Checked(), row.details);
-        app.exit();
-        const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
-        EXPECT_EQ(ini.count("ShowDetails"), QByteArray(row.savedAtExit).count("ShowDetails"))
-            << ini.constData();
-        EXPECT_TRUE(ini.contains(row.savedAtExit)) << ini.constData();
-    }
 }

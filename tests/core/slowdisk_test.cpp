@@ -1,6 +1,6 @@
-// A folder on a share that does not answer: the window opens it at once and keeps working, fills
-// it in when the read ends, drops the read when the user moves on, says after a while that the
-// folder is not answering, and still saves at the end of the session.
+// The status line's texts, and a folder on a share that does not answer: the window opens it at once and
+// keeps working, fills it in when the read ends, drops the read when the user moves on, says after a while
+// that the folder is not answering, and still saves at the end of the session.
 
 #include "appfixture.h"
 #include "core/dialogs/changedriveform.h"
@@ -12,6 +12,33 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(FileStatus, TextForEachCase)
+{
+    // clang-format off
+    struct Row { bool listed; int shown, total; bool filtered; const char* pattern; const char* english; const char* swedish; };
+    const Row rows[] = {
+        {false, 0, 0, false, "*.*", "", ""},
+        {true, 0, 0, false, "*.*", "Empty folder", "Tom mapp"},
+        {true, 0, 0, true, "*x*", "Empty folder", "Tom mapp"},
+        {true, 340, 340, false, "*.*", "340 files", "340 filer"},
+        {true, 1, 1, false, "*.*", "1 file", "1 fil"},
+        {true, 12, 340, true, "*rep*", "12 of 340 files shown (filter: *rep*)", "12 av 340 filer visas (filter: *rep*)"},
+        {true, 0, 340, true, "*zz*", "0 of 340 files shown (filter: *zz*)", "0 av 340 filer visas (filter: *zz*)"},
+        {true, 0, 1, true, "*.c", "0 of 1 file shown (filter: *.c)", "0 av 1 fil visas (filter: *.c)"},
+        {true, 100000, 100000, false, "*.*", "100,000 files", "100\u00a0000 filer"},
+        {true, 5, 7, true, "*%1*", "5 of 7 files shown (filter: *%1*)", "5 av 7 filer visas (filter: *%1*)"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        for (const bool sv : {false, true}) {
+            EXPECT_EQ(FileStatus::Text(row.listed, row.shown, row.total, row.filtered,
+                                       QString::fromUtf8(row.pattern), sv)
+                          .toStdString(),
+                      sv ? row.swedish : row.english);
+        }
+    }
+}
 
 TEST(ReadStatus, CountsInEachLanguage)
 {
