@@ -1,8 +1,14 @@
-// Reading folders at scale: one read per folder change for the tree and the file list, a
-// filter that sorts only its matches, the names laid out in sorted order, and a tree that
-// reaches every one of a hundred thousand subfolders.
+// The list models on real folders: the folder tree, the file list and the drive list (what is
+// listed, in which order, through which pattern, path forms, events and failures), and reading
+// folders at scale: one read per folder change for the tree and the file list, a filter that
+// sorts only its matches, the names laid out in sorted order, and a tree that reaches every one
+// of a hundred thousand subfolders.
 
 #include "core/system/filelisting.h"
+#include "core/system/filename.h"
+#include "core/system/folderstamp.h"
+#include "core/system/runtimeerror.h"
+#include "core/toolkit/drivelist.h"
 #include "core/toolkit/filelist.h"
 #include "core/toolkit/folderlist.h"
 #include "core/toolkit/form.h"
@@ -10,9 +16,11 @@
 #include "testhost.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
@@ -48,12 +56,521 @@ struct Listing : ::testing::Test
 struct SlowListing : Listing
 {};
 
+struct FileListTest : Listing
+{
+    FileListTest()
+    {
+        QObject::connect(&fileList, &FileList::itemsChanged, [this] { ++itemsChanged; });
+    }
+    void touch(const char* utf8Name) const
+    {
+        temp.writeFile(QStringLiteral("f/") + QString::fromUtf8(utf8Name), {});
+    }
+
+    FileList fileList{form, QStringLiteral("FileList")};
+    int itemsChanged = 0;
+};
+
+struct FolderListTest : Listing
+{
+    FolderListTest()
+    {
+        dirList.Change = [this] {
+            ++changes;
+            pathAtChange = dirList.Path();
+            countAtChange = dirList.ListCount();
+        };
+        dirList.Click = [this] { ++clicks; };
+    }
+
+    QString folder(const QString& relative) const { return temp.makeFolder(relative); }
+
+    int16_t expectError(const QString& path)
+    {
+        try {
+            dirList.setPath(path);
+        } catch (const RunTimeError& error) {
+            return error.Number();
+        }
+        ADD_FAILURE() << "no error for " << path.toStdString();
+        return 0;
+    }
+
+    FolderList dirList{form, QStringLiteral("DirList")};
+    int changes = 0;
+    int clicks = 0;
+    QString pathAtChange;
+    int countAtChange = -1;
+};
+
+QStringList names(const FolderList& list)
+{
+    QStringList result;
+    for (int i = 0; i < list.ListCount(); ++i)
+        result.append(list.List(i).section(QLatin1Char('/'), -1));
+    return result;
+}
+
+using Volume = DriveList::Volume;
+
+QStringList mountPoints(const std::vector<Volume>& volumes)
+{
+    QStringList result;
+    for (const Volume& volume : volumes)
+        result.append(volume.mountPoint);
+    return result;
+}
+
+Volume row(const char* mountPoint, const char* fsType, const char* label = "")
+{
+    return {QString::fromUtf8(mountPoint), QString::fromUtf8(fsType), QString::fromUtf8(label),
+            QStringLiteral("dev")};
+}
+
+struct DriveListTest : Listing
+{
+    DriveListTest()
+    {
+        drives.Change = [this] { ++changes; };
+        drives.setVolumes({row("/", "ext4"), row("/media/usb", "vfat", "MYSTICK"),
+                           row("/media/usb2", "exfat"), row("/mnt/nas", "nfs4", "nas:/share")});
+    }
+
+    DriveList drives{form, QStringLiteral("Drives")};
+    int changes = 0;
+};
+
 // Names whose order depends on case folding, on ties in byte order and on non-ASCII letters.
 const char* const kNames[] = {"b.txt",      "A.txt",     "a.txt", "photo.JPG", "Åtgärd.txt",
                               "ärlig.jpg",  "ÄRLIG.JPG", "zeta",  "notes.TXT", "Σίσυφος.txt",
                               "data.7.txt", "x.jpg.bak", "12.jpg"};
 
 } // namespace
+
+TEST_F(FileListTest, ListsVisibleRegularFilesAndLinksToThemInCaseInsensitiveOrderAndFiltersThem)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    for (const char* name :
+         {"b.txt", "a.txt", "A.txt", ".hidden", "README", "zeta", "Åtgärd.doc", "ärlig.txt", "ÄRLIG.TXT"})
+        touch(name);
+    temp.touch("f/bad\xFF.txt");
+    temp.makeFolder(QStringLiteral("f/sub"));
+    temp.makeFolder(QStringLiteral("f/sub.txt"));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/zeta")), temp.path(QStringLiteral("f/link.txt"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/sub")), temp.path(QStringLiteral("f/linkdir"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/gone")), temp.path(QStringLiteral("f/dead.txt"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(temp.path(QStringLiteral("f/pipe"))).constData(), 0600), 0);
+
+    fileList.setPath(f + QStringLiteral("/"));
+
+    EXPECT_EQ(fileList.Path(), f);
+    EXPECT_EQ(fileList.Pattern(), QStringLiteral("*.*"));
+    const QString bad = FileNameFromBytes("bad\xFF.txt");
+    EXPECT_EQ(shown(fileList), QStringList({"A.txt", "a.txt", "b.txt", bad, "link.txt", "README", "zeta",
+                                            QString::fromUtf8("ÄRLIG.TXT"), QString::fromUtf8("ärlig.txt"),
+                                            QString::fromUtf8("Åtgärd.doc")}));
+    EXPECT_EQ(fileList.List(fileList.ListCount()), QString());
+    EXPECT_EQ(itemsChanged, 1);
+    fileList.setPattern(QStringLiteral("*.TXT"));
+    EXPECT_EQ(shown(fileList), QStringList({"A.txt", "a.txt", "b.txt", bad, "link.txt",
+                                            QString::fromUtf8("ÄRLIG.TXT"), QString::fromUtf8("ärlig.txt")}));
+}
+
+TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    touch("old.txt");
+    fileList.setPath(f);
+    touch("new.txt");
+    QFile::remove(temp.path(QStringLiteral("f/old.txt")));
+
+    fileList.setPattern(QStringLiteral("*.txt"));
+    EXPECT_EQ(shown(fileList), QStringList({"new.txt"}));
+    // Typing on within the interval filters without asking the folder again.
+    touch("later.txt");
+    for (const char* pattern : {"*.t*", "*.tx*", "*.txt"})
+        fileList.setPattern(QString::fromLatin1(pattern));
+    EXPECT_EQ(host.testWorkers.started["stamp:" + f], 1);
+    EXPECT_EQ(shown(fileList), QStringList({"new.txt"}));
+    host.runTimers();
+    QFile::remove(temp.path(QStringLiteral("f/later.txt")));
+
+    // A folder gone since: the last list, filtered.
+    touch("other.doc");
+    fileList.setPattern(QStringLiteral("*.*"));
+    QDir(f).removeRecursively();
+    host.runTimers();
+    fileList.setPattern(QStringLiteral("*.doc"));
+    EXPECT_EQ(shown(fileList), QStringList({"other.doc"}));
+    temp.makeFolder(QStringLiteral("f"));
+    touch("new.txt");
+    fileList.setPattern(QStringLiteral("*.txt"));
+
+    // Setting the same path reads the folder again as well.
+    touch("newer.txt");
+    fileList.setPath(f);
+    EXPECT_EQ(shown(fileList), QStringList({"new.txt", "newer.txt"}));
+}
+
+TEST_F(FileListTest, FolderStampSettlesAndThenSeesEveryChangeOfTheEntries)
+{
+    // One folder per change, each with a file a.txt.
+    const char* const names[] = {"added", "removed", "renamed", "gone", "untouched"};
+    QStringList folders;
+    for (const char* name : names) {
+        folders << temp.makeFolder(QString::fromLatin1(name));
+        temp.writeFile(QString::fromLatin1(name) + QStringLiteral("/a.txt"), {});
+    }
+    EXPECT_TRUE(FolderStamp().Changed(folders[0]));
+    // Right after a change the file system's clock may hide the next one: a stamp says
+    // changed until the folder has been quiet for a while.
+    EXPECT_TRUE(FolderStamp::Take(folders[0]).Changed(folders[0]));
+    const auto settled = [&] {
+        for (const QString& f : folders) {
+            if (FolderStamp::Take(f).Changed(f))
+                return false;
+        }
+        return true;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (!settled() && clock.elapsed() < 5000)
+        QThread::msleep(50);
+    ASSERT_TRUE(settled()) << "not settled in 5 s";
+
+    std::vector<FolderStamp> stamps;
+    for (const QString& f : folders)
+        stamps.push_back(FolderStamp::Take(f));
+    temp.writeFile(QStringLiteral("added/b.txt"), {});
+    QFile::remove(folders[1] + QStringLiteral("/a.txt"));
+    QFile::rename(folders[2] + QStringLiteral("/a.txt"), folders[2] + QStringLiteral("/c.txt"));
+    QDir(folders[3]).removeRecursively();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(stamps[i].Changed(folders[i]), i < 4) << names[i];
+}
+
+TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    const QString g = temp.makeFolder(QStringLiteral("g"));
+    touch("a.txt");
+    touch("b.txt");
+    fileList.setPath(f);
+
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"pattern", [&] { fileList.setPattern(QStringLiteral("*.txt")); }},
+        {"same path", [&] { fileList.setPath(f); }},
+        {"refresh", [&] { fileList.Refresh(); }},
+        {"other path", [&] { fileList.setPath(g); }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        fileList.setListIndex(static_cast<int>(fileList.ListCount()) - 1);
+        itemsChanged = 0;
+        step();
+        EXPECT_EQ(fileList.ListIndex(), -1);
+        EXPECT_EQ(itemsChanged, 1);
+    }
+}
+
+TEST_F(FileListTest, AFolderThatCannotBeReadLeavesTheListAsItWas)
+{
+    const QString f = temp.makeFolder(QStringLiteral("f"));
+    touch("a.txt");
+    fileList.setPath(f);
+    fileList.setListIndex(0);
+    itemsChanged = 0;
+
+    const std::pair<QString, int16_t> rows[] = {
+        {QString(), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("f/a.txt")), ErrNo::PathNotFound},
+    };
+    for (const auto& [path, number] : rows) {
+        SCOPED_TRACE(path.toStdString());
+        try {
+            fileList.setPath(path);
+            ADD_FAILURE() << "no error";
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), number);
+        }
+        EXPECT_EQ(fileList.Path(), f);
+        EXPECT_EQ(shown(fileList), QStringList({"a.txt"}));
+        EXPECT_EQ(fileList.ListIndex(), 0);
+        EXPECT_EQ(itemsChanged, 0);
+    }
+
+    // A folder that vanishes keeps its last list on Refresh.
+    QDir(f).removeRecursively();
+    EXPECT_NO_THROW(fileList.Refresh());
+    EXPECT_EQ(shown(fileList), QStringList({"a.txt"}));
+}
+
+TEST_F(FolderListTest, ListsAncestorsAboveAndVisibleSubfoldersInCaseInsensitiveOrder)
+{
+    const QString top = folder(QStringLiteral("top"));
+    for (const char* name :
+         {"beta", "alpha", "Alpha", ".hidden", "zeta", "Ärlig", "ÅTGÄRD", "åtgärd2", "Beta 2"})
+        folder(QStringLiteral("top/") + QString::fromUtf8(name));
+    temp.writeFile(QStringLiteral("top/file.txt"), "x");
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("top/zeta")), temp.path(QStringLiteral("top/linkdir"))));
+    ASSERT_TRUE(
+        QFile::link(temp.path(QStringLiteral("top/file.txt")), temp.path(QStringLiteral("top/linkfile"))));
+    ASSERT_TRUE(
+        QFile::link(temp.path(QStringLiteral("top/gone")), temp.path(QStringLiteral("top/dangling"))));
+
+    dirList.setPath(top);
+
+    EXPECT_EQ(dirList.Path(), top);
+    EXPECT_EQ(dirList.ListIndex(), -1);
+    EXPECT_EQ(names(dirList),
+              QStringList({"Alpha", "alpha", "beta", "Beta 2", "linkdir", "zeta", QString::fromUtf8("Ärlig"),
+                           QString::fromUtf8("ÅTGÄRD"), QString::fromUtf8("åtgärd2")}));
+    EXPECT_EQ(dirList.List(dirList.ListCount()), QString());
+
+    // -1 is the open folder, then each parent up to the root.
+    const int depth = int(top.count(QLatin1Char('/')));
+    ASSERT_EQ(dirList.AncestorCount(), depth + 1);
+    EXPECT_EQ(dirList.List(-1), top);
+    EXPECT_EQ(dirList.List(-dirList.AncestorCount()), QStringLiteral("/"));
+    EXPECT_EQ(dirList.List(-dirList.AncestorCount() - 1), QString());
+    for (int16_t i = -2; i >= -dirList.AncestorCount(); --i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(dirList.List(i), QFileInfo(dirList.List(i + 1)).path());
+    }
+}
+
+TEST_F(FolderListTest, PathsAreWrittenAbsoluteAndAnotherFolderRunsChangeOnceWithTheNewListInPlace)
+{
+    const QString a = folder(QStringLiteral("a"));
+    folder(QStringLiteral("a/one"));
+    folder(QStringLiteral("a/two"));
+    const QString b = folder(QStringLiteral("b/c"));
+    // clang-format off
+    struct Row { QString given; QString shown; int changes; };
+    const Row rows[] = {
+        {a,                                        a,                 1},
+        // The same folder, however written, runs nothing and keeps the highlight.
+        {a + QStringLiteral("//"),                 a,                 1},
+        {a + QStringLiteral("/one/.."),            a,                 1},
+        {QStringLiteral("."),                      a,                 1},
+        {QStringLiteral("two"),                    a + "/two",        2}, // relative to the open folder
+        {temp.path(QStringLiteral("b/./c/../c//")), b,                3},
+        {QStringLiteral(".."),                     temp.path("b"),    4},
+        {QStringLiteral("/"),                      QStringLiteral("/"), 5},
+        {QStringLiteral("//"),                     QStringLiteral("/"), 5},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.given.toStdString());
+        const int before = changes;
+        dirList.setListIndex(1);
+        dirList.setPath(row.given);
+        EXPECT_EQ(dirList.Path(), row.shown);
+        EXPECT_EQ(changes, row.changes);
+        EXPECT_EQ(dirList.ListIndex(), changes > before ? -1 : 1);
+        if (changes > before) { // the handler sees the new folder already listed
+            EXPECT_EQ(pathAtChange, row.shown);
+            EXPECT_EQ(countAtChange, dirList.ListCount());
+        }
+    }
+    EXPECT_EQ(dirList.AncestorCount(), 1);
+    EXPECT_EQ(dirList.List(-2), QString());
+    ASSERT_GT(dirList.ListCount(), 0);
+    EXPECT_FALSE(dirList.List(0).startsWith(QStringLiteral("//")));
+}
+
+TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesEverythingAsItWas)
+{
+    const QString a = folder(QStringLiteral("a"));
+    folder(QStringLiteral("a/sub"));
+    temp.writeFile(QStringLiteral("a/file.txt"), "x");
+    dirList.setPath(a);
+    dirList.setListIndex(0);
+    const int changesBefore = changes;
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop"))));
+
+    // clang-format off
+    struct Row { QString path; int16_t number; };
+    // clang-format on
+    const Row rows[] = {
+        {QString(), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("missing")), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("a/file.txt")), ErrNo::PathNotFound},
+        {temp.path(QString(300, QLatin1Char('n'))), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("loop")), ErrNo::PathNotFound},
+        {temp.path(QStringLiteral("a")) + QChar(0) + QStringLiteral("x"), ErrNo::InvalidArgument},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
+        EXPECT_EQ(expectError(row.path), row.number);
+        EXPECT_EQ(dirList.Path(), a);
+        EXPECT_EQ(dirList.ListCount(), 1);
+        EXPECT_EQ(dirList.ListIndex(), 0);
+        EXPECT_EQ(changes, changesBefore);
+    }
+}
+
+TEST_F(FolderListTest, AnUnreadableFolderIsAnAccessError)
+{
+    const QString locked = folder(QStringLiteral("locked"));
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    // Root reads every folder, so a test run as root looks as an ordinary user for a while.
+    const uid_t user = geteuid();
+    if (user == 0 && seteuid(65534) != 0)
+        GTEST_SKIP() << "cannot drop root";
+    const int16_t number = expectError(locked);
+    if (user == 0) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_EQ(number, ErrNo::PathFileAccess);
+    EXPECT_EQ(changes, 0);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(FolderListTest, HighlightMovesWithinTheListAndNeverChangesPath)
+{
+    const QString a = folder(QStringLiteral("a"));
+    folder(QStringLiteral("a/one"));
+    folder(QStringLiteral("a/two"));
+    dirList.setPath(a);
+    // clang-format off
+    struct Row { int16_t set; int16_t shown; };
+    // clang-format on
+    const Row rows[] = {{1, 1},
+                        {2, -1},
+                        {int16_t(-dirList.AncestorCount()), int16_t(-dirList.AncestorCount())},
+                        {int16_t(-dirList.AncestorCount() - 1), -1},
+                        {-32768, -1}};
+    int expectedClicks = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.set);
+        dirList.setListIndex(row.set);
+        EXPECT_EQ(dirList.ListIndex(), row.shown);
+        EXPECT_EQ(clicks, ++expectedClicks);
+    }
+    EXPECT_EQ(dirList.Path(), a);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FolderListTest, RefreshRereadsAndKeepsTheHighlightedFolder)
+{
+    const QString a = folder(QStringLiteral("a"));
+    folder(QStringLiteral("a/m"));
+    folder(QStringLiteral("a/z"));
+    dirList.setPath(a);
+    dirList.setListIndex(1); // z
+    folder(QStringLiteral("a/b"));
+    EXPECT_EQ(dirList.ListCount(), 2); // not read yet
+
+    int itemsChanged = 0;
+    QObject::connect(&dirList, &FolderList::itemsChanged, [&] { ++itemsChanged; });
+    dirList.Refresh();
+    EXPECT_EQ(itemsChanged, 1);
+    EXPECT_EQ(names(dirList), QStringList({"b", "m", "z"}));
+    EXPECT_EQ(dirList.ListIndex(), 2);
+    EXPECT_EQ(changes, 1);
+
+    QDir(temp.path(QStringLiteral("a/z"))).removeRecursively();
+    dirList.Refresh();
+    EXPECT_EQ(dirList.ListIndex(), -1);
+
+    // The open folder vanishes: the old list stays and nothing is thrown.
+    QDir(a).removeRecursively();
+    EXPECT_NO_THROW(dirList.Refresh());
+    EXPECT_EQ(dirList.Path(), a);
+    EXPECT_EQ(names(dirList), QStringList({"b", "m"}));
+}
+
+TEST(DriveListFilterTest, OffersRootHomeRemovableAndNetworkVolumesOnlyAndTheHomeVolumeWhateverItsKind)
+{
+    const std::vector<Volume> mounts = {
+        row("/", "overlay"), // a container's root is still the root
+        row("/proc", "proc"),
+        row("/run/user/1000", "tmpfs"),
+        row("/run/user/1000/gvfs", "fuse.gvfsd-fuse"),
+        row("/run/media/anna/STICK", "vfat", "STICK"),
+        row("/media/usb", "vfat"),
+        row("/media/usb", "ext4", "NEWER"), // mounted over the first one
+        row("/mnt/nas", "nfs4"),
+        row("/mnt/ram", "tmpfs"),
+        row("/srv/share", "cifs"),
+        row("/home/anna/remote", "fuse.sshfs"),
+        row("/home", "ext4"),
+        row("/tmp", "tmpfs"),
+        row("/snap/core/123", "squashfs"),
+        row("/boot/efi", "vfat"),
+        row("/var/lib/docker/overlay2/x/merged", "overlay"),
+        row("/media", "ext4"),
+    };
+    const std::vector<Volume> picked = DriveList::UserVolumes(mounts, QStringLiteral("/home/anna"));
+    EXPECT_EQ(mountPoints(picked), QStringList({"/", "/home", "/home/anna/remote", "/media/usb", "/mnt/nas",
+                                                "/run/media/anna/STICK", "/srv/share"}));
+    EXPECT_EQ(picked[3].label, QStringLiteral("NEWER"));
+
+    // The home folder's volume whatever its kind.
+    const std::vector<Volume> few = {row("/", "ext4"), row("/tmp", "tmpfs"), row("/run/user/1000", "tmpfs")};
+    EXPECT_EQ(mountPoints(DriveList::UserVolumes(few, QStringLiteral("/tmp/x/home"))),
+              QStringList({"/", "/tmp"}));
+    EXPECT_EQ(mountPoints(DriveList::UserVolumes(few, QStringLiteral("/tmpother"))), QStringList({"/"}));
+    EXPECT_EQ(mountPoints(DriveList::UserVolumes(few, QString())), QStringList({"/"}));
+}
+
+TEST_F(DriveListTest, APathChoosesTheVolumeWithTheLongestMountPointHoldingIt)
+{
+    // clang-format off
+    struct Row { const char* path; const char* shown; int changes; };
+    const Row rows[] = {
+        {"/home/anna", "/", 1},                       {"/media/usb2/photos/", "/media/usb2", 2},
+        {"/media/usb", "/media/usb  (MYSTICK)", 3},   {"/media/usb/../usb2", "/media/usb2", 4},
+        {"/media/usbx", "/", 5},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.path);
+        drives.setDrive(QString::fromUtf8(r.path));
+        EXPECT_EQ(drives.List(drives.ListIndex()), QString::fromUtf8(r.shown));
+        EXPECT_EQ(drives.Drive(), drives.List(drives.ListIndex()).section(QStringLiteral("  "), 0, 0));
+        EXPECT_EQ(changes, r.changes);
+    }
+}
+
+TEST_F(DriveListTest, PickingAnEntryChangesTheDrive)
+{
+    drives.setDrive(QStringLiteral("/"));
+    drives.setListIndex(3);
+    EXPECT_EQ(drives.Drive(), QStringLiteral("/mnt/nas"));
+    EXPECT_EQ(changes, 2);
+    drives.setListIndex(3);
+    drives.setListIndex(9); // outside the list: nothing happens
+    EXPECT_EQ(drives.Drive(), QStringLiteral("/mnt/nas"));
+    EXPECT_EQ(drives.ListIndex(), 3);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DriveListTest, NoVolumeHoldingThePathIsDeviceUnavailable)
+{
+    drives.setDrive(QStringLiteral("/media/usb"));
+    drives.setVolumes({row("/media/usb", "vfat")});
+    for (const QString& path : {QString(), QStringLiteral("/home")}) {
+        SCOPED_TRACE(path.toStdString());
+        try {
+            drives.setDrive(path);
+            ADD_FAILURE() << "no error";
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), ErrNo::DeviceUnavailable);
+        }
+        EXPECT_EQ(drives.Drive(), QStringLiteral("/media/usb"));
+    }
+}
+
+TEST_F(DriveListTest, TheMountedVolumesIncludeTheRootAndHoldTheHomeFolder)
+{
+    drives.Refresh();
+    ASSERT_GE(drives.ListCount(), 1);
+    EXPECT_EQ(drives.List(0).section(QStringLiteral("  "), 0, 0), QStringLiteral("/"));
+    drives.setDrive(temp.home());
+    EXPECT_TRUE(temp.home().startsWith(drives.Drive()));
+}
 
 TEST_F(Listing, AFolderChangeReadsTheFolderOnceForTreeAndFileList)
 {
