@@ -43,6 +43,16 @@ struct Listing : ::testing::Test
             names << list.List(i);
         return names;
     }
+    template <class List> static int16_t errorOf(List& list, const QString& path)
+    {
+        try {
+            list.setPath(path);
+        } catch (const RunTimeError& error) {
+            return error.Number();
+        }
+        ADD_FAILURE() << "no error for " << path.toStdString();
+        return 0;
+    }
     static QStringList shown(const FileListing& listing)
     {
         QStringList names;
@@ -84,17 +94,6 @@ struct FolderListTest : Listing
     }
 
     QString folder(const QString& relative) const { return temp.makeFolder(relative); }
-
-    int16_t expectError(const QString& path)
-    {
-        try {
-            dirList.setPath(path);
-        } catch (const RunTimeError& error) {
-            return error.Number();
-        }
-        ADD_FAILURE() << "no error for " << path.toStdString();
-        return 0;
-    }
 
     FolderList dirList{form, QStringLiteral("DirList")};
     int changes = 0;
@@ -273,38 +272,6 @@ TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
     }
 }
 
-TEST_F(FileListTest, AFolderThatCannotBeReadLeavesTheListAsItWas)
-{
-    const QString f = temp.makeFolder(QStringLiteral("f"));
-    touch("a.txt");
-    fileList.setPath(f);
-    fileList.setListIndex(0);
-    itemsChanged = 0;
-
-    const std::pair<QString, int16_t> rows[] = {
-        {QString(), ErrNo::PathNotFound},
-        {temp.path(QStringLiteral("f/a.txt")), ErrNo::PathNotFound},
-    };
-    for (const auto& [path, number] : rows) {
-        SCOPED_TRACE(path.toStdString());
-        try {
-            fileList.setPath(path);
-            ADD_FAILURE() << "no error";
-        } catch (const RunTimeError& error) {
-            EXPECT_EQ(error.Number(), number);
-        }
-        EXPECT_EQ(fileList.Path(), f);
-        EXPECT_EQ(shown(fileList), QStringList({"a.txt"}));
-        EXPECT_EQ(fileList.ListIndex(), 0);
-        EXPECT_EQ(itemsChanged, 0);
-    }
-
-    // A folder that vanishes keeps its last list on Refresh.
-    QDir(f).removeRecursively();
-    EXPECT_NO_THROW(fileList.Refresh());
-    EXPECT_EQ(shown(fileList), QStringList({"a.txt"}));
-}
-
 TEST_F(FolderListTest, ListsAncestorsAboveAndVisibleSubfoldersInCaseInsensitiveOrder)
 {
     const QString top = folder(QStringLiteral("top"));
@@ -379,7 +346,7 @@ TEST_F(FolderListTest, PathsAreWrittenAbsoluteAndAnotherFolderRunsChangeOnceWith
     EXPECT_FALSE(dirList.List(0).startsWith(QStringLiteral("//")));
 }
 
-TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesEverythingAsItWas)
+TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesTheTreeAndTheFileListAsTheyWere)
 {
     const QString a = folder(QStringLiteral("a"));
     folder(QStringLiteral("a/sub"));
@@ -387,6 +354,11 @@ TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesEverythingAsItWas)
     dirList.setPath(a);
     dirList.setListIndex(0);
     const int changesBefore = changes;
+    FileList files(form, QStringLiteral("Files"));
+    files.setPath(a);
+    files.setListIndex(0);
+    int filesChanged = 0;
+    QObject::connect(&files, &FileList::itemsChanged, [&] { ++filesChanged; });
     ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop"))));
 
     // clang-format off
@@ -402,11 +374,16 @@ TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesEverythingAsItWas)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.toStdString());
-        EXPECT_EQ(expectError(row.path), row.number);
+        EXPECT_EQ(errorOf(dirList, row.path), row.number);
         EXPECT_EQ(dirList.Path(), a);
         EXPECT_EQ(dirList.ListCount(), 1);
         EXPECT_EQ(dirList.ListIndex(), 0);
         EXPECT_EQ(changes, changesBefore);
+        EXPECT_EQ(errorOf(files, row.path), row.number);
+        EXPECT_EQ(files.Path(), a);
+        EXPECT_EQ(shown(files), QStringList({"file.txt"}));
+        EXPECT_EQ(files.ListIndex(), 0);
+        EXPECT_EQ(filesChanged, 0);
     }
 }
 
@@ -418,7 +395,7 @@ TEST_F(FolderListTest, AnUnreadableFolderIsAnAccessError)
     const uid_t user = geteuid();
     if (user == 0 && seteuid(65534) != 0)
         GTEST_SKIP() << "cannot drop root";
-    const int16_t number = expectError(locked);
+    const int16_t number = errorOf(dirList, locked);
     if (user == 0) {
         ASSERT_EQ(seteuid(0), 0);
     }
@@ -474,11 +451,16 @@ TEST_F(FolderListTest, RefreshRereadsAndKeepsTheHighlightedFolder)
     dirList.Refresh();
     EXPECT_EQ(dirList.ListIndex(), -1);
 
-    // The open folder vanishes: the old list stays and nothing is thrown.
+    // The open folder vanishes: the old lists stay and nothing is thrown.
+    temp.writeFile(QStringLiteral("a/x.txt"), {});
+    FileList files(form, QStringLiteral("Files"));
+    files.setPath(a);
     QDir(a).removeRecursively();
     EXPECT_NO_THROW(dirList.Refresh());
     EXPECT_EQ(dirList.Path(), a);
     EXPECT_EQ(names(dirList), QStringList({"b", "m"}));
+    EXPECT_NO_THROW(files.Refresh());
+    EXPECT_EQ(shown(files), QStringList({"x.txt"}));
 }
 
 TEST(DriveListFilterTest, OffersRootHomeRemovableAndNetworkVolumesOnlyAndTheHomeVolumeWhateverItsKind)
