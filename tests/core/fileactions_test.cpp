@@ -57,6 +57,15 @@ struct FileActions : AppFixture
             result << QFileInfo(form.DirList.List(i)).fileName();
         return result;
     }
+    /// Focuses the tree or the file list and highlights `name` there.
+    void pick(bool inTree, const QString& name)
+    {
+        (inTree ? static_cast<Control&>(form.DirList) : form.FileList).SetFocus();
+        if (inTree)
+            form.DirList.setListIndex(int(folders().indexOf(name)));
+        else
+            form.FileList.setListIndex(form.FileList.IndexOf(name));
+    }
 };
 
 using FileCopy::Answer;
@@ -68,11 +77,12 @@ struct Paste : AppFixture
 
     Paste()
     {
-        tmp.writeFile("home/work/a.txt", "A");
-        tmp.writeFile("home/work/b.txt", "oldB");
-        tmp.writeFile("home/from/a.txt", "new");
-        tmp.writeFile("home/from/b.txt", "B");
-        tmp.writeFile("home/from/c.txt", "C");
+        for (const auto& [name, bytes] : {std::pair{"work/a.txt", "A"},
+                                          {"work/b.txt", "oldB"},
+                                          {"from/a.txt", "new"},
+                                          {"from/b.txt", "B"},
+                                          {"from/c.txt", "C"}})
+            tmp.writeFile(QStringLiteral("home/") + name, bytes);
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
         start();
         form.DirList.setPath(work);
@@ -300,13 +310,7 @@ TEST(FileActions, RenameInPlaceNeverReplacesAndReopensAfterARefusal)
         app.start();
         MainForm& f = app.form;
         RowEdit& edit = row.inTree ? f.DirList.NameEdit : f.FileList.NameEdit;
-        if (row.inTree) {
-            f.DirList.SetFocus();
-            f.DirList.setListIndex(int(app.folders().indexOf(from)));
-        } else {
-            f.FileList.SetFocus();
-            f.FileList.setListIndex(f.FileList.IndexOf(from));
-        }
+        app.pick(row.inTree, from);
         f.Menu_RenameFile.RaiseClick();
         ASSERT_TRUE(edit.Active());
         EXPECT_EQ(edit.Text(), from);
@@ -362,13 +366,7 @@ TEST(FileActions, DeleteMovesToTheTrashWithItsOriginAndShiftDeleteAsksFirst)
         app.tmp.writeFile("home/.local/share/Trash/files/report.txt", "earlier"); // taken: the next name
         app.start();
         MainForm& f = app.form;
-        if (row.inTree) {
-            f.DirList.SetFocus();
-            f.DirList.setListIndex(int(app.folders().indexOf(name)));
-        } else {
-            f.FileList.SetFocus();
-            f.FileList.setListIndex(f.FileList.IndexOf(name));
-        }
+        app.pick(row.inTree, name);
         if (row.answer)
             app.host.answer(row.answer);
         (row.forGood ? f.Menu_DeleteFiles : f.Menu_TrashFiles).RaiseClick();
@@ -542,8 +540,7 @@ TEST(FileActions, CopyAndCutPutBothFileListFormatsOnTheClipboardInRawBytes)
             names << app.rawName(row.name, row.name != "report.txt");
         app.start();
         MainForm& f = app.form;
-        f.FileList.SetFocus();
-        f.FileList.setListIndex(f.FileList.IndexOf(names[0]));
+        app.pick(false, names[0]);
         for (qsizetype i = 1; i < names.size(); ++i)
             f.FileList.toggleSelected(f.FileList.IndexOf(names[i]));
         (cut ? f.Menu_CutFiles : f.Menu_CopyFiles).RaiseClick();
