@@ -82,6 +82,7 @@ struct FileListTest : Listing
         temp.writeFile(QStringLiteral("f/") + QString::fromUtf8(utf8Name), {});
     }
 
+    QString folder = temp.makeFolder(QStringLiteral("f"));
     FileList fileList{form, QStringLiteral("FileList")};
     int itemsChanged = 0;
 };
@@ -97,8 +98,6 @@ struct FolderListTest : Listing
         };
         dirList.Click = [this] { ++clicks; };
     }
-
-    QString folder(const QString& relative) const { return temp.makeFolder(relative); }
 
     FolderList dirList{form, QStringLiteral("DirList")};
     int changes = 0;
@@ -146,11 +145,8 @@ struct DriveListTest : Listing
 
 using FileColumns::Column;
 
-struct DetailsList : Listing
+struct DetailsList : FileListTest
 {
-    FileList list{form, QStringLiteral("FileList")};
-    QString folder = temp.makeFolder(QStringLiteral("f"));
-
     void make(const QString& name, int size, time_t modified) const
     {
         const QString path = temp.writeFile(QStringLiteral("f/") + name, QByteArray(size, 'x'));
@@ -166,11 +162,11 @@ struct DetailsList : Listing
     QString readRows() const
     {
         QStringList runs;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            if (list.SizeText(i).isEmpty())
+        for (int i = 0; i < fileList.ListCount(); ++i) {
+            if (fileList.SizeText(i).isEmpty())
                 continue;
             int end = i;
-            while (end + 1 < list.ListCount() && !list.SizeText(end + 1).isEmpty())
+            while (end + 1 < fileList.ListCount() && !fileList.SizeText(end + 1).isEmpty())
                 ++end;
             runs << QStringLiteral("%1-%2").arg(i).arg(end);
             i = end;
@@ -186,26 +182,35 @@ const char* const kNames[] = {"b.txt",      "A.txt",     "a.txt", "photo.JPG", "
 
 } // namespace
 
-TEST_F(FileListTest, ListsVisibleRegularFilesAndLinksToThemInCaseInsensitiveOrderAndFiltersThem)
+TEST_F(FileListTest, TreeAndFileListShowTheVisibleEntriesOfTheirKindAndLinksToThemInCaseInsensitiveOrder)
 {
-    const QString f = temp.makeFolder(QStringLiteral("f"));
     for (const char* name :
-         {"b.txt", "a.txt", "A.txt", ".hidden", "README", "zeta", "Åtgärd.doc", "ärlig.txt", "ÄRLIG.TXT"})
+         {"beta", "alpha", "Alpha", ".hidden", "zeta", "Ärlig", "ÅTGÄRD", "åtgärd2", "Beta 2", "sub.txt"})
+        temp.makeFolder(QStringLiteral("f/") + QString::fromUtf8(name));
+    for (const char* name : {"b.txt", "a.txt", "A.txt", ".hidden.txt", "README", "zfile", "Åtgärd.doc",
+                             "ärlig.txt", "ÄRLIG.TXT"})
         touch(name);
     temp.touch("f/bad\xFF.txt");
-    temp.makeFolder(QStringLiteral("f/sub"));
-    temp.makeFolder(QStringLiteral("f/sub.txt"));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/zeta")), temp.path(QStringLiteral("f/link.txt"))));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/sub")), temp.path(QStringLiteral("f/linkdir"))));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("f/gone")), temp.path(QStringLiteral("f/dead.txt"))));
+    for (const auto& [target, link] :
+         {std::pair{"zeta", "linkdir"}, {"zfile", "link.txt"}, {"gone", "dead.txt"}})
+        ASSERT_TRUE(
+            QFile::link(temp.path(QStringLiteral("f/") + target), temp.path(QStringLiteral("f/") + link)));
     ASSERT_EQ(mkfifo(QFile::encodeName(temp.path(QStringLiteral("f/pipe"))).constData(), 0600), 0);
 
-    fileList.setPath(f + QStringLiteral("/"));
+    FolderList tree(form, QStringLiteral("DirList"));
+    tree.setPath(folder);
+    fileList.setPath(folder + QStringLiteral("/"));
 
-    EXPECT_EQ(fileList.Path(), f);
+    EXPECT_EQ(tree.Path(), folder);
+    EXPECT_EQ(tree.ListIndex(), -1);
+    EXPECT_EQ(names(tree), QStringList({"Alpha", "alpha", "beta", "Beta 2", "linkdir", "sub.txt", "zeta",
+                                        QString::fromUtf8("Ärlig"), QString::fromUtf8("ÅTGÄRD"),
+                                        QString::fromUtf8("åtgärd2")}));
+    EXPECT_EQ(tree.List(tree.ListCount()), QString());
+    EXPECT_EQ(fileList.Path(), folder);
     EXPECT_EQ(fileList.Pattern(), QStringLiteral("*.*"));
     const QString bad = FileNameFromBytes("bad\xFF.txt");
-    EXPECT_EQ(shown(fileList), QStringList({"A.txt", "a.txt", "b.txt", bad, "link.txt", "README", "zeta",
+    EXPECT_EQ(shown(fileList), QStringList({"A.txt", "a.txt", "b.txt", bad, "link.txt", "README", "zfile",
                                             QString::fromUtf8("ÄRLIG.TXT"), QString::fromUtf8("ärlig.txt"),
                                             QString::fromUtf8("Åtgärd.doc")}));
     EXPECT_EQ(fileList.List(fileList.ListCount()), QString());
@@ -213,11 +218,21 @@ TEST_F(FileListTest, ListsVisibleRegularFilesAndLinksToThemInCaseInsensitiveOrde
     fileList.setPattern(QStringLiteral("*.TXT"));
     EXPECT_EQ(shown(fileList), QStringList({"A.txt", "a.txt", "b.txt", bad, "link.txt",
                                             QString::fromUtf8("ÄRLIG.TXT"), QString::fromUtf8("ärlig.txt")}));
+
+    // -1 is the open folder, then each parent up to the root.
+    ASSERT_EQ(tree.AncestorCount(), int(folder.count(QLatin1Char('/'))) + 1);
+    EXPECT_EQ(tree.List(-1), folder);
+    EXPECT_EQ(tree.List(-tree.AncestorCount()), QStringLiteral("/"));
+    EXPECT_EQ(tree.List(-tree.AncestorCount() - 1), QString());
+    for (int16_t i = -2; i >= -tree.AncestorCount(); --i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(tree.List(i), QFileInfo(tree.List(i + 1)).path());
+    }
 }
 
 TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
 {
-    const QString f = temp.makeFolder(QStringLiteral("f"));
+    const QString& f = folder;
     touch("old.txt");
     fileList.setPath(f);
     touch("new.txt");
@@ -290,7 +305,7 @@ TEST_F(FileListTest, FolderStampSettlesAndThenSeesEveryChangeOfTheEntries)
 
 TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
 {
-    const QString f = temp.makeFolder(QStringLiteral("f"));
+    const QString& f = folder;
     const QString g = temp.makeFolder(QStringLiteral("g"));
     touch("a.txt");
     touch("b.txt");
@@ -312,46 +327,12 @@ TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
     }
 }
 
-TEST_F(FolderListTest, ListsAncestorsAboveAndVisibleSubfoldersInCaseInsensitiveOrder)
-{
-    const QString top = folder(QStringLiteral("top"));
-    for (const char* name :
-         {"beta", "alpha", "Alpha", ".hidden", "zeta", "Ärlig", "ÅTGÄRD", "åtgärd2", "Beta 2"})
-        folder(QStringLiteral("top/") + QString::fromUtf8(name));
-    temp.writeFile(QStringLiteral("top/file.txt"), "x");
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("top/zeta")), temp.path(QStringLiteral("top/linkdir"))));
-    ASSERT_TRUE(
-        QFile::link(temp.path(QStringLiteral("top/file.txt")), temp.path(QStringLiteral("top/linkfile"))));
-    ASSERT_TRUE(
-        QFile::link(temp.path(QStringLiteral("top/gone")), temp.path(QStringLiteral("top/dangling"))));
-
-    dirList.setPath(top);
-
-    EXPECT_EQ(dirList.Path(), top);
-    EXPECT_EQ(dirList.ListIndex(), -1);
-    EXPECT_EQ(names(dirList),
-              QStringList({"Alpha", "alpha", "beta", "Beta 2", "linkdir", "zeta", QString::fromUtf8("Ärlig"),
-                           QString::fromUtf8("ÅTGÄRD"), QString::fromUtf8("åtgärd2")}));
-    EXPECT_EQ(dirList.List(dirList.ListCount()), QString());
-
-    // -1 is the open folder, then each parent up to the root.
-    const int depth = int(top.count(QLatin1Char('/')));
-    ASSERT_EQ(dirList.AncestorCount(), depth + 1);
-    EXPECT_EQ(dirList.List(-1), top);
-    EXPECT_EQ(dirList.List(-dirList.AncestorCount()), QStringLiteral("/"));
-    EXPECT_EQ(dirList.List(-dirList.AncestorCount() - 1), QString());
-    for (int16_t i = -2; i >= -dirList.AncestorCount(); --i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(dirList.List(i), QFileInfo(dirList.List(i + 1)).path());
-    }
-}
-
 TEST_F(FolderListTest, PathsAreWrittenAbsoluteAndAnotherFolderRunsChangeOnceWithTheNewListInPlace)
 {
-    const QString a = folder(QStringLiteral("a"));
-    folder(QStringLiteral("a/one"));
-    folder(QStringLiteral("a/two"));
-    const QString b = folder(QStringLiteral("b/c"));
+    const QString a = temp.makeFolder(QStringLiteral("a"));
+    temp.makeFolder(QStringLiteral("a/one"));
+    temp.makeFolder(QStringLiteral("a/two"));
+    const QString b = temp.makeFolder(QStringLiteral("b/c"));
     // clang-format off
     struct Row { QString given; QString shown; int changes; };
     const Row rows[] = {
@@ -388,8 +369,8 @@ TEST_F(FolderListTest, PathsAreWrittenAbsoluteAndAnotherFolderRunsChangeOnceWith
 
 TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesTheTreeAndTheFileListAsTheyWere)
 {
-    const QString a = folder(QStringLiteral("a"));
-    folder(QStringLiteral("a/sub"));
+    const QString a = temp.makeFolder(QStringLiteral("a"));
+    temp.makeFolder(QStringLiteral("a/sub"));
     temp.writeFile(QStringLiteral("a/file.txt"), "x");
     dirList.setPath(a);
     dirList.setListIndex(0);
@@ -429,7 +410,7 @@ TEST_F(FolderListTest, AFolderThatCannotBeShownLeavesTheTreeAndTheFileListAsThey
 
 TEST_F(FolderListTest, AnUnreadableFolderIsAnAccessError)
 {
-    const QString locked = folder(QStringLiteral("locked"));
+    const QString locked = temp.makeFolder(QStringLiteral("locked"));
     QFile::setPermissions(locked, QFileDevice::Permissions());
     // Root reads every folder, so a test run as root looks as an ordinary user for a while.
     const uid_t user = geteuid();
@@ -446,9 +427,9 @@ TEST_F(FolderListTest, AnUnreadableFolderIsAnAccessError)
 
 TEST_F(FolderListTest, HighlightMovesWithinTheListAndNeverChangesPath)
 {
-    const QString a = folder(QStringLiteral("a"));
-    folder(QStringLiteral("a/one"));
-    folder(QStringLiteral("a/two"));
+    const QString a = temp.makeFolder(QStringLiteral("a"));
+    temp.makeFolder(QStringLiteral("a/one"));
+    temp.makeFolder(QStringLiteral("a/two"));
     dirList.setPath(a);
     // clang-format off
     struct Row { int16_t set; int16_t shown; };
@@ -471,12 +452,12 @@ TEST_F(FolderListTest, HighlightMovesWithinTheListAndNeverChangesPath)
 
 TEST_F(FolderListTest, RefreshRereadsAndKeepsTheHighlightedFolder)
 {
-    const QString a = folder(QStringLiteral("a"));
-    folder(QStringLiteral("a/m"));
-    folder(QStringLiteral("a/z"));
+    const QString a = temp.makeFolder(QStringLiteral("a"));
+    temp.makeFolder(QStringLiteral("a/m"));
+    temp.makeFolder(QStringLiteral("a/z"));
     dirList.setPath(a);
     dirList.setListIndex(1); // z
-    folder(QStringLiteral("a/b"));
+    temp.makeFolder(QStringLiteral("a/b"));
     EXPECT_EQ(dirList.ListCount(), 2); // not read yet
 
     int itemsChanged = 0;
@@ -842,26 +823,26 @@ TEST_F(DetailsList, AHeaderClickSortsByItsColumnAndAgainReversesWhileNamesOnlyKe
 TEST_F(DetailsList, OnlyTheRowsOnScreenAreReadAndAFolderShowsNoSize)
 {
     makeMany(200);
-    list.setPath(folder);
-    list.setVisibleRows(10, 19);
+    fileList.setPath(folder);
+    fileList.setVisibleRows(10, 19);
     EXPECT_EQ(readRows(), ""); // names only: nothing read
-    list.setDetails(true);
+    fileList.setDetails(true);
     EXPECT_EQ(readRows(), "10-19");
-    list.setVisibleRows(150, 400);
+    fileList.setVisibleRows(150, 400);
     EXPECT_EQ(readRows(), "10-19 150-199");
-    EXPECT_EQ(list.SizeText(150), "0 bytes");
+    EXPECT_EQ(fileList.SizeText(150), "0 bytes");
     // A name that became a folder after the listing: a time, no size.
     ASSERT_TRUE(QFile::remove(folder + "/0050.txt"));
     ASSERT_TRUE(QDir(folder).mkdir("0050.txt"));
-    list.setVisibleRows(50, 50);
-    EXPECT_EQ(list.SizeText(50), "");
-    EXPECT_FALSE(list.ModifiedText(50).isEmpty());
+    fileList.setVisibleRows(50, 50);
+    EXPECT_EQ(fileList.SizeText(50), "");
+    EXPECT_FALSE(fileList.ModifiedText(50).isEmpty());
     // A folder read again forgets what it knew and reads the rows on screen anew.
     temp.writeFile("f/0051.txt", QByteArray(2000, 'x'));
-    list.Refresh();
-    EXPECT_EQ(list.List(50), "0051.txt");
+    fileList.Refresh();
+    EXPECT_EQ(fileList.List(50), "0051.txt");
     EXPECT_EQ(readRows(), "50-50");
-    EXPECT_EQ(list.SizeText(50), "2.0 kB");
+    EXPECT_EQ(fileList.SizeText(50), "2.0 kB");
 }
 
 TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
@@ -869,17 +850,17 @@ TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
     makeMany(200);
     temp.makeFolder("g");
     temp.writeFile("g/other.txt", "x");
-    list.setPath(folder);
-    list.setDetails(true);
+    fileList.setPath(folder);
+    fileList.setDetails(true);
     int changed = 0;
-    QObject::connect(&list, &FileList::detailsChanged, [&changed] { ++changed; });
+    QObject::connect(&fileList, &FileList::detailsChanged, [&changed] { ++changed; });
     const QString key = QStringLiteral("details:") + folder;
     host.testWorkers.hold(folder);
-    list.setVisibleRows(0, 9);
+    fileList.setVisibleRows(0, 9);
     EXPECT_EQ(readRows(), "");
     // Scrolled away while the disk hangs: no second read starts beside the waiting one.
-    list.setVisibleRows(100, 109);
-    list.setVisibleRows(120, 129);
+    fileList.setVisibleRows(100, 109);
+    fileList.setVisibleRows(120, 129);
     EXPECT_EQ(host.testWorkers.started[key], 1);
     // When it answers, the read of the rows scrolled away has stopped and the rows now shown come.
     host.testWorkers.release(folder);
@@ -888,11 +869,11 @@ TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
     EXPECT_GT(changed, 0);
     // A read held when the folder changes never fills the new folder's rows.
     host.testWorkers.hold(folder);
-    list.Refresh();
-    list.setVisibleRows(0, 9);
-    list.setPath(temp.path("g"));
-    list.setVisibleRows(0, 9);
+    fileList.Refresh();
+    fileList.setVisibleRows(0, 9);
+    fileList.setPath(temp.path("g"));
+    fileList.setVisibleRows(0, 9);
     host.testWorkers.release(folder);
-    EXPECT_EQ(list.List(0), "other.txt");
+    EXPECT_EQ(fileList.List(0), "other.txt");
     EXPECT_EQ(readRows(), "0-0");
 }
