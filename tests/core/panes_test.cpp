@@ -242,28 +242,28 @@ TEST(StartFolder, ModeItemsCarryOneCheckMarkAndSetTheSavedFolderControls)
 {
     Panes app;
     app.start();
-    app.form.FileFind.setText("txt");
+    MainForm& f = app.form;
+    f.FileFind.setText("txt");
     app.host.answer("OK");
-    app.form.Menu_UseCurrentPath.RaiseClick();
-    EXPECT_EQ(app.host.messages.back().title, "Startup Folder & Filter");
-    EXPECT_EQ(app.host.messages.back().prompt, "Current Folder and Filter Saved as Startup");
-    EXPECT_EQ(app.form.StartFolderMode, 1);
-    EXPECT_EQ(app.form.DefaultPath, app.work);
-    EXPECT_EQ(app.form.DefaultFilter, "txt");
-    EXPECT_TRUE(app.form.Menu_UseCurrentPath.Checked());
-    EXPECT_FALSE(app.form.Menu_NoDefaultPath.Checked());
-    EXPECT_TRUE(app.form.Menu_SavePath.Enabled());
-    EXPECT_TRUE(app.form.Command_GotoSavedPath.Enabled());
-
-    app.form.Menu_UseExitPath.RaiseClick();
-    EXPECT_TRUE(app.form.Menu_UseExitPath.Checked());
-    EXPECT_FALSE(app.form.Menu_UseCurrentPath.Checked());
-    EXPECT_FALSE(app.form.Menu_SavePath.Enabled());
-    EXPECT_FALSE(app.form.Menu_GoToSavedPath.Enabled());
-
-    app.form.Menu_NoDefaultPath.RaiseClick();
-    EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
-    EXPECT_FALSE(app.form.Menu_UseExitPath.Checked());
+    // clang-format off
+    struct Step { MenuItem& item; int mode; bool saved; };
+    const Step steps[] = {{f.Menu_UseCurrentPath, 1, true}, {f.Menu_UseExitPath, 2, false}, {f.Menu_NoDefaultPath, 0, false}};
+    // clang-format on
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.mode);
+        step.item.RaiseClick();
+        EXPECT_EQ(f.StartFolderMode, step.mode);
+        for (const MenuItem* item : {&f.Menu_UseCurrentPath, &f.Menu_UseExitPath, &f.Menu_NoDefaultPath})
+            EXPECT_EQ(item->Checked(), item == &step.item) << item->Name().toStdString();
+        EXPECT_EQ(f.Menu_SavePath.Enabled(), step.saved);
+        EXPECT_EQ(f.Menu_GoToSavedPath.Enabled(), step.saved);
+        EXPECT_EQ(f.Command_GotoSavedPath.Enabled(), step.saved);
+    }
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, "Startup Folder & Filter");
+    EXPECT_EQ(app.host.messages[0].prompt, "Current Folder and Filter Saved as Startup");
+    EXPECT_EQ(f.DefaultPath, app.work);
+    EXPECT_EQ(f.DefaultFilter, "txt");
     app.exit();
     EXPECT_EQ(app.host.settingWrites, (std::vector<std::pair<QString, QString>>{{"UseDefaultPath", "0"}}));
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(FileStatus, TextForEachCase)
+TEST(FileStatus, TextsForEachCaseInEachLanguage)
 {
     // clang-format off
     struct Row { bool listed; int shown, total; bool filtered; const char* pattern; const char* english; const char* swedish; };
@@ -30,20 +30,15 @@ TEST(FileStatus, TextForEachCase)
         {true, 5, 7, true, "*%1*", "5 of 7 files shown (filter: *%1*)", "5 av 7 filer visas (filter: *%1*)"},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        for (const bool sv : {false, true}) {
-            EXPECT_EQ(FileStatus::Text(row.listed, row.shown, row.total, row.filtered,
-                                       QString::fromUtf8(row.pattern), sv)
+    for (const Row& row : rows)
+        for (const bool sv : {false, true})
+            EXPECT_EQ(FileStatus::Text(row.listed, row.shown, row.total, row.filtered, row.pattern, sv)
                           .toStdString(),
                       sv ? row.swedish : row.english);
-        }
-    }
-}
 
-TEST(ReadStatus, CountsInEachLanguage)
-{
+    // While a folder is read, and when the read ends without a list.
     using FileStatus::ReadNote;
-    struct Row
+    struct ReadRow
     {
         ReadNote note;
         int files;
@@ -51,14 +46,14 @@ TEST(ReadStatus, CountsInEachLanguage)
         const char* swedish;
     };
     // clang-format off
-    const Row rows[] = {
+    const ReadRow readRows[] = {
         {ReadNote::Reading, 1234, "Reading\u2026 1,234 files", "L\u00e4ser\u2026 1\u00a0234 filer"},
         {ReadNote::NotAnswering, 0, "/n/%1 is not answering", "/n/%1 svarar inte"},
         {ReadNote::Failed, 0, "/n/%1 could not be read", "/n/%1 kunde inte l\u00e4sas"},
         {ReadNote::Stopped, 20000, "Reading stopped: 20,000 files", "L\u00e4sningen avbr\u00f6ts: 20\u00a0000 filer"},
     };
     // clang-format on
-    for (const Row& row : rows)
+    for (const ReadRow& row : readRows)
         for (const bool sv : {false, true})
             EXPECT_EQ(FileStatus::ReadText(row.note, row.files, QStringLiteral("/n/%1"), sv).toStdString(),
                       sv ? row.swedish : row.english);
