@@ -1,5 +1,5 @@
-// The list models on real folders: the folder tree, the file list and the drive list (what is
-// listed, in which order, through which pattern, path forms, events and failures), the file
+// The file-name filter, and the list models on real folders: the folder tree, the file list and the drive
+// list (what is listed, in which order, through which pattern, path forms, events and failures), the file
 // list's details columns (size texts, orders, which rows are read, a folder that does not
 // answer), and reading folders at scale: one read per folder change for the tree and the file
 // list, a filter that sorts only its matches, the names laid out in sorted order, and a tree that
@@ -7,6 +7,7 @@
 
 #include "core/system/filelisting.h"
 #include "core/system/filename.h"
+#include "core/system/filepattern.h"
 #include "core/system/folderstamp.h"
 #include "core/system/runtimeerror.h"
 #include "core/toolkit/drivelist.h"
@@ -179,6 +180,59 @@ struct DetailsList : FileListTest
 const char* const kNames[] = {"b.txt",      "A.txt",     "a.txt", "photo.JPG", "Åtgärd.txt",
                               "ärlig.jpg",  "ÄRLIG.JPG", "zeta",  "notes.TXT", "Σίσυφος.txt",
                               "data.7.txt", "x.jpg.bak", "12.jpg"};
+
+// The file-name filter: wildcards, pattern lists, case and non-ASCII names.
+struct PatternRow
+{
+    const char* pattern;
+    const char* name; // UTF-8
+    bool matches;
+    bool everything; // whatever the name
+};
+
+const PatternRow kPatternRows[] = {
+    // Everything.
+    {"*.*", "README", true, true},
+    {"*", "README", true, true},
+    {"", "anything", true, true},
+    {" ; ;", "anything", true, true},
+    // Star.
+    {"*.txt", "notes.txt", true, false},
+    {"*.txt", "notes.txt.bak", false, false},
+    {"*.txt", "txt", false, false},
+    {"*.txt", ".txt", true, false},
+    {"txt*", "txt.notes", true, false},
+    {"*ab*", "xaab", true, false}, // needs the star to give back a character
+    {"a*b*c", "aXbYcZ", false, false},
+    {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false,
+     false},
+    // Question mark: exactly one character, also a character of several bytes.
+    {"a?c", "abc", true, false},
+    {"a?c", "ac", false, false},
+    {"a?c", "abbc", false, false},
+    {"a?c", "aÅc", true, false},
+    {"a??c", "aÅc", false, false},
+    // Case.
+    {"*.TXT", "notes.txt", true, false},
+    {"Abc", "aBC", true, false},
+    {"abc", "abcd", false, false},
+    // Lists.
+    {"*.txt;*.doc", "x.md", false, false},
+    {" *.txt ; *.DOC ", "x.doc", true, false},
+    {"*.txt;;*.md", "r.md", true, false},
+    {"*.txt;*", "x.md", true, true},
+    {"*.", "x.md", false, false},
+    // Other characters are literal.
+    {"[ab]", "a", false, false},
+    {"a.b", "aXb", false, false},
+    // Letters beyond ASCII fold too, composed or not.
+    {"*åtgärd*", "ÅTGÄRD.txt", true, false},
+    {"å*", "A\xCC\x8Atgärd", true, false}, // Å written as A and a combining ring
+    {"ö*", "äpple", false, false},
+    {"Ÿ*", "ÿ.txt", true, false},
+    {"Μ*", "µm", true, false},             // Greek capital mu and the micro sign
+    {"*.txt", "bad\xFF.txt", true, false}, // not UTF-8 at all
+};
 
 } // namespace
 
@@ -876,4 +930,49 @@ TEST_F(DetailsList, AFolderThatDoesNotAnswerHoldsOneReadAndNeverTheWindow)
     host.testWorkers.release(folder);
     EXPECT_EQ(fileList.List(0), "other.txt");
     EXPECT_EQ(readRows(), "0-0");
+}
+
+TEST(FilePatternTest, MatchesTheTable)
+{
+    EXPECT_TRUE(FilePattern().matchesEverything());
+    for (const PatternRow& row : kPatternRows) {
+        SCOPED_TRACE(std::string("pattern \"") + row.pattern + "\", name \"" + row.name + "\"");
+        const FilePattern pattern(QString::fromUtf8(row.pattern));
+        EXPECT_EQ(pattern.matches(row.name), row.matches);
+        EXPECT_EQ(pattern.matchesEverything(), row.everything);
+        // A listing folds each name once and matches the folded form: both ways must agree.
+        std::string folded;
+        FilePattern::appendFolded(folded, row.name);
+        EXPECT_EQ(pattern.matchesFolded(folded), row.matches);
+    }
+}
+
+TEST(FilePatternTest, ByteFoldingOfLatinLettersAgreesWithUnicodeFolding)
+{
+    for (char16_t c = 0xA0; c <= 0xFF; ++c) {
+        const QString letter = QString(QChar(c)) + QStringLiteral("x");
+        SCOPED_TRACE(letter.toStdString());
+        std::string folded;
+        FilePattern::appendFolded(folded, letter.toUtf8().toStdString());
+        EXPECT_EQ(folded, letter.toCaseFolded().toUtf8().toStdString());
+    }
+}
+
+TEST(FilePatternTest, EightBytesAtOnceFoldAsEachByteAlone)
+{
+    // Every byte value in every lane, beside neighbours that would expose a carry between lanes.
+    for (unsigned value = 0; value < 256; ++value) {
+        for (unsigned lane = 0; lane < 8; ++lane) {
+            for (const uint64_t around : {uint64_t{0}, ~uint64_t{0}, 0x5A415B40C39E9F97u}) {
+                uint64_t bytes = around & ~(uint64_t{0xFF} << (8 * lane));
+                bytes |= uint64_t{value} << (8 * lane);
+                uint64_t expected = 0;
+                for (unsigned i = 0; i < 8; ++i) {
+                    const auto byte = static_cast<unsigned char>(bytes >> (8 * i));
+                    expected |= uint64_t{FilePattern::foldByte(byte)} << (8 * i);
+                }
+                ASSERT_EQ(FilePattern::foldBytes(bytes), expected) << "byte " << value << " in lane " << lane;
+            }
+        }
+    }
 }
