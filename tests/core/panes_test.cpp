@@ -186,8 +186,6 @@ TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
     const Row rows[] = {
         {"folder refresh button", [](Panes& app) { app.form.Command_RefreshFolderList_Click(); }},
         {"file refresh button", [](Panes& app) { app.form.Command_RefreshFileList_Click(); }},
-        {"folder refresh menu", [](Panes& app) { app.form.Menu_RefreshFolderList_Click(); }},
-        {"file refresh menu", [](Panes& app) { app.form.Menu_RefreshFilesList_Click(); }},
         {"yes to refresh after opening a listed file",
          [](Panes& app) {
              app.selectFile("report.txt");
