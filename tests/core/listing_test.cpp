@@ -286,9 +286,8 @@ TEST_F(FileListTest, TreeAndFileListShowTheVisibleEntriesOfTheirKindAndLinksToTh
 
 TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
 {
-    const QString& f = folder;
     touch("old.txt");
-    fileList.setPath(f);
+    fileList.setPath(folder);
     touch("new.txt");
     QFile::remove(temp.path(QStringLiteral("f/old.txt")));
 
@@ -298,7 +297,7 @@ TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
     touch("later.txt");
     for (const char* pattern : {"*.t*", "*.tx*", "*.txt"})
         fileList.setPattern(QString::fromLatin1(pattern));
-    EXPECT_EQ(host.testWorkers.started["stamp:" + f], 1);
+    EXPECT_EQ(host.testWorkers.started["stamp:" + folder], 1);
     EXPECT_EQ(shown(fileList), QStringList({"new.txt"}));
     host.runTimers();
     QFile::remove(temp.path(QStringLiteral("f/later.txt")));
@@ -306,7 +305,7 @@ TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
     // A folder gone since: the last list, filtered.
     touch("other.doc");
     fileList.setPattern(QStringLiteral("*.*"));
-    QDir(f).removeRecursively();
+    QDir(folder).removeRecursively();
     host.runTimers();
     fileList.setPattern(QStringLiteral("*.doc"));
     EXPECT_EQ(shown(fileList), QStringList({"other.doc"}));
@@ -316,7 +315,7 @@ TEST_F(FileListTest, PatternChangeShowsWhatIsOnDiskNow)
 
     // Setting the same path reads the folder again as well.
     touch("newer.txt");
-    fileList.setPath(f);
+    fileList.setPath(folder);
     EXPECT_EQ(shown(fileList), QStringList({"new.txt", "newer.txt"}));
 }
 
@@ -359,15 +358,14 @@ TEST_F(FileListTest, FolderStampSettlesAndThenSeesEveryChangeOfTheEntries)
 
 TEST_F(FileListTest, EveryRelistClearsTheSelectionAndSignalsOnce)
 {
-    const QString& f = folder;
     const QString g = temp.makeFolder(QStringLiteral("g"));
     touch("a.txt");
     touch("b.txt");
-    fileList.setPath(f);
+    fileList.setPath(folder);
 
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"pattern", [&] { fileList.setPattern(QStringLiteral("*.txt")); }},
-        {"same path", [&] { fileList.setPath(f); }},
+        {"same path", [&] { fileList.setPath(folder); }},
         {"refresh", [&] { fileList.Refresh(); }},
         {"other path", [&] { fileList.setPath(g); }},
     };

@@ -15,16 +15,15 @@ namespace {
 
 struct Panes : AppFixture
 {
-    QString work;
+    QString work = tmp.makeFolder("home/work");
 
     Panes()
     {
-        work = tmp.makeFolder("home/work");
-        tmp.makeFolder("home/work/Letters");
-        tmp.makeFolder("home/work/my docs");
-        for (const char* name : {"report.txt", "notes.TXT", "txtfile.dat", "abc.log", "a1c.log", "README"})
+        for (const char* folder : {"Letters", "my docs"})
+            tmp.makeFolder(QStringLiteral("home/work/") + folder);
+        for (const char* name :
+             {"report.txt", "notes.TXT", "txtfile.dat", "abc.log", "a1c.log", "README", ".hidden.txt"})
             tmp.writeFile(QStringLiteral("home/work/") + name, "x");
-        tmp.writeFile("home/work/.hidden.txt", "x");
         writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8());
     }
 };
