@@ -78,23 +78,7 @@ TEST(Panes, FilterTextBecomesThePatternOfTheFileListAndTheStatusLineFollows)
     EXPECT_EQ(status(), "Tom mapp");
 }
 
-TEST(Panes, UpOneLevelClimbsToTheRootAndIsDisabledThere)
-{
-    Panes app;
-    app.start();
-    app.form.DirList.setPath(app.work + "/Letters");
-    EXPECT_TRUE(app.form.Command_UpOneLevel.Enabled());
-    app.form.Command_UpOneLevel_Click();
-    EXPECT_EQ(app.form.DirList.Path(), app.work);
-    EXPECT_TRUE(app.form.DirList.HasFocus());
-
-    app.form.DirList.setPath("/tmp");
-    app.form.Command_UpOneLevel_Click();
-    EXPECT_EQ(app.form.DirList.Path(), "/");
-    EXPECT_FALSE(app.form.Command_UpOneLevel.Enabled());
-}
-
-TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderAndAVanishedOneRefreshesTheTree)
+TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndAVanishedFolderRefreshesTheTree)
 {
     Panes app;
     app.start();
@@ -104,13 +88,22 @@ TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderAndAVanishedOneRefreshesTheTr
     int16_t enter = 13;
     app.form.DirList_KeyPress(enter);
     EXPECT_EQ(app.form.DirList.Path(), app.work + "/Letters");
-
+    EXPECT_TRUE(app.form.Command_UpOneLevel.Enabled());
+    app.form.FileList.SetFocus();
     app.form.Command_UpOneLevel_Click();
+    EXPECT_EQ(app.form.DirList.Path(), app.work);
+    EXPECT_TRUE(app.form.DirList.HasFocus());
+
     app.form.DirList.setListIndex(1);
     QDir(app.work + "/my docs").removeRecursively();
     app.form.DirList_KeyPress(enter);
     EXPECT_EQ(app.form.DirList.Path(), app.work);
     EXPECT_EQ(app.form.DirList.ListCount(), 1);
+
+    app.form.DirList.setPath("/tmp");
+    app.form.Command_UpOneLevel_Click();
+    EXPECT_EQ(app.form.DirList.Path(), "/");
+    EXPECT_FALSE(app.form.Command_UpOneLevel.Enabled());
 }
 
 TEST(Panes, SpaceCyclesTheFocusThroughThePanesBothWays)
