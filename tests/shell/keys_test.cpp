@@ -1,5 +1,6 @@
-// The desktop's usual keys run the existing commands, show in the menus, and leave the keys the
-// lists and the filter box handle themselves alone; Escape closes Change Drive as Cancel does.
+// The desktop's usual keys run the existing commands, show in the menus (and in the README and
+// the man page), and leave the keys the lists and the filter box handle themselves alone; typing
+// in the favorites highlights without opening; Escape closes Change Drive as Cancel does.
 
 #include "core/dialogs/changedriveform.h"
 #include "modal.h"
@@ -8,10 +9,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,6 +26,26 @@ struct KeysTest : ShownWindow
     QWidget& widget(const Control& control) { return MainWindowWorld::widget(control); }
     QAction* action(const MenuItem& item) { return &MainWindowWorld::action(item.Name()); }
 };
+
+// The keys an action shows: the text after a tab, or its own shortcut.
+void collectKeys(const QList<QAction*>& actions, QStringList& keys)
+{
+    for (const QAction* action : actions) {
+        if (action->menu())
+            collectKeys(action->menu()->actions(), keys);
+        else if (action->text().contains(u'\t'))
+            keys << action->text().section(u'\t', 1);
+        else if (!action->shortcut().isEmpty())
+            keys << action->shortcut().toString(QKeySequence::NativeText);
+    }
+}
+
+QString sourceText(const char* relative)
+{
+    QFile file(QStringLiteral(WAYFOLDER_SOURCE_DIR "/") + QLatin1String(relative));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
+    return QString::fromUtf8(file.readAll());
+}
 
 } // namespace
 
@@ -57,7 +81,6 @@ TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
         QTest::keyClick(QApplication::focusWidget(), row.key.key(), row.key.keyboardModifiers());
         EXPECT_EQ(chosen, 1);
         if (row.shownInMenu) {
-            ASSERT_NE(action(*row.item), nullptr);
             EXPECT_EQ(action(*row.item)->text(),
                       row.item->Caption() + "\t" + QKeySequence(row.key).toString(QKeySequence::NativeText));
         }
@@ -97,14 +120,19 @@ TEST_F(KeysTest, UpAndFilterKeysPressTheButtonOrFocusTheBoxButTypingKeepsBackspa
     EXPECT_EQ(up, 2);
 }
 
-TEST_F(KeysTest, TheListsKeepTheirOwnKeys)
+TEST_F(KeysTest, TheListsKeepTheirOwnKeysAsVirtualKeyCodesAndCharacters)
 {
-    std::vector<int> keys;
-    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t) { keys.push_back(code); };
+    std::vector<std::pair<int, int>> downs;
+    std::vector<int> presses;
+    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t shift) { downs.emplace_back(code, shift); };
+    form.FavoDirList.KeyPress = [&](int16_t& ascii) { presses.push_back(ascii); };
     form.FavoDirList.SetFocus();
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Return})
         QTest::keyClick(&widget(form.FavoDirList), key);
-    EXPECT_EQ(keys, std::vector<int>({32, 45, 46, 13}));
+    QTest::keyClick(&widget(form.FavoDirList), Qt::Key_Space, Qt::ShiftModifier); // Shift is a key too
+    EXPECT_EQ(downs,
+              (std::vector<std::pair<int, int>>{{32, 0}, {45, 0}, {46, 0}, {13, 0}, {16, 1}, {32, 1}}));
+    EXPECT_EQ(presses, (std::vector<int>{32, 13, 32}));
 
     // In the panes Delete and Shift+Delete remove files, and show in the menu.
     struct Row
@@ -285,4 +313,55 @@ TEST_F(KeysTest, CtrlVPastesWhatTheClipboardHoldsAndACutLeavesItEmpty)
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         return !data || !data->hasFormat("x-special/gnome-copied-files");
     }));
+}
+
+TEST_F(KeysTest, FavoritesTypeAheadHighlightsWithoutOpeningAndEnterOpens)
+{
+    const QString a = tmp.makeFolder("home/alpha");
+    const QString b = tmp.makeFolder("home/beta");
+    for (const auto& [name, path] : {std::pair{"Alpha", a}, std::pair{"Beta", b}, std::pair{"Bravo", a}}) {
+        form.FavoDirList.AddItem(QString::fromLatin1(name));
+        form.FavoDirPath.AddItem(path);
+        form.FavoFileFilter.AddItem(QString());
+    }
+    form.FavoDirList.setListIndex(0);
+    ASSERT_EQ(form.DirList.Path(), a);
+    QListView* view = &list(form.FavoDirList);
+    view->setFocus();
+
+    QTest::keyClicks(view, "br");
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 2);
+    EXPECT_EQ(view->currentIndex().row(), 2);
+    EXPECT_EQ(form.DirList.Path(), a); // shown, not opened
+    // Escape ends the typing; "b" then moves on from Bravo, round to Beta.
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClick(view, Qt::Key_B);
+    EXPECT_EQ(form.DirList.Path(), a);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 1);
+    EXPECT_EQ(form.DirList.Path(), b);
+
+    // The menu shows the shortcut of Find Favorite.
+    EXPECT_EQ(action(form.Menu_FindFavorite)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+}
+
+TEST_F(KeysTest, ReadmeAndManPageNameEveryKeyTheMenusShow)
+{
+    QStringList keys;
+    collectKeys(window.menuBar().actions(), keys);
+    ASSERT_GE(keys.size(), 6);
+    const QString readme = sourceText("README.md");
+    const QString manPage = sourceText("data/wayfolder.1.in");
+    for (const QString& key : keys) {
+        // A table row starts with the keys: "| Ctrl+S" in the README, "Ctrl+S<TAB>" in the page.
+        const QRegularExpression readmeRow(QStringLiteral("^\\| (.*, )?") + QRegularExpression::escape(key) +
+                                               QStringLiteral("[ ,]"),
+                                           QRegularExpression::MultilineOption);
+        const QRegularExpression manRow(QStringLiteral("^(.*, )?") + QRegularExpression::escape(key) +
+                                            QStringLiteral("[\t,]"),
+                                        QRegularExpression::MultilineOption);
+        EXPECT_TRUE(readme.contains(readmeRow)) << "README.md lacks " << key.toStdString();
+        EXPECT_TRUE(manPage.contains(manRow)) << "the man page lacks " << key.toStdString();
+    }
+    EXPECT_EQ(readme.count(QStringLiteral("\n## Command line\n")), 1);
 }

@@ -2,11 +2,13 @@
 // and focus reach the control models' events, and the widgets show what the models hold.
 
 #include "core/system/runtimeerror.h"
+#include "core/toolkit/checklist.h"
 #include "qtinput.h"
 #include "shell/widgets/controlbinding.h"
 #include "shownwindow.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -199,20 +201,6 @@ TEST_F(MainWindowTest, ADoubleClickOnAFolderOpensItAndASingleClickOnlyMovesTheHi
     EXPECT_EQ(form.DirList.Path(), root);
 }
 
-TEST_F(MainWindowTest, KeysReachKeyDownWithVirtualKeyCodesAndKeyPressWithCharacters)
-{
-    std::vector<std::pair<int16_t, int16_t>> downs;
-    std::vector<int16_t> presses;
-    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t shift) { downs.emplace_back(code, shift); };
-    form.FavoDirList.KeyPress = [&](int16_t& ascii) { presses.push_back(ascii); };
-    QListView& view = widget<QListView>(form.FavoDirList);
-    QTest::keyClick(&view, Qt::Key_Delete);
-    QTest::keyClick(&view, Qt::Key_Space, Qt::ShiftModifier); // the modifier is a key of its own
-    ASSERT_EQ(downs.size(), 3u);
-    EXPECT_EQ(downs[0], std::make_pair(KeyCode::Delete, int16_t(0)));
-    EXPECT_EQ(downs[2], std::make_pair(KeyCode::Space, ShiftMask::Shift));
-    EXPECT_EQ(presses, std::vector<int16_t>{KeyCode::Space});
-}
 TEST_F(MainWindowTest, MenusRaiseClickOnOpeningAndOnChoosingAndShowTheModelsCheckMarks)
 {
     QAction& ff2 = action("Menu_FF2");
@@ -338,4 +326,27 @@ TEST_F(ShownWindow, FocusAloneSelectsNoRowInAnyList)
     EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
     EXPECT_EQ(form.FileList.ListIndex(), -1);
     EXPECT_EQ(clicks, 0);
+}
+
+TEST(CheckListWidget, ACheckBoxClickReachesTheModelAndTheModelIsShown)
+{
+    QtHost host;
+    Form form(host, QStringLiteral("Check"));
+    CheckList list(form, QStringLiteral("List"));
+    list.Move(0, 0, 3000, 2000);
+    list.AddItem(QStringLiteral("one"), true);
+    list.AddItem(QStringLiteral("two"), false);
+    std::vector<int> checks;
+    list.ItemCheck = [&](int i) { checks.push_back(i); };
+    QWidget parent;
+    FormView view(form, host.scale(), &parent);
+    auto* widget = qobject_cast<QListWidget*>(view.add(list, parent));
+    ASSERT_NE(widget, nullptr);
+    ASSERT_EQ(widget->count(), 2);
+    EXPECT_EQ(widget->item(0)->checkState(), Qt::Checked);
+    widget->item(1)->setCheckState(Qt::Checked); // what a click on the box does
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_EQ(checks, std::vector<int>{1});
+    list.setChecked(0, false);
+    EXPECT_EQ(widget->item(0)->checkState(), Qt::Unchecked);
 }

@@ -1,9 +1,12 @@
-// The main window resizes: the designed layout is its default size, the lists grow with it, the
-// controls keep their places in their columns, and it always fits on its screen, as do dialogs.
+// The main window paints before the first activation lists the start folder, and resizes: the
+// designed layout is its default size, the lists grow with it, the controls keep their places in
+// their columns, and it always fits on its screen, as do dialogs.
 
+#include "core/formats/favofile.h"
 #include "modal.h"
 #include "qtinput.h"
 #include "shell/widgets/twips.h"
+#include "shell/windows/startup.h"
 #include "shownwindow.h"
 
 #include <QPushButton>
@@ -25,7 +28,49 @@ struct WindowTest : ShownWindow
         return controls;
     }
 };
+
+// Notes what the form had done when the window first painted.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, MainForm& form) : m_form(form) { window.installEventFilter(this); }
+    bool painted = false;
+    bool filesListedAtPaint = true;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            filesListedAtPaint = !m_form.FileList.Path().isEmpty();
+        }
+        return false;
+    }
+
+private:
+    MainForm& m_form;
+};
+
 } // namespace
+
+TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
+{
+    TempFolder tmp;
+    const QString start = tmp.makeFolder("home/start");
+    tmp.writeFile("home/start/a.txt", {});
+    tmp.writeFile("home/.local/share/Wayfolder/FavoDirs.dat", DefaultFavoFileBytes(start));
+    QtHost host;
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window(form, host.scale());
+    FirstPaint paint(window, form);
+    ShowThenActivate(window, form);
+    ASSERT_TRUE(QtInput::waitFor([&] { return paint.painted; }, 10000));
+    EXPECT_FALSE(paint.filesListedAtPaint);
+    ASSERT_TRUE(QtInput::waitFor([&] { return form.FileList.ListCount() == 1; }, 10000));
+    EXPECT_EQ(form.DirList.Path(), start);
+}
 
 TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
 {
