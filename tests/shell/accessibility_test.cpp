@@ -8,21 +8,14 @@
 #include "core/dialogs/findfavoriteform.h"
 #include "core/dialogs/importbookmarksform.h"
 #include "core/dialogs/messbox.h"
-#include "core/dialogs/module1.h"
 #include "core/dialogs/openwithform.h"
 #include "core/dialogs/renamedirform.h"
-#include "core/mainform/mainform.h"
-#include "core/tempfolder.h"
 #include "modal.h"
-#include "shell/host/qthost.h"
-#include "shell/widgets/formview.h"
-#include "shell/windows/mainwindow.h"
+#include "shownwindow.h"
 
 #include <QAccessible>
 #include <QSet>
-#include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -66,14 +59,8 @@ std::string faultsOf(QWidget& window)
     return faults.join(u'\n').toStdString();
 }
 
-class Accessibility : public testing::TestWithParam<bool>
+struct Accessibility : MainWindowWorld, testing::TestWithParam<bool>
 {
-protected:
-    TempFolder tmp;
-    QtHost host;
-    Module1 module{host};
-    MainForm& form = module.mainForm();
-
     void SetUp() override
     {
         module.SwedishLanguage = GetParam();
@@ -86,7 +73,6 @@ protected:
 
 TEST_P(Accessibility, EveryElementOfTheMainWindowAndEachDialogHasAName)
 {
-    MainWindow window{form, host.scale()};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(faultsOf(window), "");

@@ -91,38 +91,24 @@ void expectReadable(QWidget& window, const std::string& where)
     EXPECT_GT(checked, 0) << where;
 }
 
-class ContrastTest : public testing::TestWithParam<bool>
-{
-protected:
-    void SetUp() override
-    {
-        m_style = QApplication::style()->name();
-        m_palette = QApplication::palette();
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(GetParam() ? darkPalette() : QApplication::style()->standardPalette());
-    }
-    void TearDown() override
-    {
-        QApplication::setStyle(QStyleFactory::create(m_style));
-        QApplication::setPalette(m_palette);
-    }
-
-private:
-    QString m_style;
-    QPalette m_palette;
-};
+struct ContrastTest : testing::TestWithParam<bool>
+{};
 
 } // namespace
 
 TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
 {
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(GetParam() ? darkPalette() : QApplication::style()->standardPalette());
     MainWindowWorld world;
     MainForm& form = world.form;
     world.tmp.makeFolder("home/folder");
     world.tmp.writeFile("home/file.txt", "x");
     form.Load();
     world.window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&world.window));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&world.window));
     form.Activate();
     form.FileFind.setText(QStringLiteral("*.txt"));
     expectReadable(world.window, "main window");
@@ -138,12 +124,13 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowIsReadable)
         {"Message box", [&] { world.module.ShowMessBox(QStringLiteral("A prompt that must stay readable"), 3, QStringLiteral("Title")); }},
     };
     // clang-format on
-    for (const auto& dialog : dialogs) {
-        const char* name = dialog.first;
+    for (const auto& [name, open] : dialogs) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(Modal::Inspect(dialog.second, [&](FormDialog& shown) { expectReadable(shown, name); }));
+        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& shown) { expectReadable(shown, name); }));
     }
     form.Unload();
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(palette);
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, ContrastTest, testing::Values(false, true),

@@ -298,26 +298,6 @@ TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning
     }
 }
 
-namespace {
-
-// Trusts the test server's certificate for as long as it lives.
-class TrustTestCertificate
-{
-public:
-    TrustTestCertificate() : m_saved(QSslConfiguration::defaultConfiguration())
-    {
-        QSslConfiguration config = m_saved;
-        config.addCaCertificate(LocalWebServer::certificate());
-        QSslConfiguration::setDefaultConfiguration(config);
-    }
-    ~TrustTestCertificate() { QSslConfiguration::setDefaultConfiguration(m_saved); }
-
-private:
-    QSslConfiguration m_saved;
-};
-
-} // namespace
-
 TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
 {
     if (!QSslSocket::supportsSsl())
@@ -334,7 +314,10 @@ TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Failed);
     EXPECT_EQ(written(), "earlier copy");
 
-    TrustTestCertificate trust;
+    const QSslConfiguration untrusting = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusting = untrusting;
+    trusting.addCaCertificate(LocalWebServer::certificate());
+    QSslConfiguration::setDefaultConfiguration(trusting);
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/f"))), target), R::Ok);
     EXPECT_EQ(written(), "Wayfolder:3");
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/up"))), target), R::Ok);
@@ -343,4 +326,5 @@ TEST_F(DownloaderTest, HttpsIsDownloadedAndNeverRedirectedToPlainHttp)
     EXPECT_EQ(downloader.download(QUrl(secure.url(QStringLiteral("/down"))), target), R::Refused);
     EXPECT_EQ(written(), "earlier copy");
     EXPECT_TRUE(plain.requests.isEmpty());
+    QSslConfiguration::setDefaultConfiguration(untrusting);
 }

@@ -135,7 +135,6 @@ TEST_F(ListsTest, TheDetailsKeyShowsColumnsThatFillInForTheRowsOnScreenAndSortOn
     QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(form.Menu_Details.Checked());
     EXPECT_TRUE(header.isVisible());
-    EXPECT_EQ(header.model()->headerData(1, Qt::Horizontal).toString(), "Size");
     EXPECT_TRUE(QTest::qWaitFor([&] { return size(1) == "3 bytes"; }, 5000));
     EXPECT_EQ(size(499), "");
     // Scrolled to the end, the rows there come.
@@ -178,9 +177,6 @@ TEST_F(ListsTest, ARawNameShowsAMarkAndReachesTheClipboardAsItsBytes)
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->data("text/plain"), file);
     EXPECT_EQ(data->data("text/uri-list"), "file://" + QFile::encodeName(work) + "/caf%E9.txt\r\n");
-
-    host.ClipboardSetText("plain");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
 }
 
 TEST(FileIconsTest, IconsComeFromTheThemeByTheNameAloneWithTheStylesPicturesAsFallback)
