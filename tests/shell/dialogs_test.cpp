@@ -175,15 +175,9 @@ TEST_F(DialogTest, MessBoxRendersTheFormsComputedGeometryWithNothingClipped)
 
 TEST_F(DialogTest, MessBoxKeysAndTheCloseControlAnswerThroughTheFormsHandlers)
 {
-    struct Row
-    {
-        const char* name;
-        int16_t style;
-        int16_t focusIndex;
-        Qt::Key key; // on the focused button; Qt::Key_unknown: the window's close control
-        int16_t answer;
-    };
+    // The key goes to the focused button; Qt::Key_unknown stands for the window's close control.
     // clang-format off
+    struct Row { const char* name; int16_t style; int16_t focusIndex; Qt::Key key; int16_t answer; };
     const Row rows[] = {
         {"Escape on OK/Cancel", MsgStyle::OKCancel, 0, Qt::Key_Escape, MsgAnswer::Cancel},
         {"Escape with the focus on the middle", MsgStyle::YesNoCancel + 256, 1, Qt::Key_Escape, MsgAnswer::No},

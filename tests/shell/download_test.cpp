@@ -94,18 +94,11 @@ protected:
 TEST_F(UpdateCheckOverHttp, ReportsWhatTheServersVersionFileSaysAndYesOpensTheHomePage)
 {
     const QString newer = "A newer version  ( 9.9 )  is available." + Question;
-    struct Row
-    {
-        const char* name;
-        QByteArray served; // nothing: no such file
-        const char* answer;
-        QString prompt;
-        bool opened;
-    };
     // clang-format off
+    struct Row { const char* name; QByteArray served; const char* answer; QString prompt; bool opened; };
     const Row rows[] = {
         {"newer version on the second item, No", "x,Wayfolder:9.9", "No", newer, false},
-        {"no such file", "", "No", "Web Datafile not found." + Question, false},
+        {"no such file (nothing served)", "", "No", "Web Datafile not found." + Question, false},
         {"Yes opens the home page on the same server", "x,Wayfolder:9.9", "Yes", newer, true},
     };
     // clang-format on
@@ -195,16 +188,9 @@ TEST_F(DownloaderTest, WritesTheWholeAnswerOrKeepsTheEarlierCopyAndAnswersAtOnce
     const QByteArray earlier("earlier copy");
     const QByteArray overCap(Downloader::DefaultSizeCap + 1, 'a');
     const QString closedPort = LocalWebServer().url(QStringLiteral("/f"));
-    struct Row
-    {
-        const char* name;
-        std::function<void(LocalWebServer&)> serve;
-        R result;
-        QByteArray file;  // afterwards
-        QString url = {}; // the server's /f when empty
-        const char* to = "versions.txt";
-    };
+    // What the file holds afterwards; the address is the server's /f when empty.
     // clang-format off
+    struct Row { const char* name; std::function<void(LocalWebServer&)> serve; R result; QByteArray file; QString url = {}; const char* to = "versions.txt"; };
     const Row rows[] = {
         {"200 with a body", [](LocalWebServer& s) { s.serveFile("/f", "Wayfolder:3"); }, R::Ok, "Wayfolder:3"},
         {"404", [](LocalWebServer&) {}, R::Failed, earlier},
@@ -266,16 +252,12 @@ TEST_F(DownloaderTest, HeaderThatNeverEndsIsGivenUpInTimeAndLeavesNothingRunning
     manyLines += "Content-Length: 3\r\n\r\nabc";
     // clang-format off
     struct Row { const char* name; std::function<void(LocalWebServer&)> serve; R result; };
-    // clang-format on
     const Row rows[] = {
         {"endless header", [](LocalWebServer& s) { s.endlessHeader("/f"); }, R::TooLarge},
-        {"header trickled one byte a second",
-         [](LocalWebServer& s) {
-             s.serveRaw("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms);
-         },
-         R::TimedOut},
+        {"header trickled one byte a second", [](LocalWebServer& s) { s.serveRaw("/f", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", 1000ms); }, R::TimedOut},
         {"10,000 header lines", [&](LocalWebServer& s) { s.serveRaw("/f", manyLines); }, R::TooLarge},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const int threads = threadCount();

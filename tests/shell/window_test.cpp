@@ -74,7 +74,7 @@ TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
     EXPECT_EQ(form.DirList.Path(), start);
 }
 
-TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
+TEST_F(WindowTest, TheDesignIsTheDefaultSizeAResizeGrowsTheListsInTheirColumnsAMaximiseIsNotStored)
 {
     const TwipsScale& scale = host.scale();
     EXPECT_EQ(window.clientArea().size(),
@@ -85,10 +85,6 @@ TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
         SCOPED_TRACE(control->Name().toStdString());
         EXPECT_EQ(widget(*control).geometry(), designed(*control));
     }
-}
-
-TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
-{
     const QRect favorites = widget(form.FavoDirList).geometry();
     const QRect tree = widget(form.DirList).geometry();
     const QRect files = widget(form.FileList).geometry();
@@ -111,6 +107,12 @@ TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
 
     // The form learns the size, so that it can be stored at exit.
     EXPECT_NEAR(host.scale().toPixels(form.Width() - MainForm::FrameWidth), window.clientArea().width(), 1);
+    // A maximised window leaves the stored size alone.
+    const int width = form.Width();
+    window.showMaximized();
+    ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Width(), width);
 }
 
 TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
@@ -145,15 +147,6 @@ TEST(WindowPlacement, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
     ASSERT_TRUE(QtInput::waitFor([&] { return available.contains(window.frameGeometry()); }))
         << "frame " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
         << window.frameGeometry().width() << "x" << window.frameGeometry().height();
-}
-
-TEST_F(WindowTest, AMaximisedWindowLeavesTheStoredSizeAlone)
-{
-    const int width = form.Width();
-    window.showMaximized();
-    ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form.Width(), width);
 }
 
 // Run by CTest with QT_SCALE_FACTOR=2 on a 1920x1080 screen; on any screen the window must fit.
