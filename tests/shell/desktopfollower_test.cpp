@@ -256,10 +256,13 @@ TEST(ThreadWorkers, NoMoreThreadsThanTheBoundAndNewsForEveryJob)
         watches.push_back(job->watch([&news, job] { news += job->ended() ? 1 : 0; }));
         workers.start(job);
     }
-    EXPECT_TRUE(waitFor([&] {
+    const auto waiting = [&] {
         const std::lock_guard lock(gate->mutex);
-        return gate->waiting == ThreadWorkers::MaxThreads;
-    }));
+        return gate->waiting;
+    };
+    EXPECT_TRUE(waitFor([&] { return waiting() >= ThreadWorkers::MaxThreads; }));
+    // Time for a thread beyond the bound to reach the gate as well.
+    EXPECT_FALSE(waitFor([&] { return waiting() > ThreadWorkers::MaxThreads; }, 300));
     EXPECT_EQ(workers.busy(), jobs);
     EXPECT_TRUE(workers.running<GateJob>(QStringLiteral("0")));
     {

@@ -87,13 +87,9 @@ TEST_F(ListsTest, ALongNameIsShortenedInTheMiddleAndItsTooltipIsTheWholeName)
 
 TEST_F(ListsTest, EveryButtonAndControlWithoutAMenuHasATooltipInBothLanguages)
 {
-    std::vector<Form*> forms = {&form,
-                                &module.addDirForm(),
-                                &module.renameDirForm(),
-                                &module.addFilterForm(),
-                                &module.aboutForm(),
-                                &module.changeDriveForm()};
-    for (Form* checked : forms) {
+    for (Form* checked : std::initializer_list<Form*>{&form, &module.addDirForm(), &module.renameDirForm(),
+                                                      &module.addFilterForm(), &module.aboutForm(),
+                                                      &module.changeDriveForm()}) {
         for (const Control* control : checked->Controls()) {
             const QString kind = QString::fromLatin1(control->metaObject()->className());
             const bool wanted = control->Visible() && QStringList{"CommandButton", "TextBox",  "ListBox",
