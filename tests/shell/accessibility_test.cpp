@@ -206,9 +206,10 @@ TEST_P(Accessibility, EveryElementOfTheMainWindowAndEachDialogHasANameAndReadabl
         {"OpenWithForm",
          [this] { return std::make_unique<OpenWithForm>(module, tmp.path("home/a.unknown")); }},
     };
-    for (const auto& [name, make] : dialogs) {
+    for (const auto& entry : dialogs) {
+        const char* name = entry.first; // captured below, which a structured binding may not be
         SCOPED_TRACE(name);
-        const std::unique_ptr<Form> dialog = make();
+        const std::unique_ptr<Form> dialog = entry.second();
         std::string faults;
         ASSERT_TRUE(Modal::Inspect([&] { dialog->ShowModal(); },
                                    [&](FormDialog& shown) {
