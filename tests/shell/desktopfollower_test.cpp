@@ -1,15 +1,19 @@
-// The real host's services that keep the window in step with the desktop: the folder watcher
-// re-reads the panes once per burst and keeps the view where it was, the opener's failure is
-// reported without blocking, folder checks answer in time and never probe a hung folder twice,
-// the workers keep to their bound of threads with news for every job on the window's thread,
-// and the shell shows the status line and dimmed favorites.
+// The real host's services: programs start with an argument list and never through a shell,
+// settings and the clipboard round-trip, a watched file outlasts an atomic save by another
+// program, the folder watcher re-reads the panes once per burst and keeps the view where it was,
+// the opener's failure is reported without blocking, folder checks answer in time and never
+// probe a hung folder twice, the workers keep to their bound of threads with news for every job
+// on the window's thread, and the shell shows the status line under the filter box and dimmed
+// favorites.
 
 #include "core/mainform/panewatch.h"
+#include "core/system/atomicfile.h"
 #include "qtinput.h"
 #include "shell/host/desktopfollower.h"
 #include "shell/host/threadworkers.h"
 #include "shownwindow.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -64,6 +68,9 @@ TEST_F(FollowingWindow, NewFilesAppearWithOneRereadPerBurstAndTheViewStaysPut)
     EXPECT_EQ(form.FileList.List(form.FileList.ListIndex()), QStringLiteral("file150.txt"));
     EXPECT_EQ(bar.value(), scrolled);
     EXPECT_EQ(widget<QLabel>(form.Label_FileStatus).text(), QStringLiteral("300 files"));
+    // The status line stands under the filter box, inside the window.
+    EXPECT_GE(widget(form.Label_FileStatus).geometry().top(), widget(form.FileFind).geometry().bottom());
+    EXPECT_LE(widget(form.Label_FileStatus).geometry().bottom(), window.clientArea().height());
 }
 
 TEST_F(FollowingWindow, RemovedOpenFolderMovesTheTreeUp)
@@ -73,18 +80,6 @@ TEST_F(FollowingWindow, RemovedOpenFolderMovesTheTreeUp)
     ASSERT_TRUE(QDir(inner).removeRecursively());
     EXPECT_TRUE(waitFor([&] { return form.DirList.Path() == work; }));
     EXPECT_EQ(form.FileList.Path(), work);
-}
-
-TEST_F(FollowingWindow, StatusLineShowsTheFilter)
-{
-    QLabel& status = widget<QLabel>(form.Label_FileStatus);
-    EXPECT_EQ(status.text(), QStringLiteral("200 files"));
-    form.FileFind.setText(QStringLiteral("file00"));
-    EXPECT_EQ(status.text(), QStringLiteral("10 of 200 files shown (filter: *file00*)"));
-    // Under the filter box, inside the window.
-    const QWidget& filter = *window.view().widgetFor(&form.FileFind);
-    EXPECT_GE(status.geometry().top(), filter.geometry().bottom());
-    EXPECT_LE(status.geometry().bottom(), window.clientArea().height());
 }
 
 TEST_F(FollowingWindow, MissingFavoriteIsDimmedWithItsReason)
@@ -99,6 +94,53 @@ TEST_F(FollowingWindow, MissingFavoriteIsDimmedWithItsReason)
     const QModelIndex present = favorites.model()->index(0, 0);
     EXPECT_FALSE(present.data(Qt::ToolTipRole).isValid());
     EXPECT_FALSE(present.data(Qt::ForegroundRole).isValid());
+}
+
+TEST(QtHost, StartsProgramsWithAnArgumentListAndReportsMissingOnes)
+{
+    TempFolder tmp;
+    QtHost host;
+    EXPECT_FALSE(host.StartProcess(QStringLiteral("wayfolder-no-such-program"), {}));
+
+    // A shell would split this name at the blank and run what follows the semicolon.
+    const QString name = tmp.path(QStringLiteral("a b;touch c"));
+    ASSERT_TRUE(host.StartProcess(QStringLiteral("touch"), {name}));
+    EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(name); }));
+    EXPECT_FALSE(QFileInfo::exists(tmp.path(QStringLiteral("c"))));
+}
+
+TEST(QtHost, SettingsAndClipboardRoundTrip)
+{
+    TempFolder tmp;
+    {
+        QtHost host;
+        EXPECT_EQ(host.GetSetting(QStringLiteral("StartPosX"), QStringLiteral("none")),
+                  QStringLiteral("none"));
+        host.SaveSetting(QStringLiteral("StartPosX"), QStringLiteral("1234"));
+        EXPECT_EQ(host.DataFolder(), tmp.dataFolder());
+        host.ClipboardSetText(QStringLiteral("/home/user/file.txt"));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("/home/user/file.txt"));
+    }
+    QtHost again;
+    EXPECT_EQ(again.GetSetting(QStringLiteral("StartPosX"), {}), QStringLiteral("1234"));
+    EXPECT_TRUE(QFileInfo::exists(tmp.configFile()));
+}
+
+TEST(FileWatch, AFileReplacedByRenameIsStillWatched)
+{
+    TempFolder tmp;
+    const QString path = tmp.writeFile(QStringLiteral("FavoDirs.dat"), "one");
+    QtHost host;
+    int calls = 0;
+    host.WatchFile(path, [&] { ++calls; });
+
+    for (const char* content : {"two", "three", "four"}) {
+        SCOPED_TRACE(content);
+        const int before = calls;
+        ASSERT_TRUE(WriteFileLocked(path, content, 1 << 20).ok());
+        EXPECT_TRUE(waitFor([&] { return calls > before; }));
+    }
+    host.WatchFile(path, {});
 }
 
 TEST(DesktopFollower, OpenerFailureIsReportedWithoutBlocking)
@@ -214,10 +256,13 @@ TEST(ThreadWorkers, NoMoreThreadsThanTheBoundAndNewsForEveryJob)
         watches.push_back(job->watch([&news, job] { news += job->ended() ? 1 : 0; }));
         workers.start(job);
     }
-    EXPECT_TRUE(waitFor([&] {
+    const auto waiting = [&] {
         const std::lock_guard lock(gate->mutex);
-        return gate->waiting == ThreadWorkers::MaxThreads;
-    }));
+        return gate->waiting;
+    };
+    EXPECT_TRUE(waitFor([&] { return waiting() >= ThreadWorkers::MaxThreads; }));
+    // Time for a thread beyond the bound to reach the gate as well.
+    EXPECT_FALSE(waitFor([&] { return waiting() > ThreadWorkers::MaxThreads; }, 300));
     EXPECT_EQ(workers.busy(), jobs);
     EXPECT_TRUE(workers.running<GateJob>(QStringLiteral("0")));
     {

@@ -6,6 +6,7 @@
 #include "core/dialogs/messbox.h"
 #include "core/dialogs/module1.h"
 #include "core/tempfolder.h"
+#include "modal.h"
 #include "qtinput.h"
 #include "shell/host/qthost.h"
 #include "shell/widgets/formview.h"
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,44 +130,7 @@ TEST_F(AboutDialogTest, EnterAndEscapeCloseTheBox)
     }
 }
 
-namespace {
-
-class MessBoxDialogTest : public DialogTest
-{
-protected:
-    /// Shows a message through the real modal path; `respond` acts on the open box once its
-    /// focus is on the button `focusIndex`. A box still open after the deadline is closed.
-    int16_t showAndRespond(int16_t style, int16_t focusIndex,
-                           const std::function<void(QWidget& dialog)>& respond)
-    {
-        bool responded = false;
-        QTimer poll;
-        const QDeadlineTimer deadline(5000);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || !dialog->isVisible() || responded)
-                return;
-            auto* box = qobject_cast<MessBoxDialog*>(dialog);
-            const bool focused =
-                box && box->focusWidget() &&
-                box->focusWidget() == box->view().widgetFor(&module.messBox().Button(focusIndex));
-            if (focused) {
-                responded = true;
-                respond(*dialog);
-            } else if (deadline.hasExpired()) {
-                ADD_FAILURE() << "the focus never reached Button(" << focusIndex << ")";
-                responded = true;
-                dialog->close();
-            }
-        });
-        poll.start(5);
-        return module.ShowMessBox(QStringLiteral("Go on?"), style, QStringLiteral("Question"));
-    }
-};
-
-} // namespace
-
-TEST_F(MessBoxDialogTest, RendersTheFormsComputedGeometryWithNothingClipped)
+TEST_F(DialogTest, MessBoxRendersTheFormsComputedGeometryWithNothingClipped)
 {
     module.SwedishLanguage = true;
     module.MessPrompt = QStringLiteral("Första raden\nAndra raden, som är lite längre än den första");
@@ -183,12 +146,11 @@ TEST_F(MessBoxDialogTest, RendersTheFormsComputedGeometryWithNothingClipped)
     EXPECT_EQ(dialog.windowTitle(), box.Caption());
     EXPECT_EQ(dialog.size(), QSize(scale.toPixels(box.Width() - Form::FrameWidth),
                                    scale.toPixels(box.Height() - Form::FrameHeight)));
-    const char* captions[] = {"Avbryt", "Nej", "Ja"};
     for (int16_t i = 0; i < 3; ++i) {
         auto* button = qobject_cast<QPushButton*>(dialog.view().widgetFor(&box.Button(i)));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->geometry(), scale.geometry(box.Button(i))) << "Button(" << i << ")";
-        EXPECT_EQ(button->text(), QString::fromUtf8(captions[i]));
+        EXPECT_EQ(button->text(), box.Button(i).Caption());
         EXPECT_TRUE(button->isVisible());
         EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "Enter belongs to the focused button";
         EXPECT_TRUE(dialog.rect().contains(button->geometry())) << "Button(" << i << ") is clipped";
@@ -211,17 +173,11 @@ TEST_F(MessBoxDialogTest, RendersTheFormsComputedGeometryWithNothingClipped)
     EXPECT_LE(panel->geometry().bottom(), dialog.view().widgetFor(&box.Button(0))->geometry().top());
 }
 
-TEST_F(MessBoxDialogTest, KeysAndTheCloseControlAnswerThroughTheFormsHandlers)
+TEST_F(DialogTest, MessBoxKeysAndTheCloseControlAnswerThroughTheFormsHandlers)
 {
-    struct Row
-    {
-        const char* name;
-        int16_t style;
-        int16_t focusIndex;
-        Qt::Key key; // on the focused button; Qt::Key_unknown: the window's close control
-        int16_t answer;
-    };
+    // The key goes to the focused button; Qt::Key_unknown stands for the window's close control.
     // clang-format off
+    struct Row { const char* name; int16_t style; int16_t focusIndex; Qt::Key key; int16_t answer; };
     const Row rows[] = {
         {"Escape on OK/Cancel", MsgStyle::OKCancel, 0, Qt::Key_Escape, MsgAnswer::Cancel},
         {"Escape with the focus on the middle", MsgStyle::YesNoCancel + 256, 1, Qt::Key_Escape, MsgAnswer::No},
@@ -231,14 +187,19 @@ TEST_F(MessBoxDialogTest, KeysAndTheCloseControlAnswerThroughTheFormsHandlers)
     };
     // clang-format on
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         module.MessAnswer = 0;
-        const int16_t answer = showAndRespond(row.style, row.focusIndex, [&](QWidget& dialog) {
+        int16_t answer = 0;
+        const auto open = [&] { answer = module.ShowMessBox("Go on?", row.style, "Question"); };
+        EXPECT_TRUE(Modal::Inspect(open, [&](FormDialog& dialog) {
+            QWidget* focused = dialog.view().widgetFor(&module.messBox().Button(row.focusIndex));
+            ASSERT_TRUE(QtInput::waitFor([&] { return dialog.focusWidget() == focused; }));
             if (row.key == Qt::Key_unknown)
                 dialog.close();
             else
-                QTest::keyClick(dialog.focusWidget(), row.key);
-        });
-        EXPECT_EQ(answer, row.answer) << row.name;
-        EXPECT_FALSE(module.messBox().IsLoaded()) << row.name;
+                QTest::keyClick(focused, row.key);
+            EXPECT_TRUE(QtInput::waitFor([&] { return !module.messBox().IsLoaded(); }));
+        }));
+        EXPECT_EQ(answer, row.answer);
     }
 }

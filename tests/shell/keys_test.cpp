@@ -1,5 +1,6 @@
-// The desktop's usual keys run the existing commands, show in the menus, and leave the keys the
-// lists and the filter box handle themselves alone; Escape closes Change Drive as Cancel does.
+// The desktop's usual keys run the existing commands, show in the menus (and in the README and
+// the man page), and leave the keys the lists and the filter box handle themselves alone; typing
+// in the favorites highlights without opening; Escape closes Change Drive as Cancel does.
 
 #include "core/dialogs/changedriveform.h"
 #include "modal.h"
@@ -8,20 +9,40 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct KeysTest : ShownWindow
+{};
+
+// The keys an action shows: the text after a tab, or its own shortcut.
+void collectKeys(const QList<QAction*>& actions, QStringList& keys)
 {
-    QWidget& widget(const Control& control) { return MainWindowWorld::widget(control); }
-    QAction* action(const MenuItem& item) { return &MainWindowWorld::action(item.Name()); }
-};
+    for (const QAction* action : actions) {
+        if (action->menu())
+            collectKeys(action->menu()->actions(), keys);
+        else if (action->text().contains(u'\t'))
+            keys << action->text().section(u'\t', 1);
+        else if (!action->shortcut().isEmpty())
+            keys << action->shortcut().toString(QKeySequence::NativeText);
+    }
+}
+
+QString sourceText(const char* relative)
+{
+    QFile file(QStringLiteral(WAYFOLDER_SOURCE_DIR "/") + QLatin1String(relative));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
+    return QString::fromUtf8(file.readAll());
+}
 
 } // namespace
 
@@ -45,20 +66,18 @@ TEST_F(KeysTest, EachKeyChoosesItsCommandAndItsMenuShowsIt)
         {Qt::ALT | Qt::Key_Left, &form.Menu_Back, true},
         {Qt::ALT | Qt::Key_Right, &form.Menu_Forward, true},
         {Qt::CTRL | Qt::Key_L, &form.Menu_Location, true},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_F, &form.Menu_FindFavorite, false},
     };
     form.DirList.SetFocus();
     for (const Row& row : rows) {
-        const std::string name =
-            row.item->Name().toStdString() + " " + QKeySequence(row.key).toString().toStdString();
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());
         row.item->setEnabled(true);
         int chosen = 0;
         row.item->Click = [&] { ++chosen; };
         QTest::keyClick(QApplication::focusWidget(), row.key.key(), row.key.keyboardModifiers());
         EXPECT_EQ(chosen, 1);
         if (row.shownInMenu) {
-            ASSERT_NE(action(*row.item), nullptr);
-            EXPECT_EQ(action(*row.item)->text(),
+            EXPECT_EQ(action(row.item->Name()).text(),
                       row.item->Caption() + "\t" + QKeySequence(row.key).toString(QKeySequence::NativeText));
         }
         row.item->Click = {};
@@ -97,14 +116,19 @@ TEST_F(KeysTest, UpAndFilterKeysPressTheButtonOrFocusTheBoxButTypingKeepsBackspa
     EXPECT_EQ(up, 2);
 }
 
-TEST_F(KeysTest, TheListsKeepTheirOwnKeys)
+TEST_F(KeysTest, TheListsKeepTheirOwnKeysAsVirtualKeyCodesAndCharacters)
 {
-    std::vector<int> keys;
-    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t) { keys.push_back(code); };
+    std::vector<std::pair<int, int>> downs;
+    std::vector<int> presses;
+    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t shift) { downs.emplace_back(code, shift); };
+    form.FavoDirList.KeyPress = [&](int16_t& ascii) { presses.push_back(ascii); };
     form.FavoDirList.SetFocus();
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Return})
         QTest::keyClick(&widget(form.FavoDirList), key);
-    EXPECT_EQ(keys, std::vector<int>({32, 45, 46, 13}));
+    QTest::keyClick(&widget(form.FavoDirList), Qt::Key_Space, Qt::ShiftModifier); // Shift is a key too
+    EXPECT_EQ(downs,
+              (std::vector<std::pair<int, int>>{{32, 0}, {45, 0}, {46, 0}, {13, 0}, {16, 1}, {32, 1}}));
+    EXPECT_EQ(presses, (std::vector<int>{32, 13, 32}));
 
     // In the panes Delete and Shift+Delete remove files, and show in the menu.
     struct Row
@@ -121,8 +145,9 @@ TEST_F(KeysTest, TheListsKeepTheirOwnKeys)
             QTest::keyClick(QApplication::focusWidget(), row.key.key(), row.key.keyboardModifiers());
         }
         EXPECT_EQ(chosen, 2);
-        EXPECT_TRUE(action(*row.item)->text().endsWith(
-            "\t" + QKeySequence(row.key).toString(QKeySequence::NativeText)));
+        EXPECT_TRUE(action(row.item->Name())
+                        .text()
+                        .endsWith("\t" + QKeySequence(row.key).toString(QKeySequence::NativeText)));
         row.item->Click = {};
     }
 }
@@ -235,15 +260,17 @@ TEST_F(KeysTest, CtrlAndShiftWidenTheFileSelectionAPlainClickSelectsOne)
     }
 }
 
-TEST_F(KeysTest, CtrlCAndCtrlXInTheFileListPutBothFileFormatsOnTheClipboard)
+TEST_F(KeysTest, CtrlCAndCtrlXPutBothFileFormatsOnTheClipboardCtrlVPastesAndACutLeavesItEmpty)
 {
     tmp.makeFolder("home/work");
+    tmp.makeFolder("home/other");
     tmp.writeFile("home/work/a b.txt", "x");
+    tmp.writeFile("home/other/c.txt", "y");
     form.DirList.setPath(tmp.path("home/work"));
     form.FileList.setListIndex(0);
     const QByteArray url = "file://" + tmp.path("home/work").toUtf8() + "/a%20b.txt";
     for (const auto& [key, action] :
-         {std::pair{Qt::Key_C, QByteArray("copy\n")}, std::pair{Qt::Key_X, QByteArray("cut\n")}}) {
+         {std::pair{Qt::Key_X, QByteArray("cut\n")}, std::pair{Qt::Key_C, QByteArray("copy\n")}}) {
         form.FileList.SetFocus();
         QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -251,19 +278,7 @@ TEST_F(KeysTest, CtrlCAndCtrlXInTheFileListPutBothFileFormatsOnTheClipboard)
         EXPECT_EQ(data->data("text/uri-list"), url + "\r\n");
         EXPECT_EQ(data->data("x-special/gnome-copied-files"), action + url + "\n");
     }
-}
-
-TEST_F(KeysTest, CtrlVPastesWhatTheClipboardHoldsAndACutLeavesItEmpty)
-{
-    tmp.makeFolder("home/work");
-    tmp.makeFolder("home/other");
-    tmp.writeFile("home/work/a b.txt", "x");
-    tmp.writeFile("home/other/c.txt", "y");
-    // Copied here, pasted into another folder: a copy, the clipboard kept for another paste.
-    form.DirList.setPath(tmp.path("home/work"));
-    form.FileList.setListIndex(0);
-    form.FileList.SetFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    // Copied last, pasted into another folder: a copy, the clipboard kept for another paste.
     form.DirList.setPath(tmp.path("home/other"));
     form.FileList.SetFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
@@ -285,4 +300,52 @@ TEST_F(KeysTest, CtrlVPastesWhatTheClipboardHoldsAndACutLeavesItEmpty)
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         return !data || !data->hasFormat("x-special/gnome-copied-files");
     }));
+}
+
+TEST_F(KeysTest, FavoritesTypeAheadHighlightsWithoutOpeningAndEnterOpens)
+{
+    const QString a = tmp.makeFolder("home/alpha");
+    const QString b = tmp.makeFolder("home/beta");
+    for (const auto& [name, path] : {std::pair{"Alpha", a}, std::pair{"Beta", b}, std::pair{"Bravo", a}}) {
+        form.FavoDirList.AddItem(QString::fromLatin1(name));
+        form.FavoDirPath.AddItem(path);
+        form.FavoFileFilter.AddItem(QString());
+    }
+    form.FavoDirList.setListIndex(0);
+    ASSERT_EQ(form.DirList.Path(), a);
+    QListView* view = &list(form.FavoDirList);
+    view->setFocus();
+
+    QTest::keyClicks(view, "br");
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 2);
+    EXPECT_EQ(view->currentIndex().row(), 2);
+    EXPECT_EQ(form.DirList.Path(), a); // shown, not opened
+    // Escape ends the typing; "b" then moves on from Bravo, round to Beta.
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClick(view, Qt::Key_B);
+    EXPECT_EQ(form.DirList.Path(), a);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 1);
+    EXPECT_EQ(form.DirList.Path(), b);
+}
+
+TEST_F(KeysTest, ReadmeAndManPageNameEveryKeyTheMenusShow)
+{
+    QStringList keys;
+    collectKeys(window.menuBar().actions(), keys);
+    ASSERT_GE(keys.size(), 6);
+    const QString readme = sourceText("README.md");
+    const QString manPage = sourceText("data/wayfolder.1.in");
+    for (const QString& key : keys) {
+        // A table row starts with the keys: "| Ctrl+S" in the README, "Ctrl+S<TAB>" in the page.
+        const QRegularExpression readmeRow(QStringLiteral("^\\| (.*, )?") + QRegularExpression::escape(key) +
+                                               QStringLiteral("[ ,]"),
+                                           QRegularExpression::MultilineOption);
+        const QRegularExpression manRow(QStringLiteral("^(.*, )?") + QRegularExpression::escape(key) +
+                                            QStringLiteral("[\t,]"),
+                                        QRegularExpression::MultilineOption);
+        EXPECT_TRUE(readme.contains(readmeRow)) << "README.md lacks " << key.toStdString();
+        EXPECT_TRUE(manPage.contains(manRow)) << "the man page lacks " << key.toStdString();
+    }
+    EXPECT_EQ(readme.count(QStringLiteral("\n## Command line\n")), 1);
 }

@@ -1,6 +1,9 @@
 // What the lists look like: rows of one height whatever their characters, long names shortened
-// in the middle with the whole name as tooltip, icons by the name's type from the theme, and a
-// tooltip in both languages for every button and every control without a menu.
+// in the middle with the whole name as tooltip, names that are not UTF-8 with a mark (and their
+// bytes on the clipboard), icons by the name's type from the theme, a tooltip in both languages
+// for every button and every control without a menu, and the details view: the key shows the
+// columns, the rows on screen fill in from the workers while rows far below stay unread, and a
+// header click sorts.
 
 #include "core/dialogs/aboutform.h"
 #include "core/dialogs/adddirform.h"
@@ -8,14 +11,20 @@
 #include "core/dialogs/changedriveform.h"
 #include "core/dialogs/messbox.h"
 #include "core/dialogs/renamedirform.h"
+#include "core/system/filename.h"
 #include "shell/widgets/commandbuttonbinding.h"
+#include "shell/widgets/filedetailscolumns.h"
 #include "shell/widgets/fileicons.h"
 #include "shell/widgets/rowdelegate.h"
 #include "shell/windows/tooltiptexts.h"
 #include "shownwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -78,13 +87,9 @@ TEST_F(ListsTest, ALongNameIsShortenedInTheMiddleAndItsTooltipIsTheWholeName)
 
 TEST_F(ListsTest, EveryButtonAndControlWithoutAMenuHasATooltipInBothLanguages)
 {
-    std::vector<Form*> forms = {&form,
-                                &module.addDirForm(),
-                                &module.renameDirForm(),
-                                &module.addFilterForm(),
-                                &module.aboutForm(),
-                                &module.changeDriveForm()};
-    for (Form* checked : forms) {
+    for (Form* checked : std::initializer_list<Form*>{&form, &module.addDirForm(), &module.renameDirForm(),
+                                                      &module.addFilterForm(), &module.aboutForm(),
+                                                      &module.changeDriveForm()}) {
         for (const Control* control : checked->Controls()) {
             const QString kind = QString::fromLatin1(control->metaObject()->className());
             const bool wanted = control->Visible() && QStringList{"CommandButton", "TextBox",  "ListBox",
@@ -107,6 +112,67 @@ TEST_F(ListsTest, EveryButtonAndControlWithoutAMenuHasATooltipInBothLanguages)
     form.setCaption(QStringLiteral("Wayfolder"));
     EXPECT_EQ(window.view().widgetFor(&form.Command_Exit)->toolTip(),
               ToolTipTexts::For(QStringLiteral("MainForm"), QStringLiteral("Command_Exit"), true));
+}
+
+TEST_F(ListsTest, TheDetailsKeyShowsColumnsThatFillInForTheRowsOnScreenAndSortOnAHeaderClick)
+{
+    tmp.makeFolder("home/many");
+    for (int i = 0; i < 500; ++i)
+        tmp.writeFile(QStringLiteral("home/many/%1.txt").arg(i, 3, 10, QLatin1Char('0')),
+                      QByteArray(qsizetype(i) * 3, 'x'));
+    form.FileList.setPath(tmp.path("home/many"));
+    QListView& view = list(form.FileList);
+    auto& header = *view.findChild<QHeaderView*>(QStringLiteral("FileListHeader"));
+    const auto size = [&view](int row) {
+        return view.model()->index(row, 0).data(FileDetailsDelegate::SizeRole).toString();
+    };
+    EXPECT_FALSE(header.isVisible());
+
+    QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(form.Menu_Details.Checked());
+    EXPECT_TRUE(header.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return size(1) == "3 bytes"; }, 5000));
+    EXPECT_EQ(size(499), "");
+    // Scrolled to the end, the rows there come.
+    view.scrollToBottom();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return size(499) == "1.5 kB"; }, 5000));
+
+    // Size, then again: the largest first. A click on a row's size selects that row.
+    for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                          QPoint(header.sectionViewportPosition(1) + 5, header.height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.FileList.List(0) == "499.txt"; }, 5000));
+    view.scrollToTop();
+    const QRect first = view.visualRect(view.model()->index(0, 0));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(1) + 5, first.center().y()));
+    EXPECT_EQ(form.FileList.ListIndex(), 0);
+    // Renaming in place leaves the size and date in sight.
+    QTest::keyClick(&view, Qt::Key_F2);
+    auto* editor = view.viewport()->findChild<QLineEdit*>(QStringLiteral("RowEditor"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_LT(editor->geometry().right(), header.sectionViewportPosition(1));
+    QTest::keyClick(editor, Qt::Key_Escape);
+
+    QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(header.isVisible());
+    EXPECT_EQ(form.FileList.List(0), "000.txt");
+}
+
+TEST_F(ListsTest, ARawNameShowsAMarkAndReachesTheClipboardAsItsBytes)
+{
+    const QString work = tmp.makeFolder("home/work");
+    const QByteArray file = tmp.touch("home/work/caf\xe9.txt");
+    form.DirList.setPath(work);
+    QListView& view = list(form.FileList);
+    ASSERT_EQ(view.model()->rowCount(), 1);
+    EXPECT_EQ(view.model()->index(0, 0).data().toString(), "caf\\xE9.txt");
+
+    host.ClipboardSetText(FileNameFromBytes(std::string_view(file.constData(), size_t(file.size()))));
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data("text/plain"), file);
+    EXPECT_EQ(data->data("text/uri-list"), "file://" + QFile::encodeName(work) + "/caf%E9.txt\r\n");
 }
 
 TEST(FileIconsTest, IconsComeFromTheThemeByTheNameAloneWithTheStylesPicturesAsFallback)

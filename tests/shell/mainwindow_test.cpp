@@ -2,11 +2,13 @@
 // and focus reach the control models' events, and the widgets show what the models hold.
 
 #include "core/system/runtimeerror.h"
+#include "core/toolkit/checklist.h"
 #include "qtinput.h"
 #include "shell/widgets/controlbinding.h"
 #include "shownwindow.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -59,14 +61,15 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, AClickOnAFavoriteSelectsItBeforeMouseDownAndRunsClickOnceEvenWhenItThrows)
+TEST_F(MainWindowTest, AClickOrADragOnAFavoriteSelectsBeforeMouseDownAndRunsClickOncePerRowEvenWhenItThrows)
 {
-    for (const char* name : {"Home", "Docs", "Music"})
-        form.FavoDirList.AddItem(QString::fromLatin1(name));
+    for (int i = 0; i < 6; ++i)
+        form.FavoDirList.AddItem(QStringLiteral("Entry %1").arg(i));
     std::vector<int16_t> clicks;
-    std::vector<MouseCall> downs;
+    std::vector<MouseCall> downs, ups;
     form.FavoDirList.Click = [&] { clicks.push_back(form.FavoDirList.ListIndex()); };
     form.FavoDirList.MouseDown = recordMouse(downs, form.FavoDirList);
+    form.FavoDirList.MouseUp = recordMouse(ups, form.FavoDirList);
     QListView& view = widget<QListView>(form.FavoDirList);
     QWidget& viewport = *view.viewport();
 
@@ -74,7 +77,6 @@ TEST_F(MainWindowTest, AClickOnAFavoriteSelectsItBeforeMouseDownAndRunsClickOnce
         press(viewport, Qt::LeftButton, rowCentre(view, 1));
         release(viewport, Qt::LeftButton, rowCentre(view, 1));
     }
-    EXPECT_EQ(form.FavoDirList.ListIndex(), 1);
     EXPECT_EQ(clicks, std::vector<int16_t>{1});
     ASSERT_EQ(downs.size(), 2u);
     EXPECT_EQ(downs[0].button, MouseButton::Left);
@@ -86,6 +88,23 @@ TEST_F(MainWindowTest, AClickOnAFavoriteSelectsItBeforeMouseDownAndRunsClickOnce
     EXPECT_EQ(form.FavoDirList.ListIndex(), 1);
     ASSERT_EQ(downs.size(), 3u);
     EXPECT_EQ(downs[2].button, MouseButton::Right);
+
+    // A drag with the left button moves the selection row by row, and its release raises MouseUp.
+    press(viewport, Qt::LeftButton, rowCentre(view, 0));
+    for (const QPoint& to :
+         {rowCentre(view, 1), rowCentre(view, 1) + QPoint(3, 1), rowCentre(view, 2), rowCentre(view, 3)})
+        moveHeld(viewport, Qt::LeftButton, to);
+    release(viewport, Qt::LeftButton, rowCentre(view, 3));
+    EXPECT_EQ(clicks, (std::vector<int16_t>{1, 0, 1, 2, 3}));
+    ASSERT_EQ(downs.size(), 4u);
+    EXPECT_EQ(downs[3].listIndex, 0);
+    ASSERT_EQ(ups.size(), 4u);
+    EXPECT_EQ(ups[3].button, MouseButton::Left);
+    EXPECT_EQ(ups[3].listIndex, 3);
+    // Without the button held the pointer selects nothing.
+    moveHeld(viewport, Qt::NoButton, rowCentre(view, 5));
+    EXPECT_EQ(form.FavoDirList.ListIndex(), 3);
+    EXPECT_EQ(clicks.size(), 5u);
 
     // The view follows the model when the program selects.
     form.FavoDirList.setListIndex(2);
@@ -100,37 +119,6 @@ TEST_F(MainWindowTest, AClickOnAFavoriteSelectsItBeforeMouseDownAndRunsClickOnce
     release(viewport, Qt::LeftButton, rowCentre(view, 0));
     EXPECT_EQ(form.FavoDirList.ListIndex(), 0);
     EXPECT_EQ(view.currentIndex().row(), 0);
-}
-
-TEST_F(MainWindowTest, DraggingWithTheLeftButtonMovesTheSelectionRowByRowAndTheReleaseRaisesMouseUp)
-{
-    for (int i = 0; i < 6; ++i)
-        form.FavoDirList.AddItem(QStringLiteral("Entry %1").arg(i));
-    std::vector<int16_t> clicks;
-    std::vector<MouseCall> downs, ups;
-    form.FavoDirList.Click = [&] { clicks.push_back(form.FavoDirList.ListIndex()); };
-    form.FavoDirList.MouseDown = recordMouse(downs, form.FavoDirList);
-    form.FavoDirList.MouseUp = recordMouse(ups, form.FavoDirList);
-    QListView& view = widget<QListView>(form.FavoDirList);
-    QWidget& viewport = *view.viewport();
-
-    press(viewport, Qt::LeftButton, rowCentre(view, 0));
-    for (const QPoint& to :
-         {rowCentre(view, 1), rowCentre(view, 1) + QPoint(3, 1), rowCentre(view, 2), rowCentre(view, 3)})
-        moveHeld(viewport, Qt::LeftButton, to);
-    release(viewport, Qt::LeftButton, rowCentre(view, 3));
-
-    EXPECT_EQ(clicks, (std::vector<int16_t>{0, 1, 2, 3}));
-    ASSERT_EQ(downs.size(), 1u);
-    EXPECT_EQ(downs[0].listIndex, 0);
-    ASSERT_EQ(ups.size(), 1u);
-    EXPECT_EQ(ups[0].button, MouseButton::Left);
-    EXPECT_EQ(ups[0].listIndex, 3);
-
-    // Without the button held the pointer selects nothing.
-    moveHeld(viewport, Qt::NoButton, rowCentre(view, 5));
-    EXPECT_EQ(form.FavoDirList.ListIndex(), 3);
-    EXPECT_EQ(clicks.size(), 4u);
 }
 
 TEST_F(MainWindowTest, TheFilterBoxTakesTypingShowsTheProgramsTextAndReportsMouseButtons)
@@ -199,20 +187,6 @@ TEST_F(MainWindowTest, ADoubleClickOnAFolderOpensItAndASingleClickOnlyMovesTheHi
     EXPECT_EQ(form.DirList.Path(), root);
 }
 
-TEST_F(MainWindowTest, KeysReachKeyDownWithVirtualKeyCodesAndKeyPressWithCharacters)
-{
-    std::vector<std::pair<int16_t, int16_t>> downs;
-    std::vector<int16_t> presses;
-    form.FavoDirList.KeyDown = [&](int16_t& code, int16_t shift) { downs.emplace_back(code, shift); };
-    form.FavoDirList.KeyPress = [&](int16_t& ascii) { presses.push_back(ascii); };
-    QListView& view = widget<QListView>(form.FavoDirList);
-    QTest::keyClick(&view, Qt::Key_Delete);
-    QTest::keyClick(&view, Qt::Key_Space, Qt::ShiftModifier); // the modifier is a key of its own
-    ASSERT_EQ(downs.size(), 3u);
-    EXPECT_EQ(downs[0], std::make_pair(KeyCode::Delete, int16_t(0)));
-    EXPECT_EQ(downs[2], std::make_pair(KeyCode::Space, ShiftMask::Shift));
-    EXPECT_EQ(presses, std::vector<int16_t>{KeyCode::Space});
-}
 TEST_F(MainWindowTest, MenusRaiseClickOnOpeningAndOnChoosingAndShowTheModelsCheckMarks)
 {
     QAction& ff2 = action("Menu_FF2");
@@ -338,4 +312,27 @@ TEST_F(ShownWindow, FocusAloneSelectsNoRowInAnyList)
     EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
     EXPECT_EQ(form.FileList.ListIndex(), -1);
     EXPECT_EQ(clicks, 0);
+}
+
+TEST(CheckListWidget, ACheckBoxClickReachesTheModelAndTheModelIsShown)
+{
+    QtHost host;
+    Form form(host, QStringLiteral("Check"));
+    CheckList list(form, QStringLiteral("List"));
+    list.Move(0, 0, 3000, 2000);
+    list.AddItem(QStringLiteral("one"), true);
+    list.AddItem(QStringLiteral("two"), false);
+    std::vector<int> checks;
+    list.ItemCheck = [&](int i) { checks.push_back(i); };
+    QWidget parent;
+    FormView view(form, host.scale(), &parent);
+    auto* widget = qobject_cast<QListWidget*>(view.add(list, parent));
+    ASSERT_NE(widget, nullptr);
+    ASSERT_EQ(widget->count(), 2);
+    EXPECT_EQ(widget->item(0)->checkState(), Qt::Checked);
+    widget->item(1)->setCheckState(Qt::Checked); // what a click on the box does
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_EQ(checks, std::vector<int>{1});
+    list.setChecked(0, false);
+    EXPECT_EQ(widget->item(0)->checkState(), Qt::Unchecked);
 }

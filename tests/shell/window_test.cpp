@@ -1,11 +1,16 @@
-// The main window resizes: the designed layout is its default size, the lists grow with it, the
-// controls keep their places in their columns, and it always fits on its screen, as do dialogs.
+// The main window paints before the first activation lists the start folder, and resizes: the
+// designed layout is its default size, the lists grow with it, the controls keep their places in
+// their columns, and it always fits on its screen, as do dialogs. One scale turns the forms'
+// twips into pixels for any screen and font without narrowing a measured text.
 
+#include "core/formats/favofile.h"
 #include "modal.h"
 #include "qtinput.h"
 #include "shell/widgets/twips.h"
+#include "shell/windows/startup.h"
 #include "shownwindow.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
 
@@ -25,9 +30,51 @@ struct WindowTest : ShownWindow
         return controls;
     }
 };
+
+// Notes what the form had done when the window first painted.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, MainForm& form) : m_form(form) { window.installEventFilter(this); }
+    bool painted = false;
+    bool filesListedAtPaint = true;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            filesListedAtPaint = !m_form.FileList.Path().isEmpty();
+        }
+        return false;
+    }
+
+private:
+    MainForm& m_form;
+};
+
 } // namespace
 
-TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
+TEST(StartPaint, TheWindowPaintsBeforeTheStartFolderIsListedThenListsIt)
+{
+    TempFolder tmp;
+    const QString start = tmp.makeFolder("home/start");
+    tmp.writeFile("home/start/a.txt", {});
+    tmp.writeFile("home/.local/share/Wayfolder/FavoDirs.dat", DefaultFavoFileBytes(start));
+    QtHost host;
+    Module1 module(host);
+    MainForm& form = module.mainForm();
+    form.Load();
+    MainWindow window(form, host.scale());
+    FirstPaint paint(window, form);
+    ShowThenActivate(window, form);
+    ASSERT_TRUE(QtInput::waitFor([&] { return paint.painted; }, 10000));
+    EXPECT_FALSE(paint.filesListedAtPaint);
+    ASSERT_TRUE(QtInput::waitFor([&] { return form.FileList.ListCount() == 1; }, 10000));
+    EXPECT_EQ(form.DirList.Path(), start);
+}
+
+TEST_F(WindowTest, TheDesignIsTheDefaultSizeAResizeGrowsTheListsInTheirColumnsAMaximiseIsNotStored)
 {
     const TwipsScale& scale = host.scale();
     EXPECT_EQ(window.clientArea().size(),
@@ -38,10 +85,6 @@ TEST_F(WindowTest, DefaultSizeIsTheDesignWithEveryListWhereItWasDesigned)
         SCOPED_TRACE(control->Name().toStdString());
         EXPECT_EQ(widget(*control).geometry(), designed(*control));
     }
-}
-
-TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
-{
     const QRect favorites = widget(form.FavoDirList).geometry();
     const QRect tree = widget(form.DirList).geometry();
     const QRect files = widget(form.FileList).geometry();
@@ -64,6 +107,12 @@ TEST_F(WindowTest, ResizingGrowsTheListsAndKeepsEachControlInItsColumn)
 
     // The form learns the size, so that it can be stored at exit.
     EXPECT_NEAR(host.scale().toPixels(form.Width() - MainForm::FrameWidth), window.clientArea().width(), 1);
+    // A maximised window leaves the stored size alone.
+    const int width = form.Width();
+    window.showMaximized();
+    ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Width(), width);
 }
 
 TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
@@ -98,15 +147,6 @@ TEST(WindowPlacement, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
     ASSERT_TRUE(QtInput::waitFor([&] { return available.contains(window.frameGeometry()); }))
         << "frame " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
         << window.frameGeometry().width() << "x" << window.frameGeometry().height();
-}
-
-TEST_F(WindowTest, AMaximisedWindowLeavesTheStoredSizeAlone)
-{
-    const int width = form.Width();
-    window.showMaximized();
-    ASSERT_TRUE(QtInput::waitFor([&] { return window.isMaximized(); }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form.Width(), width);
 }
 
 // Run by CTest with QT_SCALE_FACTOR=2 on a 1920x1080 screen; on any screen the window must fit.
@@ -149,4 +189,47 @@ TEST(ScaledScreen, TheWholeMainWindowAndADialogLieOnTheScreen)
     ASSERT_TRUE(seen);
     EXPECT_TRUE(available.contains(dialogFrame));
     form.Unload();
+}
+
+TEST(TwipsScale, TheLargerOfResolutionAndFontDecidesAndMeasuresSurviveTheRoundTrip)
+{
+    // clang-format off
+    struct Row { const char* name; double dpi; int lineSpacing; double factor; };
+    // clang-format on
+    const Row rows[] = {
+        {"design screen and font", 96, 13, 1.0},
+        {"larger font", 96, 17, 17 / 13.0},
+        {"high resolution", 144, 13, 1.5},
+        {"high resolution, large font", 144, 26, 2.0},
+        {"small font never shrinks the forms", 96, 11, 1.0},
+    };
+    for (const Row& row : rows) {
+        const TwipsScale scale(row.dpi, row.lineSpacing);
+        EXPECT_DOUBLE_EQ(scale.factor(), row.factor) << row.name;
+        // A text of a given pixel width, measured in twips, comes back at least as wide.
+        for (int pixels = 0; pixels < 400; ++pixels)
+            ASSERT_GE(scale.toPixels(scale.toTwipsCeil(pixels)), pixels)
+                << row.name << ", " << pixels << " px";
+        // Side by side controls stay side by side: no gap and no overlap from rounding.
+        const QRect left = scale.toPixels(120, 600, 1095, 375);
+        const QRect right = scale.toPixels(120 + 1095, 600, 1095, 375);
+        EXPECT_EQ(left.right() + 1, right.left()) << row.name;
+    }
+    EXPECT_EQ(TwipsScale(96, 13).toPixels(12810), 854);
+}
+
+TEST(TwipsScale, ALineOfTextMeasures195TwipsWhenTheFontSetsTheScale)
+{
+    TempFolder tmp;
+    QtHost host;
+    const QFontMetrics metrics(QApplication::font("QLabel"));
+    const QSize one = host.MeasureText(QStringLiteral("Favorites"));
+    const QSize two = host.MeasureText(QStringLiteral("Favorites\nand a longer second line"));
+    if (metrics.lineSpacing() / TwipsScale::DesignLineSpacing >= host.scale().factor()) {
+        EXPECT_EQ(one.height(), 195);
+    }
+    EXPECT_NEAR(two.height(), 2 * one.height(), 1);
+    EXPECT_GT(two.width(), one.width());
+    EXPECT_GE(host.scale().toPixels(two.width()),
+              metrics.horizontalAdvance(QStringLiteral("and a longer second line")));
 }

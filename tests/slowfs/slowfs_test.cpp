@@ -73,14 +73,9 @@ TEST(Slowfs, EachCallWaitsTheDelayAndReachesTheSource)
     SlowMount mount(src.path, 100);
     ASSERT_TRUE(mount.ok()) << mount.error();
     const std::string m = mount.mountPoint(), s = src.path;
-    struct Row
-    {
-        int delayMs;
-        const char* what;
-        std::function<bool()> call;
-        int withinMs; // 0: no upper bound
-    };
+    // A limit of 0 sets no upper bound on the time taken.
     // clang-format off
+    struct Row { int delayMs; const char* what; std::function<bool()> call; int withinMs; };
     const Row rows[] = {
         {100, "stat", [&] { struct stat st = {}; return ::stat((m + "/a.txt").c_str(), &st) == 0 && st.st_size == 5; }, 0},
         {100, "list", [&] { return names(m) == std::set<std::string>{"a.txt", "many", "sub"}; }, 0},

@@ -93,21 +93,17 @@ TEST(SlowShareWindow, AnswersWhileAReadIsSlowOrHangsAndMovesOnAtOnce)
 {
     Share share(20, false);
     ASSERT_TRUE(share.mount->ok()) << share.mount->error();
-    struct Row
-    {
-        const char* share;
-        std::function<bool()> slowDown;
-    };
-    const Row rows[] = {{"two seconds an operation", [&] { return share.mount->setDelay(2000); }},
-                        {"hung", [&] { return share.mount->hang(); }}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.share);
+    const std::pair<const char*, std::function<bool()>> rows[] = {
+        {"two seconds an operation", [&] { return share.mount->setDelay(2000); }},
+        {"hung", [&] { return share.mount->hang(); }}};
+    for (const auto& [name, slowDown] : rows) {
+        SCOPED_TRACE(name);
         // A window whose check of the favorites is done: one that found the share not answering
         // would ask before opening it.
         Window w;
         ASSERT_EQ(w.form.DirList.Path(), share.local);
         ASSERT_TRUE(waitFor([&] { return w.host.workers().busy() == 0; }, 5000));
-        ASSERT_TRUE(row.slowDown());
+        ASSERT_TRUE(slowDown());
         EXPECT_LT(msTaken([&] { w.form.FavoDirList.setListIndex(1); }), 1000);
         EXPECT_EQ(w.form.DirList.Path(), share.folder);
         EXPECT_TRUE(waitFor([&] { return w.status() == share.folder + " is not answering"; }, 5000))
