@@ -7,7 +7,7 @@ program=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config LC_ALL=C.UTF-8
-unset DISPLAY WAYLAND_DISPLAY
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM # the command line needs no display at all
 cafe=$HOME/$'caf\xe9'
 mkdir -p "$cafe"/$'\xff'
 cd "$cafe"
