@@ -36,15 +36,9 @@ struct Dialogs : AppFixture
         return all;
     }
     void rightClickFile() { form.FileList_MouseDown(2, 0, 0, 0); }
-    void onAddDir(std::function<void(AddDirForm&)> script) { onDialog("AddDirForm", std::move(script)); }
-    void onRename(std::function<void(RenameDirForm&)> script)
-    {
-        onDialog("RenameDirForm", std::move(script));
-    }
-    void onAddFilter(std::function<void(AddFilterForm&)> script)
-    {
-        onDialog("AddFilterForm", std::move(script));
-    }
+    void onAddDir(std::function<void(AddDirForm&)> s) { onDialog("AddDirForm", std::move(s)); }
+    void onRename(std::function<void(RenameDirForm&)> s) { onDialog("RenameDirForm", std::move(s)); }
+    void onAddFilter(std::function<void(AddFilterForm&)> s) { onDialog("AddFilterForm", std::move(s)); }
 };
 
 template <class C> C& control(const Form& form, const QString& name)

@@ -1,5 +1,5 @@
-// Start and exit of the main window: the settings read at load, the first activation, and
-// what is written back at unload.
+// Start and exit of the main window: the settings read at load, the language of a first start,
+// the first activation, and what is written back at unload or at the end of the session.
 
 #include "appfixture.h"
 #include "core/mainform/startfoldertexts.h"
@@ -265,21 +265,82 @@ TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
     }
 }
 
-TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)
+// Exit and the end of the session save alike, without asking.
+TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExitAndAtTheEndOfTheSession)
 {
-    AppFixture app;
-    app.writeSettings("DefaultFavoFile=3\nSomethingElse=kept\n");
-    app.start();
-    EXPECT_EQ(app.form.FavoFilePath, app.favoFile("FavoDirs3.dat"));
-    app.form.StartFolderMode = 0;
-    app.form.StartFolderModeChanged = true;
-    app.form.CurFavoFile = 2;
-    app.addEntry({"Docs", "/docs", "*.txt"});
-    app.module.FavoListChanged = true;
-    app.exit();
-    EXPECT_EQ(written(app.host), QStringList({"DefaultFavoFile=2", "UseDefaultPath=0"}));
-    const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
-    EXPECT_TRUE(ini.contains("SomethingElse=kept")) << ini.constData();
-    EXPECT_TRUE(app.readFavoFile("FavoDirs3.dat").endsWith("\r\nDocs*/docs***.txt")); // saved without asking
-    EXPECT_TRUE(app.host.messages.empty());
+    for (const bool sessionEnd : {false, true}) {
+        SCOPED_TRACE(sessionEnd ? "session end" : "exit");
+        AppFixture app;
+        app.writeSettings("DefaultFavoFile=3\nSomethingElse=kept\n");
+        app.start();
+        EXPECT_EQ(app.form.FavoFilePath, app.favoFile("FavoDirs3.dat"));
+        app.form.StartFolderMode = 0;
+        app.form.StartFolderModeChanged = true;
+        app.form.CurFavoFile = 2;
+        app.addEntry({"Docs", "/docs", "*.txt"});
+        app.module.FavoListChanged = true;
+        sessionEnd ? app.form.SessionEnd() : app.exit();
+        EXPECT_FALSE(app.form.IsLoaded());
+        EXPECT_EQ(written(app.host), QStringList({"DefaultFavoFile=2", "UseDefaultPath=0"}));
+        const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
+        EXPECT_TRUE(ini.contains("SomethingElse=kept")) << ini.constData();
+        EXPECT_TRUE(ini.contains("DefaultFavoFile=2")) << ini.constData();
+        EXPECT_TRUE(app.readFavoFile("FavoDirs3.dat").endsWith("\r\nDocs*/docs***.txt"));
+        EXPECT_TRUE(app.host.messages.empty());
+    }
+}
+
+TEST(LocaleIsSwedish, FirstSetVariableWins)
+{
+    // clang-format off
+    struct Row { const char* lcAll; const char* lcMessages; const char* lang; bool swedish; };
+    // clang-format on
+    const Row rows[] = {
+        {"", "", "sv_SE.UTF-8", true},
+        {"", "", "sv", true},
+        {"", "", "en_GB.UTF-8", false},
+        {"", "", "", false},
+        {"", "en_US.UTF-8", "sv_SE.UTF-8", false}, // LC_MESSAGES before LANG
+        {"", "sv_FI.UTF-8", "en_US.UTF-8", true},
+        {"C", "sv_SE.UTF-8", "sv_SE.UTF-8", false}, // LC_ALL before both
+        {"sv_SE.UTF-8", "en_US.UTF-8", "", true},
+        {"", "", "SV_se", false}, // locale names are case-sensitive
+    };
+    for (const Row& row : rows) {
+        const std::map<QString, QString> env{
+            {QStringLiteral("LC_ALL"), QString::fromLatin1(row.lcAll)},
+            {QStringLiteral("LC_MESSAGES"), QString::fromLatin1(row.lcMessages)},
+            {QStringLiteral("LANG"), QString::fromLatin1(row.lang)}};
+        EXPECT_EQ(LocaleIsSwedish([&env](const QString& name) { return env.at(name); }), row.swedish)
+            << row.lcAll << " / " << row.lcMessages << " / " << row.lang;
+    }
+}
+
+TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAndAnExistingFileKeepsItsOwn)
+{
+    // clang-format off
+    struct Row { const char* name; const char* lcAll; bool existing; bool swedish; };
+    const Row rows[] = {
+        {"Swedish locale writes and loads the Swedish header", "", false, true},
+        {"another locale writes the described English header", "C.UTF-8", false, false},
+        {"an existing file keeps its header", "", true, false},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AppFixture app;
+        const QByteArray english = FavoHeaderEnglish.toUtf8() + "\r\nWork*" + app.tmp.home().toUtf8();
+        if (row.existing)
+            app.writeFavoFile(english);
+        if (*row.lcAll)
+            app.host.environment[QStringLiteral("LC_ALL")] = QString::fromLatin1(row.lcAll);
+        app.host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
+        app.start();
+        EXPECT_EQ(app.module.SwedishLanguage, row.swedish);
+        const QString header = row.swedish ? FavoHeaderSwedish : FavoHeaderDefault;
+        EXPECT_EQ(app.readFavoFile(),
+                  row.existing ? english : header.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8());
+        EXPECT_EQ(app.form.FavoDirPath.List(0), app.tmp.home());
+        EXPECT_EQ(app.form.Menu_File.Caption(), row.swedish ? "&Arkiv" : "&File");
+    }
 }
