@@ -14,36 +14,15 @@
 
 namespace {
 
-/// Sets an environment variable for one test and puts the old value back.
-class EnvValue
-{
-public:
-    EnvValue(const char* name, const QByteArray& value) : m_name(name), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvValue()
-    {
-        if (m_old.isNull())
-            qunsetenv(m_name);
-        else
-            qputenv(m_name, m_old);
-    }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-};
-
 struct OpenWithApp : AppFixture
 {
     QString work = tmp.makeFolder("home/work");
-    // Only the test's own entries: no system folder takes part.
-    EnvValue dataDirs{"XDG_DATA_DIRS", tmp.path("system/share").toUtf8()};
-    EnvValue configDirs{"XDG_CONFIG_DIRS", tmp.path("system/xdg").toUtf8()};
 
     OpenWithApp()
     {
+        // Only the test's own entries: no system folder takes part. The home folder puts them back.
+        qputenv("XDG_DATA_DIRS", tmp.path("system/share").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", tmp.path("system/xdg").toUtf8());
         // The desktop's MIME database, found through the same folders; no applications come with it.
         QDir().mkpath(tmp.path("system/share"));
         QFile::link("/usr/share/mime", tmp.path("system/share/mime"));
@@ -272,10 +251,6 @@ TEST(OpenWith, HomePageWithoutABrowserIsOfferedToo)
     ASSERT_EQ(app.host.startedProcesses.size(), 1u);
     EXPECT_EQ(app.host.startedProcesses[0].second, QStringList({homePage}));
 }
-
-} // namespace
-
-namespace {
 
 TEST(OpenWith, AFileNameNeverRunsAsShellCode)
 {
