@@ -58,78 +58,63 @@ TextBox& box(const Form& form, const QString& name)
 
 TEST(AddDirForm, ProposedNameIsTheLastComponentOfTheFolder)
 {
-    const std::pair<QString, QString> rows[] = {{"/home/user/Projects/", "Projects"},
-                                                {"/", "/"},
-                                                {"Projects", "Projects"},
-                                                {"/home/my docs", "my docs"}};
+    // clang-format off
+    const std::pair<QString, QString> rows[] = {
+        {"/home/user/Projects/", "Projects"}, {"/", "/"}, {"Projects", "Projects"}, {"/home/my docs", "my docs"}};
+    // clang-format on
     for (const auto& [folder, proposal] : rows)
         EXPECT_EQ(AddDirForm::ProposedName(folder), proposal) << folder.toStdString();
 }
 
-TEST(AddDirForm, OpenFolderIsAppendedSelectedAndMarkedChanged)
+// The add dialog takes the highlighted folder, else the open one, and a selected favorite's filter;
+// a highlighted folder clears the main filter at once, even when the dialog is cancelled.
+TEST(AddDirForm, ProposesTheFolderAtHandAndSaveAppendsItSelectedAndMarkedChanged)
 {
-    for (const bool root : {false, true}) {
+    // clang-format off
+    struct Row { const char* what; std::function<QString(Dialogs&)> pick; const char* name, *filter; bool save; const char* answer, *filterAfter; };
+    const Row rows[] = {
+        {"open folder", [](Dialogs& app) { app.form.DirList.setPath(app.projects); return app.projects; }, "Projects", "", true, nullptr, ""},
+        {"root", [](Dialogs& app) { app.form.DirList.setPath("/"); return QString("/"); }, "/", "", true, nullptr, ""},
+        {"highlighted subfolder, cancelled", [](Dialogs& app) { app.form.FileFind.setText("txt"); app.form.DirList.setListIndex(0); return app.projects; }, "Projects", "", false, nullptr, ""},
+        {"highlighted parent, cancelled", [](Dialogs& app) { app.form.FileFind.setText("txt"); app.form.DirList.setListIndex(-2); return app.tmp.path("home/fav"); }, "fav", "", false, nullptr, ""},
+        {"favorite's filter kept", [](Dialogs& app) { app.form.FavoDirList.setListIndex(1); return app.b; }, "b", "txt", true, "Yes", "txt"},
+        {"favorite's filter dropped", [](Dialogs& app) { app.form.FavoDirList.setListIndex(1); return app.b; }, "b", "txt", true, "No", ""},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
         Dialogs app;
-        const QString folder = root ? QStringLiteral("/") : app.projects;
-        app.form.DirList.setPath(folder);
+        const QString openBefore = app.form.DirList.Path();
+        const QString folder = row.pick(app);
         app.onAddDir([&](AddDirForm& d) {
             EXPECT_EQ(d.Label_Path.Caption(), folder);
-            EXPECT_EQ(d.Text_FavoName.Text(), root ? "/" : "Projects");
-            EXPECT_EQ(d.Text_FileFilter.Text(), "");
+            EXPECT_EQ(d.Text_FavoName.Text(), row.name);
+            EXPECT_EQ(d.Text_FileFilter.Text(), row.filter);
+            EXPECT_EQ(app.form.FileFind.Text(), row.filter);
             EXPECT_EQ(d.ActiveControl(), &d.Text_FavoName);
-            d.Command_Save_Click();
+            row.save ? d.Command_Save_Click() : d.Command_Cancel_Click();
         });
+        if (row.answer)
+            app.host.answer(row.answer);
         app.form.Menu_AddDir_Click();
+        EXPECT_TRUE(app.host.scriptsDone());
+        ASSERT_EQ(app.host.messages.size(), row.answer ? 1u : 0u);
+        if (row.answer) {
+            EXPECT_EQ(app.host.messages[0].prompt, AddDirFormText::KeepFilterPrompt.english);
+            EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNo);
+        }
+        EXPECT_EQ(app.form.FileFind.Text(), row.filterAfter);
+        EXPECT_EQ(app.module.FavoListChanged, row.save);
+        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), row.save);
+        if (!row.save) {
+            EXPECT_EQ(app.form.FavoDirList.ListCount(), 3);
+            EXPECT_EQ(app.form.DirList.Path(), openBefore);
+            continue;
+        }
         ASSERT_EQ(app.form.FavoDirList.ListCount(), 4);
-        EXPECT_EQ(app.entry(3), (FavoritesEntry{root ? "/" : "Projects", folder, ""}));
+        EXPECT_EQ(app.entry(3), (FavoritesEntry{row.name, folder, row.filterAfter}));
         EXPECT_EQ(app.form.FavoDirList.ListIndex(), 3);
         EXPECT_EQ(app.form.DirList.Path(), folder);
-        EXPECT_TRUE(app.module.FavoListChanged);
-        EXPECT_TRUE(app.form.Menu_SaveFavoFile.Enabled());
-        EXPECT_TRUE(app.host.messages.empty());
-    }
-}
-
-TEST(AddDirForm, HighlightedFolderClearsTheMainFilterAtOnceEvenWhenCancelled)
-{
-    Dialogs app;
-    for (int16_t highlighted : {int16_t(0), int16_t(-2)}) {
-        SCOPED_TRACE(highlighted);
-        app.form.FileFind.setText("txt");
-        app.form.DirList.setListIndex(highlighted);
-        const QString folder = app.form.DirList.List(highlighted);
-        ASSERT_EQ(folder, highlighted == 0 ? app.projects : app.tmp.path("home/fav"));
-        app.onAddDir([&](AddDirForm& d) {
-            EXPECT_EQ(d.Label_Path.Caption(), folder);
-            EXPECT_EQ(app.form.FileFind.Text(), "");
-            EXPECT_EQ(d.Text_FileFilter.Text(), "");
-            d.Command_Cancel_Click();
-        });
-        app.form.Menu_AddDir_Click();
-        EXPECT_EQ(app.form.FileFind.Text(), "");
-        EXPECT_EQ(app.form.FavoDirList.ListCount(), 3);
-        EXPECT_EQ(app.form.DirList.Path(), app.a);
-        EXPECT_FALSE(app.module.FavoListChanged);
-    }
-}
-
-TEST(AddDirForm, FilterQuestionDecidesTheStoredFilterAndTheMainFilter)
-{
-    for (const auto& [answer, stored] : {std::pair{"Yes", "txt"}, std::pair{"No", ""}}) {
-        SCOPED_TRACE(answer);
-        Dialogs app;
-        app.form.FavoDirList.setListIndex(1);
-        app.onAddDir([](AddDirForm& d) {
-            EXPECT_EQ(d.Text_FileFilter.Text(), "txt");
-            d.Command_Save_Click();
-        });
-        app.host.answer(answer);
-        app.form.Menu_AddDir_Click();
-        ASSERT_EQ(app.host.messages.size(), 1u);
-        EXPECT_EQ(app.host.messages[0].prompt, AddDirFormText::KeepFilterPrompt.english);
-        EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNo);
-        EXPECT_EQ(app.entry(3), (FavoritesEntry{"b", app.b, stored}));
-        EXPECT_EQ(app.form.FileFind.Text(), stored);
     }
 }
 
@@ -396,11 +381,7 @@ TEST(FavoriteDialogs, EntriesThatWouldNotReadBackAreRefusedOthersSurviveSaveAndL
         {"filter starting with two stars", true, "n", {}, "**x", true},
         {"star inside the folder", true, "n", "p*q", "txt", true},
         {"edit: star in name", false, "B*", "b", {}, false},
-        {"edit: double star inside the path", false, "B", "b**c", {}, true},
-        {"edit: path ending in a star, with filter", false, "B", "b*", "txt", false},
-        {"edit: double star inside the filter", false, "B", "b", "x**y", false},
         {"edit: line break in path", false, "B", "b\r/c", {}, false},
-        {"edit: filter starting with a star", false, "B", "b", "*.txt", true},
         {"edit: star inside the path", false, "B", "b*c", "txt", true},
         {"edit: separator", false, "-", "-", {}, true},
     };
