@@ -148,42 +148,36 @@ TEST_F(MessBoxTest, NeverGrowsBeyondTheScreenWrapsThenElides)
 
 TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
 {
-    struct Row
-    {
-        int16_t style;
-        bool swedish;
-        std::array<std::string, 3> captions; // Button(0), Button(1), Button(2); empty = hidden
-        std::array<int16_t, 3> answers;
-    };
+    using Captions = std::array<std::string, 3>; // Button(0), Button(1), Button(2); empty = hidden
+    // clang-format off
+    struct Row { int16_t style; Captions english, swedish; std::array<int16_t, 3> answers; };
     const Row rows[] = {
-        {0, false, {"OK", "", ""}, {1, 0, 0}},
-        {1, false, {"Cancel", "OK", ""}, {2, 1, 0}},
-        {2, false, {"Ignore", "Retry", "Abort"}, {5, 4, 3}},
-        {3, false, {"Cancel", "No", "Yes"}, {2, 7, 6}},
-        {4, false, {"No", "Yes", ""}, {7, 6, 0}},
-        {5, false, {"Cancel", "Retry", ""}, {2, 4, 0}},
-        {0, true, {"OK", "", ""}, {1, 0, 0}},
-        {1, true, {"Avbryt", "OK", ""}, {2, 1, 0}},
-        {2, true, {"Ignorera", "Försök igen", "Avsluta"}, {5, 4, 3}},
-        {3, true, {"Avbryt", "Nej", "Ja"}, {2, 7, 6}},
-        {4, true, {"Nej", "Ja", ""}, {7, 6, 0}},
-        {5, true, {"Avbryt", "Försök igen", ""}, {2, 4, 0}},
+        {0, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
+        {1, {"Cancel", "OK", ""}, {"Avbryt", "OK", ""}, {2, 1, 0}},
+        {2, {"Ignore", "Retry", "Abort"}, {"Ignorera", "Försök igen", "Avsluta"}, {5, 4, 3}},
+        {3, {"Cancel", "No", "Yes"}, {"Avbryt", "Nej", "Ja"}, {2, 7, 6}},
+        {4, {"No", "Yes", ""}, {"Nej", "Ja", ""}, {7, 6, 0}},
+        {5, {"Cancel", "Retry", ""}, {"Avbryt", "Försök igen", ""}, {2, 4, 0}},
         // Sets the program never raises still offer a way out.
-        {6, false, {"OK", "", ""}, {1, 0, 0}},
-        {15, true, {"OK", "", ""}, {1, 0, 0}},
-        {-1, false, {"OK", "", ""}, {1, 0, 0}},
-        {-32768, true, {"OK", "", ""}, {1, 0, 0}},
+        {6, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
+        {15, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
+        {-1, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
+        {-32768, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
     };
+    // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "style " << row.style << (row.swedish ? " Swedish" : " English"));
-        module.SwedishLanguage = row.swedish;
-        for (int16_t i = 0; i < 3; ++i) {
-            if (row.captions[i].empty())
-                continue;
-            SCOPED_TRACE(row.captions[i]);
-            module.MessAnswer = 0;
-            EXPECT_EQ(show("Question", row.style, i).captions, row.captions);
-            EXPECT_EQ(module.MessAnswer, row.answers[i]);
+        for (const bool swedish : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "style " << row.style << (swedish ? " Swedish" : " English"));
+            module.SwedishLanguage = swedish;
+            const Captions& captions = swedish ? row.swedish : row.english;
+            for (int16_t i = 0; i < 3; ++i) {
+                if (captions[i].empty())
+                    continue;
+                SCOPED_TRACE(captions[i]);
+                module.MessAnswer = 0;
+                EXPECT_EQ(show("Question", row.style, i).captions, captions);
+                EXPECT_EQ(module.MessAnswer, row.answers[i]);
+            }
         }
     }
 }
@@ -287,17 +281,13 @@ TEST_F(MessBoxTest, EveryShowStartsFromTheDesignedLayout)
 
 TEST(MessBoxBinary, DecToBinAndBinToDec)
 {
+    // clang-format off
     const std::tuple<int16_t, int16_t, std::string, int16_t> toBin[] = {
-        {20, 1, "10100", 5},
-        {5, 8, "00000101", 8},
-        {0, 1, "0", 1},
-        {7, 0, "111", 3},
-        {0, 0, "", 0},
-        {292, 1, "100100100", 9},
-        {32767, 1, "111111111111111", 15},
-        {-1, 4, "1111", 4},
+        {20, 1, "10100", 5}, {5, 8, "00000101", 8}, {0, 1, "0", 1}, {7, 0, "111", 3}, {0, 0, "", 0},
+        {292, 1, "100100100", 9}, {32767, 1, "111111111111111", 15}, {-1, 4, "1111", 4},
         {-32768, 16, "1000000000000000", 16},
     };
+    // clang-format on
     for (const auto& [value, bitsIn, text, bitsOut] : toBin) {
         SCOPED_TRACE(testing::Message() << value << " in " << bitsIn << " bits");
         int16_t bits = bitsIn;
@@ -305,17 +295,12 @@ TEST(MessBoxBinary, DecToBinAndBinToDec)
         EXPECT_EQ(bits, bitsOut);
     }
     // Blanks and other characters are skipped; the sum is a 16-bit signed integer and wraps.
+    // clang-format off
     const std::pair<QString, std::string> toDec[] = {
-        {"0100", "4"},
-        {"1 0 1", "5"},
-        {"000100100100", "292"},
-        {"", "0"},
-        {"x1", "1"},
-        {"12", "4"},
-        {"0111111111111111", "32767"},
-        {"1111111111111111", "-1"},
-        {"10000000000000000", "0"},
+        {"0100", "4"}, {"1 0 1", "5"}, {"000100100100", "292"}, {"", "0"}, {"x1", "1"}, {"12", "4"},
+        {"0111111111111111", "32767"}, {"1111111111111111", "-1"}, {"10000000000000000", "0"},
     };
+    // clang-format on
     for (const auto& [bin, value] : toDec)
         EXPECT_EQ(str(MessBox::BinToDec(bin)), value) << str(bin);
 }
