@@ -123,23 +123,6 @@ TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
     }
 }
 
-TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
-{
-    TempFolder tmp;
-    for (int run = 0; run < 2; ++run) {
-        SCOPED_TRACE(run);
-        AppRun app;
-        if (run == 0)
-            app.host.SaveSetting(QStringLiteral("UseSavedStartPosition"), QStringLiteral("True"));
-        app.start();
-        if (run == 1) {
-            EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), QPoint(0, 2400));
-        }
-        app.form.Move(0, 2400, app.form.Width(), app.form.Height());
-        app.exit();
-    }
-}
-
 TEST(Startup, PositionAndSizeAreWrittenOnlyWithTheCheckMarkAndWhenTheyChanged)
 {
     const QByteArray saved = "UseSavedStartPosition=True\nStartPosX=1500\nStartPosY=900\n";
