@@ -201,50 +201,44 @@ TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyCh
     }
 }
 
+// The first favorite's filter still warns when its folder is left for the home folder.
 TEST(Startup, MissingStartupFolderIsReportedWithoutControlOrBidiCharactersAndTheHomeFolderOpens)
 {
     // clang-format off
-    struct Row { bool swedish; QString stored, shown; };
-    const Row rows[] = {{false, "/gone/away", "/gone/away"}, {true, "/gone/away", "/gone/away"},
-                        {false, QString::fromUtf16(u"/gone/\u202Eyawa\t"), "/gone/yawa"}};
+    struct Row { bool swedish; QString stored, shown; const char* filterReply; };
+    const Row rows[] = {{false, "/gone/away", "/gone/away", nullptr}, {true, "/gone/away", "/gone/away", nullptr},
+                        {false, QString::fromUtf16(u"/gone/\u202Eyawa\t"), "/gone/yawa", nullptr},
+                        {false, "/gone/away", "/gone/away", "Yes"}, {false, "/gone/away", "/gone/away", "No"}};
     // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.shown.toStdString() + (row.swedish ? " (Swedish)" : ""));
+        SCOPED_TRACE(row.shown.toStdString() + (row.swedish ? " (Swedish)" : "") +
+                     (row.filterReply ? row.filterReply : ""));
         AppFixture app;
+        const QString docs = app.tmp.makeFolder("home/docs");
         if (row.swedish)
             app.writeFavoFile("Fyll i nedan: x\r\nHem*" + app.tmp.home().toUtf8());
-        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + row.stored.toUtf8() + "\nDefaultFilter=txt\n");
+        if (row.filterReply)
+            app.writeFavoFile("Enter below: x\r\nDocs*" + docs.toUtf8() + "**txt");
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + row.stored.toUtf8() + "\n");
         app.host.answer("OK");
+        if (row.filterReply)
+            app.host.answer(row.filterReply);
         app.start();
-        ASSERT_EQ(app.host.messages.size(), 1u);
+        ASSERT_EQ(app.host.messages.size(), row.filterReply ? 2u : 1u);
         namespace T = StartFolderText;
         EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(row.swedish) + row.shown +
                                                    T::StartFolderMissing2.text(row.swedish) + app.tmp.home() +
                                                    T::StartFolderMissing3.text(row.swedish));
         EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
-        EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        if (row.filterReply) {
+            EXPECT_EQ(app.host.messages[1].title, "Filter WARNING");
+            EXPECT_EQ(app.form.FileFind.Text(), row.filterReply == std::string("Yes") ? "txt" : "");
+            EXPECT_FALSE(app.form.FilterWarningPending);
+        } else {
+            EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        }
         app.exit(); // neither the folder nor the mode is changed by the failure
         EXPECT_EQ(written(app.host), QStringList());
-    }
-}
-
-TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
-{
-    // The first favorite has a filter; leaving its folder for the home folder warns once.
-    for (const char* reply : {"Yes", "No"}) {
-        SCOPED_TRACE(reply);
-        AppFixture app;
-        const QString docs = app.tmp.makeFolder("home/docs");
-        app.writeFavoFile("Enter below: x\r\nDocs*" + docs.toUtf8() + "**txt");
-        app.writeSettings("UseDefaultPath=1\nDefaultPath=/gone/away\n");
-        app.host.answer("OK");
-        app.host.answer(reply);
-        app.start();
-        ASSERT_EQ(app.host.messages.size(), 2u);
-        EXPECT_EQ(app.host.messages[1].title, "Filter WARNING");
-        EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
-        EXPECT_EQ(app.form.FileFind.Text(), reply == std::string("Yes") ? "txt" : "");
-        EXPECT_FALSE(app.form.FilterWarningPending);
     }
 }
 
