@@ -146,7 +146,7 @@ TEST_F(MessBoxTest, NeverGrowsBeyondTheScreenWrapsThenElides)
     EXPECT_EQ(module.messBox().FitToScreen("a\n\nb  c"), "a\n\nb  c");
 }
 
-TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
+TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButtonOrAsTheRightmostWhenClosed)
 {
     using Captions = std::array<std::string, 3>; // Button(0), Button(1), Button(2); empty = hidden
     // clang-format off
@@ -158,6 +158,7 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
         {3, {"Cancel", "No", "Yes"}, {"Avbryt", "Nej", "Ja"}, {2, 7, 6}},
         {4, {"No", "Yes", ""}, {"Nej", "Ja", ""}, {7, 6, 0}},
         {5, {"Cancel", "Retry", ""}, {"Avbryt", "Försök igen", ""}, {2, 4, 0}},
+        {4 + 32 + 256, {"No", "Yes", ""}, {"Nej", "Ja", ""}, {7, 6, 0}},
         // Sets the program never raises still offer a way out.
         {6, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
         {15, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
@@ -165,6 +166,8 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
         {-32768, {"OK", "", ""}, {"OK", "", ""}, {1, 0, 0}},
     };
     // clang-format on
+    host.answerByClosing(); // the very first box too
+    EXPECT_EQ(module.ShowMessBox("Question", MsgStyle::OKCancel, "Title"), MsgAnswer::Cancel);
     for (const Row& row : rows) {
         for (const bool swedish : {false, true}) {
             SCOPED_TRACE(testing::Message() << "style " << row.style << (swedish ? " Swedish" : " English"));
@@ -178,6 +181,9 @@ TEST_F(MessBoxTest, ButtonSetsShowTheirCaptionsAndAnswerByButton)
                 EXPECT_EQ(show("Question", row.style, i).captions, captions);
                 EXPECT_EQ(module.MessAnswer, row.answers[i]);
             }
+            // Closing by the window system answers as the rightmost button, Button(0), whatever came before.
+            host.answerByClosing();
+            EXPECT_EQ(module.ShowMessBox("Question", row.style, "Title"), row.answers[0]);
         }
     }
 }
@@ -241,24 +247,6 @@ TEST_F(MessBoxTest, IconAppearsAsAMarkerAfterTheTitle)
         SCOPED_TRACE(testing::Message() << "style " << style);
         module.SwedishLanguage = swedish;
         EXPECT_EQ(show("Prompt", style, 0, "T").title, title);
-    }
-}
-
-TEST_F(MessBoxTest, ClosingByTheWindowSystemAnswersAsTheRightmostButton)
-{
-    host.answerByClosing(); // the very first box too
-    EXPECT_EQ(module.ShowMessBox("Question", MsgStyle::OKCancel, "Title"), MsgAnswer::Cancel);
-    const std::tuple<int16_t, bool, int16_t> rows[] = {
-        {0, false, 1}, {1, false, 2},  {2, false, 5}, {3, false, 2}, {4, false, 7}, {5, false, 2},
-        {6, false, 1}, {-1, false, 1}, {1, true, 2},  {3, true, 2},  {4, true, 7},  {292, false, 7},
-    };
-    for (const auto& [style, swedish, answer] : rows) {
-        SCOPED_TRACE(testing::Message() << "style " << style << (swedish ? " Swedish" : " English"));
-        module.SwedishLanguage = swedish;
-        host.answer(swedish ? "Ja" : "Yes"); // a stale earlier answer must not leak
-        ASSERT_EQ(module.ShowMessBox("Earlier question", MsgStyle::YesNo, "Title"), MsgAnswer::Yes);
-        host.answerByClosing();
-        EXPECT_EQ(module.ShowMessBox("Question", style, "Title"), answer);
     }
 }
 
