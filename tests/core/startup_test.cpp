@@ -30,23 +30,6 @@ int centredTop(const AppFixture& app)
 
 } // namespace
 
-TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExit)
-{
-    AppFixture app;
-    app.start();
-    EXPECT_EQ(app.form.Left(), centredLeft(app));
-    EXPECT_EQ(app.form.Top(), centredTop(app));
-    EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
-    EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
-    EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
-    const QByteArray file = FavoHeaderDefault.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8();
-    EXPECT_EQ(app.readFavoFile(), file);
-    app.exit();
-    EXPECT_EQ(written(app.host), QStringList());
-    EXPECT_FALSE(app.tmp.exists("home/.config/Wayfolder/Wayfolder.ini"));
-    EXPECT_EQ(app.readFavoFile(), file);
-}
-
 TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
 {
     // clang-format off
@@ -284,16 +267,17 @@ TEST(LocaleIsSwedish, FirstSetVariableWins)
         {"", "", "SV_se", false}, // locale names are case-sensitive
     };
     for (const Row& row : rows) {
-        const std::map<QString, QString> env{
-            {QStringLiteral("LC_ALL"), QString::fromLatin1(row.lcAll)},
-            {QStringLiteral("LC_MESSAGES"), QString::fromLatin1(row.lcMessages)},
-            {QStringLiteral("LANG"), QString::fromLatin1(row.lang)}};
-        EXPECT_EQ(LocaleIsSwedish([&env](const QString& name) { return env.at(name); }), row.swedish)
+        const auto env = [&row](const QString& name) {
+            return QString::fromLatin1(name == "LC_ALL" ? row.lcAll
+                                       : name == "LANG" ? row.lang
+                                                        : row.lcMessages);
+        };
+        EXPECT_EQ(LocaleIsSwedish(env), row.swedish)
             << row.lcAll << " / " << row.lcMessages << " / " << row.lang;
     }
 }
 
-TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAndAnExistingFileKeepsItsOwn)
+TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAnExistingFileKeepsItsOwnAndNothingIsWrittenBack)
 {
     // clang-format off
     struct Row { const char* name; const char* lcAll; bool existing; bool swedish; };
@@ -319,5 +303,14 @@ TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAndAnExistingFileKeeps
                   row.existing ? english : header.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8());
         EXPECT_EQ(app.form.FavoDirPath.List(0), app.tmp.home());
         EXPECT_EQ(app.form.Menu_File.Caption(), row.swedish ? "&Arkiv" : "&File");
+        EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), QPoint(centredLeft(app), centredTop(app)));
+        EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
+        EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
+        const QByteArray file = app.readFavoFile();
+        app.exit(); // a first run writes nothing back
+        EXPECT_EQ(written(app.host), QStringList());
+        EXPECT_FALSE(app.tmp.exists("home/.config/Wayfolder/Wayfolder.ini"));
+        EXPECT_EQ(app.readFavoFile(), file);
     }
 }
