@@ -28,6 +28,14 @@ int centredTop(const AppFixture& app)
     return int(std::lround(16200 / 2.0f - float(app.form.Height()) / 2.0f));
 }
 
+QSize size(const AppFixture& app)
+{
+    return {app.form.Width(), app.form.Height()};
+}
+
+const QSize designSize(MainForm::ClientWidth + MainForm::FrameWidth,
+                       MainForm::ClientHeight + MainForm::FrameHeight);
+
 } // namespace
 
 TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
@@ -48,7 +56,7 @@ TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
         {"UseDefaultPath=yes\n", 1, 0, false},
         {"UseSavedStartPosition=true\n", 1, 0, true},
         {"UseSavedStartPosition=-1\n", 1, 0, true},
-        {"UseSavedStartPosition=False\n", 1, 0, false},
+        {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", 1, 0, false},
         {"UseSavedStartPosition=maybe\n", 1, 0, false},
     };
     for (const Row& row : rows) {
@@ -62,21 +70,18 @@ TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
         EXPECT_EQ(app.form.StartFolderMode, row.mode);
         EXPECT_EQ(app.form.Menu_StartPosition.Checked(), row.savedPosition);
         EXPECT_TRUE(app.form.Menu_FavoFile(row.favoFile).Checked());
+        EXPECT_EQ(size(app), designSize); // a stored size counts only with the check mark
         EXPECT_TRUE(app.host.scriptsDone());
     }
 }
 
-TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
+TEST(Startup, SavedPositionAndSizeAreUsedOnlyWhenOnAScreenAndUsable)
 {
     // A second screen to the right of the first, lower down.
     const std::vector<QRect> twoScreens{QRect(0, 0, 28800, 16200), QRect(28800, 3000, 19200, 14400)};
-    struct Row
-    {
-        const char* ini; // after "UseSavedStartPosition=True"
-        std::vector<QRect> screens;
-        std::optional<QPoint> at; // nothing: centred
-    };
     const std::vector<QRect> one{QRect(0, 0, 28800, 16200)};
+    // clang-format off
+    struct Row { const char* ini; std::vector<QRect> screens; std::optional<QPoint> at; QSize size = designSize; }; // at: nothing is centred
     const Row rows[] = {
         {"StartPosX=1500\nStartPosY=900", one, QPoint(1500, 900)},
         {"StartPosX=0\nStartPosY=0", one, QPoint(0, 0)},
@@ -94,7 +99,14 @@ TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
         {"StartPosX=30000\nStartPosY=16000", twoScreens, QPoint(30000, 16000)},
         {"StartPosX=30000\nStartPosY=1000", twoScreens, std::nullopt},
         {"StartPosX=30000\nStartPosY=4000", one, std::nullopt},
+        // A stored size is used when both edges are numbers that fit.
+        {"StartWidth=20000\nStartHeight=9000", one, QPoint(0, 0), QSize(20000, 9000)},
+        {"StartWidth=20000", one, QPoint(0, 0)},
+        {"StartWidth=abc\nStartHeight=9000", one, QPoint(0, 0)},
+        {"StartWidth=-5\nStartHeight=9000", one, QPoint(0, 0)},
+        {"StartWidth=20000\nStartHeight=99999999999", one, QPoint(0, 0)},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.ini) + (row.screens.size() > 1 ? " (two screens)" : ""));
         AppFixture app;
@@ -103,6 +115,7 @@ TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
         app.start();
         const QPoint at = row.at.value_or(QPoint(centredLeft(app), centredTop(app)));
         EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), at);
+        EXPECT_EQ(size(app), row.size);
     }
 }
 
@@ -134,31 +147,6 @@ TEST(Startup, PositionAndSizeAreWrittenOnlyWithTheCheckMarkAndWhenTheyChanged)
         row.run(app);
         app.exit();
         EXPECT_EQ(written(app.host), row.written);
-    }
-}
-
-TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusable)
-{
-    const int designWidth = MainForm::ClientWidth + MainForm::FrameWidth;
-    const int designHeight = MainForm::ClientHeight + MainForm::FrameHeight;
-    // clang-format off
-    struct Row { const char* ini; int width, height; };
-    const Row rows[] = {
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=9000\n", 20000, 9000},
-        {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=abc\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=-5\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth, designHeight},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.ini);
-        AppFixture app;
-        app.writeSettings(row.ini);
-        app.start();
-        EXPECT_EQ(app.form.Width(), row.width);
-        EXPECT_EQ(app.form.Height(), row.height);
     }
 }
 
