@@ -212,27 +212,21 @@ TEST(UpdateCheck, EachOutcomeShowsItsMessageInBothLanguages)
 
 TEST(UpdateCheck, HomePageOpensOnAnyAnswerButNo)
 {
-    // clang-format off
-    struct Row { const char* name; std::function<void(TestHost&)> answer; bool opened; };
-    // clang-format on
-    const Row rows[] = {
-        {"Yes", [](TestHost& host) { host.answer("Yes"); }, true},
-        {"No", [](TestHost& host) { host.answer("No"); }, false},
-        // The close control answers as the rightmost button, No.
-        {"closed by the window system", [](TestHost& host) { host.answerByClosing(); }, false},
-    };
+    // The close control (no answer) answers as the rightmost button, No.
+    const std::pair<const char*, bool> rows[] = {{"Yes", true}, {"No", false}, {nullptr, false}};
     // A newer version, a file without one, and no file at all.
     for (const auto& file : {std::optional(QByteArray("Wayfolder:9.9")), std::optional(QByteArray("x")),
                              std::optional<QByteArray>()}) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(row.name + (" on " + file.value_or("no download").toStdString()));
+        for (const auto& [answer, opened] : rows) {
+            SCOPED_TRACE((answer ? answer : "closed") +
+                         (" on " + file.value_or("no download").toStdString()));
             AboutFixture app;
             if (file)
                 app.host.web[app.versionUrl()] = *file;
-            row.answer(app.host);
+            answer ? app.host.answer(answer) : app.host.answerByClosing();
             app.about.CheckUpdate_Click();
             EXPECT_EQ(app.host.shellOpened,
-                      row.opened ? std::vector<QString>{app.homePage()} : std::vector<QString>{});
+                      opened ? std::vector<QString>{app.homePage()} : std::vector<QString>{});
         }
     }
 }

@@ -233,16 +233,12 @@ TEST_F(MessBoxTest, EscapePressesTheFocusedButtonOtherKeysAreLeftToIt)
 
 TEST_F(MessBoxTest, IconAppearsAsAMarkerAfterTheTitle)
 {
+    // clang-format off
     const std::tuple<int16_t, bool, std::string> rows[] = {
-        {16, false, "T  <Critical>"},
-        {16, true, "T  <Kritiskt>"},
-        {32 + 4, true, "T  < ? >"},
-        {48, false, "T  < ! >"},
-        {64, true, "T  <Info>"},
-        {80, false, "T"},
-        {15, false, "T"},
-        {256, false, "T"},
+        {16, false, "T  <Critical>"}, {16, true, "T  <Kritiskt>"}, {32 + 4, true, "T  < ? >"}, {48, false, "T  < ! >"},
+        {64, true, "T  <Info>"}, {80, false, "T"}, {15, false, "T"}, {256, false, "T"},
     };
+    // clang-format on
     for (const auto& [style, swedish, title] : rows) {
         SCOPED_TRACE(testing::Message() << "style " << style);
         module.SwedishLanguage = swedish;
