@@ -3,6 +3,7 @@
 // that is not a regular file is neither read nor written over.
 
 #include "appfixture.h"
+#include "core/dialogs/messbox.h"
 #include "core/mainform/settingsfiletexts.h"
 #include "core/system/settingsfile.h"
 #include "core/system/settingstext.h"
@@ -208,49 +209,60 @@ TEST_F(SettingsFileTest, WhatIsNotARegularFileIsNeitherReadNorWrittenOver)
 }
 
 // The program around it: the user hears of a settings file that was not read or not written.
-struct SettingsAtStartAndExit : AppFixture, ::testing::Test
-{};
 
-TEST_F(SettingsAtStartAndExit, AFifoIsReportedAtStartAndAtExitInTheFavoritesLanguage)
+// The end of the session may come while Exit's failure is shown: nothing is saved twice.
+TEST(SettingsAtStartAndExit, AFifoIsReportedAtStartAndAtExitInTheFavoritesLanguage)
 {
-    tmp.makeFolder(QStringLiteral("home/.config/Wayfolder"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tmp.configFile()).constData(), 0600), 0);
-    writeFavoFile("Fyll i nedan\r\nA*" + tmp.home().toUtf8());
-    host.answer(QStringLiteral("OK"));
-    start();
-    ASSERT_EQ(host.messages.size(), 1u);
-    namespace T = SettingsFileText;
-    EXPECT_EQ(host.messages[0].title, T::Title.swedish);
-    EXPECT_EQ(host.messages[0].prompt, T::NotRead1.text(true) + tmp.configFile() + T::NotRead2.text(true) +
-                                           T::NotRegularFile.text(true) + T::NotRead3.text(true));
+    for (const bool sessionEndsMeanwhile : {false, true}) {
+        SCOPED_TRACE(sessionEndsMeanwhile ? "the session ends while the message is up" : "exit");
+        AppFixture app;
+        const QString config = app.tmp.configFile();
+        app.tmp.makeFolder(QStringLiteral("home/.config/Wayfolder"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(config).constData(), 0600), 0);
+        app.writeFavoFile("Fyll i nedan\r\nA*" + app.tmp.home().toUtf8());
+        app.host.answer(QStringLiteral("OK"));
+        app.start();
+        ASSERT_EQ(app.host.messages.size(), 1u);
+        namespace T = SettingsFileText;
+        EXPECT_EQ(app.host.messages[0].title, T::Title.swedish);
+        EXPECT_EQ(app.host.messages[0].prompt, T::NotRead1.text(true) + config + T::NotRead2.text(true) +
+                                                   T::NotRegularFile.text(true) + T::NotRead3.text(true));
 
-    form.Menu_StartPosition_Click();
-    host.answer(QStringLiteral("OK"));
-    exit();
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].prompt, T::NotSaved1.text(true) + tmp.configFile() + T::NotSaved2.text(true) +
-                                           T::NotRegularFile.text(true));
-    struct stat st
-    {};
-    ASSERT_EQ(::lstat(QFile::encodeName(tmp.configFile()).constData(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+        app.form.Menu_StartPosition_Click();
+        app.host.onModal(QStringLiteral("MessBox"), [&](Form& box) {
+            if (sessionEndsMeanwhile)
+                app.form.SessionEnd();
+            static_cast<MessBox&>(box).Button_Click(0);
+        });
+        app.exit();
+        EXPECT_TRUE(app.host.scriptsDone());
+        EXPECT_FALSE(app.form.IsLoaded());
+        ASSERT_EQ(app.host.messages.size(), 2u);
+        EXPECT_EQ(app.host.messages[1].prompt,
+                  T::NotSaved1.text(true) + config + T::NotSaved2.text(true) + T::NotRegularFile.text(true));
+        struct stat st
+        {};
+        ASSERT_EQ(::lstat(QFile::encodeName(config).constData(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
 }
 
-TEST_F(SettingsAtStartAndExit, AFailedWriteAtExitIsReportedOnceInEnglish)
+TEST(SettingsAtStartAndExit, AFailedWriteAtExitIsReportedOnceInEnglish)
 {
-    writeSettings(QByteArray(8000, ';') + "\n");
-    start();
-    form.Menu_StartPosition_Click();
-    host.answer(QStringLiteral("OK"));
+    AppFixture app;
+    app.writeSettings(QByteArray(8000, ';') + "\n");
+    app.start();
+    app.form.Menu_StartPosition_Click();
+    app.host.answer(QStringLiteral("OK"));
     {
         FileSizeLimit limit(4096);
-        exit();
+        app.exit();
     }
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, SettingsFileText::Title.english);
-    EXPECT_TRUE(
-        host.messages[0].prompt.startsWith(SettingsFileText::NotSaved1.text(false) + tmp.configFile()))
-        << host.messages[0].prompt.toStdString();
+    ASSERT_EQ(app.host.messages.size(), 1u);
+    EXPECT_EQ(app.host.messages[0].title, SettingsFileText::Title.english);
+    EXPECT_TRUE(app.host.messages[0].prompt.startsWith(SettingsFileText::NotSaved1.text(false) +
+                                                       app.tmp.configFile()))
+        << app.host.messages[0].prompt.toStdString();
 }
 
 } // namespace

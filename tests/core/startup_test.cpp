@@ -1,5 +1,5 @@
-// Start and exit of the main window: the settings read at load, the first activation, and
-// what is written back at unload.
+// Start and exit of the main window: the settings read at load, the language of a first start,
+// the first activation, and what is written back at unload or at the end of the session.
 
 #include "appfixture.h"
 #include "core/mainform/startfoldertexts.h"
@@ -28,24 +28,15 @@ int centredTop(const AppFixture& app)
     return int(std::lround(16200 / 2.0f - float(app.form.Height()) / 2.0f));
 }
 
-} // namespace
-
-TEST(Startup, FirstRunCentresTheWindowCreatesTheDefaultFileAndWritesNothingAtExit)
+QSize size(const AppFixture& app)
 {
-    AppFixture app;
-    app.start();
-    EXPECT_EQ(app.form.Left(), centredLeft(app));
-    EXPECT_EQ(app.form.Top(), centredTop(app));
-    EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
-    EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
-    EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
-    const QByteArray file = FavoHeaderDefault.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8();
-    EXPECT_EQ(app.readFavoFile(), file);
-    app.exit();
-    EXPECT_EQ(written(app.host), QStringList());
-    EXPECT_FALSE(app.tmp.exists("home/.config/Wayfolder/Wayfolder.ini"));
-    EXPECT_EQ(app.readFavoFile(), file);
+    return {app.form.Width(), app.form.Height()};
 }
+
+const QSize designSize(MainForm::ClientWidth + MainForm::FrameWidth,
+                       MainForm::ClientHeight + MainForm::FrameHeight);
+
+} // namespace
 
 TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
 {
@@ -65,7 +56,7 @@ TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
         {"UseDefaultPath=yes\n", 1, 0, false},
         {"UseSavedStartPosition=true\n", 1, 0, true},
         {"UseSavedStartPosition=-1\n", 1, 0, true},
-        {"UseSavedStartPosition=False\n", 1, 0, false},
+        {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", 1, 0, false},
         {"UseSavedStartPosition=maybe\n", 1, 0, false},
     };
     for (const Row& row : rows) {
@@ -79,21 +70,18 @@ TEST(Startup, StoredValuesOutsideTheirMeaningReadAsDefaults)
         EXPECT_EQ(app.form.StartFolderMode, row.mode);
         EXPECT_EQ(app.form.Menu_StartPosition.Checked(), row.savedPosition);
         EXPECT_TRUE(app.form.Menu_FavoFile(row.favoFile).Checked());
+        EXPECT_EQ(size(app), designSize); // a stored size counts only with the check mark
         EXPECT_TRUE(app.host.scriptsDone());
     }
 }
 
-TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
+TEST(Startup, SavedPositionAndSizeAreUsedOnlyWhenOnAScreenAndUsable)
 {
     // A second screen to the right of the first, lower down.
     const std::vector<QRect> twoScreens{QRect(0, 0, 28800, 16200), QRect(28800, 3000, 19200, 14400)};
-    struct Row
-    {
-        const char* ini; // after "UseSavedStartPosition=True"
-        std::vector<QRect> screens;
-        std::optional<QPoint> at; // nothing: centred
-    };
     const std::vector<QRect> one{QRect(0, 0, 28800, 16200)};
+    // clang-format off
+    struct Row { const char* ini; std::vector<QRect> screens; std::optional<QPoint> at; QSize size = designSize; }; // at: nothing is centred
     const Row rows[] = {
         {"StartPosX=1500\nStartPosY=900", one, QPoint(1500, 900)},
         {"StartPosX=0\nStartPosY=0", one, QPoint(0, 0)},
@@ -111,7 +99,14 @@ TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
         {"StartPosX=30000\nStartPosY=16000", twoScreens, QPoint(30000, 16000)},
         {"StartPosX=30000\nStartPosY=1000", twoScreens, std::nullopt},
         {"StartPosX=30000\nStartPosY=4000", one, std::nullopt},
+        // A stored size is used when both edges are numbers that fit.
+        {"StartWidth=20000\nStartHeight=9000", one, QPoint(0, 0), QSize(20000, 9000)},
+        {"StartWidth=20000", one, QPoint(0, 0)},
+        {"StartWidth=abc\nStartHeight=9000", one, QPoint(0, 0)},
+        {"StartWidth=-5\nStartHeight=9000", one, QPoint(0, 0)},
+        {"StartWidth=20000\nStartHeight=99999999999", one, QPoint(0, 0)},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.ini) + (row.screens.size() > 1 ? " (two screens)" : ""));
         AppFixture app;
@@ -120,23 +115,7 @@ TEST(Startup, SavedPositionIsUsedOnlyWhenItIsOnAScreen)
         app.start();
         const QPoint at = row.at.value_or(QPoint(centredLeft(app), centredTop(app)));
         EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), at);
-    }
-}
-
-TEST(Startup, WindowClosedAtTheLeftEdgeComesBackThere)
-{
-    TempFolder tmp;
-    for (int run = 0; run < 2; ++run) {
-        SCOPED_TRACE(run);
-        AppRun app;
-        if (run == 0)
-            app.host.SaveSetting(QStringLiteral("UseSavedStartPosition"), QStringLiteral("True"));
-        app.start();
-        if (run == 1) {
-            EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), QPoint(0, 2400));
-        }
-        app.form.Move(0, 2400, app.form.Width(), app.form.Height());
-        app.exit();
+        EXPECT_EQ(size(app), row.size);
     }
 }
 
@@ -171,31 +150,6 @@ TEST(Startup, PositionAndSizeAreWrittenOnlyWithTheCheckMarkAndWhenTheyChanged)
     }
 }
 
-TEST(Startup, StoredSizeIsReadWithTheCheckMarkAndFallsBackToTheDesignWhenUnusable)
-{
-    const int designWidth = MainForm::ClientWidth + MainForm::FrameWidth;
-    const int designHeight = MainForm::ClientHeight + MainForm::FrameHeight;
-    // clang-format off
-    struct Row { const char* ini; int width, height; };
-    const Row rows[] = {
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=9000\n", 20000, 9000},
-        {"UseSavedStartPosition=False\nStartWidth=20000\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=abc\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=-5\nStartHeight=9000\n", designWidth, designHeight},
-        {"UseSavedStartPosition=True\nStartWidth=20000\nStartHeight=99999999999\n", designWidth, designHeight},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.ini);
-        AppFixture app;
-        app.writeSettings(row.ini);
-        app.start();
-        EXPECT_EQ(app.form.Width(), row.width);
-        EXPECT_EQ(app.form.Height(), row.height);
-    }
-}
-
 TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyChanged)
 {
     for (const bool change : {true, false}) {
@@ -218,68 +172,133 @@ TEST(Startup, ExitFolderModeStoresTheHighlightedFolderAndTheFilterOnlyWhenTheyCh
     }
 }
 
+// The first favorite's filter still warns when its folder is left for the home folder.
 TEST(Startup, MissingStartupFolderIsReportedWithoutControlOrBidiCharactersAndTheHomeFolderOpens)
 {
     // clang-format off
-    struct Row { bool swedish; QString stored, shown; };
-    const Row rows[] = {{false, "/gone/away", "/gone/away"}, {true, "/gone/away", "/gone/away"},
-                        {false, QString::fromUtf16(u"/gone/\u202Eyawa\t"), "/gone/yawa"}};
+    struct Row { bool swedish; QString stored, shown; const char* filterReply; };
+    const Row rows[] = {{false, "/gone/away", "/gone/away", nullptr}, {true, "/gone/away", "/gone/away", nullptr},
+                        {false, QString::fromUtf16(u"/gone/\u202Eyawa\t"), "/gone/yawa", nullptr},
+                        {false, "/gone/away", "/gone/away", "Yes"}, {false, "/gone/away", "/gone/away", "No"}};
     // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.shown.toStdString() + (row.swedish ? " (Swedish)" : ""));
+        SCOPED_TRACE(row.shown.toStdString() + (row.swedish ? " (Swedish)" : "") +
+                     (row.filterReply ? row.filterReply : ""));
         AppFixture app;
+        const QString docs = app.tmp.makeFolder("home/docs");
         if (row.swedish)
             app.writeFavoFile("Fyll i nedan: x\r\nHem*" + app.tmp.home().toUtf8());
-        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + row.stored.toUtf8() + "\nDefaultFilter=txt\n");
+        if (row.filterReply)
+            app.writeFavoFile("Enter below: x\r\nDocs*" + docs.toUtf8() + "**txt");
+        app.writeSettings("UseDefaultPath=1\nDefaultPath=" + row.stored.toUtf8() + "\n");
         app.host.answer("OK");
+        if (row.filterReply)
+            app.host.answer(row.filterReply);
         app.start();
-        ASSERT_EQ(app.host.messages.size(), 1u);
+        ASSERT_EQ(app.host.messages.size(), row.filterReply ? 2u : 1u);
         namespace T = StartFolderText;
         EXPECT_EQ(app.host.messages[0].prompt, T::StartFolderMissing1.text(row.swedish) + row.shown +
                                                    T::StartFolderMissing2.text(row.swedish) + app.tmp.home() +
                                                    T::StartFolderMissing3.text(row.swedish));
         EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
-        EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        if (row.filterReply) {
+            EXPECT_EQ(app.host.messages[1].title, "Filter WARNING");
+            EXPECT_EQ(app.form.FileFind.Text(), row.filterReply == std::string("Yes") ? "txt" : "");
+            EXPECT_FALSE(app.form.FilterWarningPending);
+        } else {
+            EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        }
         app.exit(); // neither the folder nor the mode is changed by the failure
         EXPECT_EQ(written(app.host), QStringList());
     }
 }
 
-TEST(Startup, MissingStartupFolderKeepsTheFirstFavoritesFilterWarningDue)
+// Exit and the end of the session save alike, without asking.
+TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExitAndAtTheEndOfTheSession)
 {
-    // The first favorite has a filter; leaving its folder for the home folder warns once.
-    for (const char* reply : {"Yes", "No"}) {
-        SCOPED_TRACE(reply);
+    for (const bool sessionEnd : {false, true}) {
+        SCOPED_TRACE(sessionEnd ? "session end" : "exit");
         AppFixture app;
-        const QString docs = app.tmp.makeFolder("home/docs");
-        app.writeFavoFile("Enter below: x\r\nDocs*" + docs.toUtf8() + "**txt");
-        app.writeSettings("UseDefaultPath=1\nDefaultPath=/gone/away\n");
-        app.host.answer("OK");
-        app.host.answer(reply);
+        app.writeSettings("DefaultFavoFile=3\nSomethingElse=kept\n");
         app.start();
-        ASSERT_EQ(app.host.messages.size(), 2u);
-        EXPECT_EQ(app.host.messages[1].title, "Filter WARNING");
-        EXPECT_EQ(app.form.DirList.Path(), app.tmp.home());
-        EXPECT_EQ(app.form.FileFind.Text(), reply == std::string("Yes") ? "txt" : "");
-        EXPECT_FALSE(app.form.FilterWarningPending);
+        EXPECT_EQ(app.form.FavoFilePath, app.favoFile("FavoDirs3.dat"));
+        app.form.StartFolderMode = 0;
+        app.form.StartFolderModeChanged = true;
+        app.form.CurFavoFile = 2;
+        app.addEntry({"Docs", "/docs", "*.txt"});
+        app.module.FavoListChanged = true;
+        sessionEnd ? app.form.SessionEnd() : app.exit();
+        EXPECT_FALSE(app.form.IsLoaded());
+        EXPECT_EQ(written(app.host), QStringList({"DefaultFavoFile=2", "UseDefaultPath=0"}));
+        const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
+        EXPECT_TRUE(ini.contains("SomethingElse=kept")) << ini.constData();
+        EXPECT_TRUE(ini.contains("DefaultFavoFile=2")) << ini.constData();
+        EXPECT_TRUE(app.readFavoFile("FavoDirs3.dat").endsWith("\r\nDocs*/docs***.txt"));
+        EXPECT_TRUE(app.host.messages.empty());
     }
 }
 
-TEST(Startup, ModeFileAndChangedFavoritesAreWrittenAtExit)
+TEST(LocaleIsSwedish, FirstSetVariableWins)
 {
-    AppFixture app;
-    app.writeSettings("DefaultFavoFile=3\nSomethingElse=kept\n");
-    app.start();
-    EXPECT_EQ(app.form.FavoFilePath, app.favoFile("FavoDirs3.dat"));
-    app.form.StartFolderMode = 0;
-    app.form.StartFolderModeChanged = true;
-    app.form.CurFavoFile = 2;
-    app.addEntry({"Docs", "/docs", "*.txt"});
-    app.module.FavoListChanged = true;
-    app.exit();
-    EXPECT_EQ(written(app.host), QStringList({"DefaultFavoFile=2", "UseDefaultPath=0"}));
-    const QByteArray ini = app.tmp.readFile("home/.config/Wayfolder/Wayfolder.ini");
-    EXPECT_TRUE(ini.contains("SomethingElse=kept")) << ini.constData();
-    EXPECT_TRUE(app.readFavoFile("FavoDirs3.dat").endsWith("\r\nDocs*/docs***.txt")); // saved without asking
-    EXPECT_TRUE(app.host.messages.empty());
+    // clang-format off
+    struct Row { const char* lcAll; const char* lcMessages; const char* lang; bool swedish; };
+    // clang-format on
+    const Row rows[] = {
+        {"", "", "sv_SE.UTF-8", true},
+        {"", "", "sv", true},
+        {"", "", "en_GB.UTF-8", false},
+        {"", "", "", false},
+        {"", "en_US.UTF-8", "sv_SE.UTF-8", false}, // LC_MESSAGES before LANG
+        {"", "sv_FI.UTF-8", "en_US.UTF-8", true},
+        {"C", "sv_SE.UTF-8", "sv_SE.UTF-8", false}, // LC_ALL before both
+        {"sv_SE.UTF-8", "en_US.UTF-8", "", true},
+        {"", "", "SV_se", false}, // locale names are case-sensitive
+    };
+    for (const Row& row : rows) {
+        const auto env = [&row](const QString& name) {
+            return QString::fromLatin1(name == "LC_ALL" ? row.lcAll
+                                       : name == "LANG" ? row.lang
+                                                        : row.lcMessages);
+        };
+        EXPECT_EQ(LocaleIsSwedish(env), row.swedish)
+            << row.lcAll << " / " << row.lcMessages << " / " << row.lang;
+    }
+}
+
+TEST(FirstStartLanguage, TheLocaleChoosesTheNewFilesHeaderAnExistingFileKeepsItsOwnAndNothingIsWrittenBack)
+{
+    // clang-format off
+    struct Row { const char* name; const char* lcAll; bool existing; bool swedish; };
+    const Row rows[] = {
+        {"Swedish locale writes and loads the Swedish header", "", false, true},
+        {"another locale writes the described English header", "C.UTF-8", false, false},
+        {"an existing file keeps its header", "", true, false},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AppFixture app;
+        const QByteArray english = FavoHeaderEnglish.toUtf8() + "\r\nWork*" + app.tmp.home().toUtf8();
+        if (row.existing)
+            app.writeFavoFile(english);
+        if (*row.lcAll)
+            app.host.environment[QStringLiteral("LC_ALL")] = QString::fromLatin1(row.lcAll);
+        app.host.environment[QStringLiteral("LANG")] = QStringLiteral("sv_SE.UTF-8");
+        app.start();
+        EXPECT_EQ(app.module.SwedishLanguage, row.swedish);
+        const QString header = row.swedish ? FavoHeaderSwedish : FavoHeaderDefault;
+        EXPECT_EQ(app.readFavoFile(),
+                  row.existing ? english : header.toUtf8() + "\r\nHome*" + app.tmp.home().toUtf8());
+        EXPECT_EQ(app.form.FavoDirPath.List(0), app.tmp.home());
+        EXPECT_EQ(app.form.Menu_File.Caption(), row.swedish ? "&Arkiv" : "&File");
+        EXPECT_EQ(QPoint(app.form.Left(), app.form.Top()), QPoint(centredLeft(app), centredTop(app)));
+        EXPECT_TRUE(app.form.Menu_NoDefaultPath.Checked());
+        EXPECT_FALSE(app.form.Command_GotoSavedPath.Enabled());
+        EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
+        const QByteArray file = app.readFavoFile();
+        app.exit(); // a first run writes nothing back
+        EXPECT_EQ(written(app.host), QStringList());
+        EXPECT_FALSE(app.tmp.exists("home/.config/Wayfolder/Wayfolder.ini"));
+        EXPECT_EQ(app.readFavoFile(), file);
+    }
 }

@@ -10,11 +10,13 @@
 #include <ftw.h>
 #include <unistd.h>
 
-static const char* const kEnvNames[4] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"};
+// Put back afterwards; a test may point the last two at folders of its own.
+static const char* const kEnvNames[6] = {"HOME",           "XDG_DATA_HOME", "XDG_CONFIG_HOME",
+                                         "XDG_CACHE_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"};
 
 TempFolder::TempFolder()
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 6; ++i)
         m_savedEnv[i] = qgetenv(kEnvNames[i]);
     QDir().mkpath(home());
     QDir().mkpath(path(QStringLiteral("home/.local/share")));
@@ -33,7 +35,7 @@ TempFolder::~TempFolder()
             return type == FTW_DP ? rmdir(path) : unlink(path);
         },
         16, FTW_DEPTH | FTW_PHYS);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         if (m_savedEnv[i].isNull())
             qunsetenv(kEnvNames[i]);
         else

@@ -28,5 +28,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_savedEnv[4];
+    QByteArray m_savedEnv[6];
 };
