@@ -229,39 +229,21 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
     }
 }
 
-TEST_F(FavoLoad, SaveWritesTheExactFormat)
-{
-    form.FavoFilePath = favoFile();
-    QDir().mkpath(tmp.dataFolder());
-    addEntry({"Docs", "C:\\Docs", "report"});
-    addEntry({"-", "-", {}});
-    addEntry({"C-Root", "C:\\", {}});
-    markChanged();
-    form.Menu_SaveFavoFile_Click();
-    EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nDocs*C:\\Docs**report\r\n-*-\r\nC-Root*C:\\");
-    expectChanged(false);
-
-    // No entries: only the header, and no nameless entry is invented.
-    module.SwedishLanguage = true;
-    for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
-        list->Clear();
-    form.Menu_SaveFavoFile_Click();
-    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
-    EXPECT_TRUE(host.messages.empty());
-}
-
 TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
 {
     const QByteArray entriesText =
         "Hem*" + home8() +
-        "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b***.jpg;*.png\r\n Blank * /x y ** z ";
+        "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b***.jpg;*.png\r\n Blank * /x y ** z "
+        "\r\nN*a**b**\r\nN***b**"; // explicit empty filters
     for (const QString& header : {FavoHeaderEnglish, FavoHeaderSwedish}) {
         SCOPED_TRACE(header.toStdString());
         const QByteArray file = header.toUtf8() + CrLf + entriesText;
         writeFavoFile(file);
         reload();
-        ASSERT_EQ(entries().size(), 4u);
+        ASSERT_EQ(entries().size(), 6u);
         EXPECT_EQ(entries()[2].filter, QStringLiteral("*.jpg;*.png"));
+        EXPECT_EQ(entries()[4], (FavoritesEntry{"N", "a**b", ""}));
+        EXPECT_EQ(entries()[5], (FavoritesEntry{"N", "**b", ""}));
         markChanged();
         form.Menu_SaveFavoFile_Click();
         EXPECT_EQ(readFavoFile(), file);
@@ -278,6 +260,13 @@ TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
     form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(),
               FavoHeaderSwedish.toUtf8() + "\r\nH\xC3\xA4m*" + home8() + "\r\nEuro*/\xE2\x82\xAC");
+
+    // No entries: only the header, and no nameless entry is invented.
+    for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
+        list->Clear();
+    form.Menu_SaveFavoFile_Click();
+    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)

@@ -6,6 +6,7 @@
 #include "core/dialogs/importbookmarksform.h"
 #include "core/formats/desktopbookmarks.h"
 #include "core/formats/favoritesio.h"
+#include "core/system/regularfile.h"
 #include "core/system/settingsfile.h"
 
 #include <QDir>
@@ -47,7 +48,11 @@ struct Door
 
 bool saysNotAFile(const QString& said)
 {
-    return said.contains("is not a regular file") || said.contains("is larger than");
+    for (const char* words :
+         {"is not a regular file", "is larger than", "är inte en vanlig fil", "är större än"})
+        if (said.contains(QString::fromUtf8(words)))
+            return true;
+    return false;
 }
 
 QString lastMessage(const AppFixture& app)
@@ -72,13 +77,19 @@ TEST(HostileFiles, EveryDoorRefusesAtOnceAndLeavesItAsItWas)
     };
     // clang-format off
     const Door doors[] = {
-        {"window load", favorites, [](AppFixture& app) { app.host.answer("OK"); app.start(); return lastMessage(app); }},
+        {"window load, Swedish", favorites, [](AppFixture& app) {
+             app.module.SwedishLanguage = true;
+             app.host.answer("OK");
+             app.reload();
+             return app.host.messages.size() == 1 && app.host.messages[0].title == "Datafil Fel" ? lastMessage(app) : QString(); }},
+        // The list stays unsaved, and nothing is copied aside.
         {"window save", favorites, [](AppFixture& app) {
              app.form.Favorites.append({"New", "/tmp", {}});
              app.module.FavoListChanged = true;
              app.host.answer("OK");
              app.form.Menu_SaveFavoFile_Click();
-             return lastMessage(app); }},
+             const bool kept = app.module.FavoListChanged && !QFileInfo::exists(app.favoFile("FavoDirs.dat.bak"));
+             return kept ? lastMessage(app) : QString(); }},
         {"settings", "home/.config/Wayfolder/Wayfolder.ini", [&](AppFixture& app) {
              SettingsFile settings(app.tmp.configFile());
              settings.Get("DefaultPath", {});
@@ -113,6 +124,28 @@ TEST(HostileFiles, EveryDoorRefusesAtOnceAndLeavesItAsItWas)
             EXPECT_TRUE(saysNotAFile(said)) << said.toStdString();
             EXPECT_TRUE(hostile.intact(path));
         }
+    }
+}
+
+TEST(RegularFile, ReadsOnlyRegularFilesWithinTheBound)
+{
+    TempFolder tmp;
+    const QString small = tmp.writeFile(QStringLiteral("small"), "12345");
+    QFile::link(small, tmp.path(QStringLiteral("link")));
+    mkfifo(QFile::encodeName(tmp.path(QStringLiteral("fifo"))).constData(), 0600);
+    // clang-format off
+    struct Row { const char* name; qint64 bound; RegularFileRead::Status status; };
+    // clang-format on
+    const Row rows[] = {
+        {"small", 5, RegularFileRead::Ok},        {"small", 4, RegularFileRead::TooLarge},
+        {"link", 5, RegularFileRead::Ok},         {"fifo", 5, RegularFileRead::NotRegular},
+        {"missing", 5, RegularFileRead::Missing}, {"", 5, RegularFileRead::NotRegular},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const RegularFileRead read = ReadRegularFile(tmp.path(QString::fromLatin1(row.name)), row.bound);
+        EXPECT_EQ(read.status, row.status);
+        EXPECT_EQ(read.bytes, row.status == RegularFileRead::Ok ? QByteArray("12345") : QByteArray());
     }
 }
 
