@@ -57,28 +57,7 @@ TEST(FavoriteCheck, MissingAndUnansweredFoldersGetANoteAfterTheLoad)
     EXPECT_EQ(app.form.FavoDirList.ItemNote(2), "Den här mappen finns inte längre:\n" + app.gone);
 }
 
-TEST(FavoriteCheck, NotesMoveWithTheirEntriesAndEditsCheckAgain)
-{
-    CheckApp app;
-    app.start();
-    app.host.runTimers();
-    app.host.answerCheck(0);
-    EXPECT_EQ(app.form.FavoDirList.ItemNote(2), "This folder no longer exists:\n" + app.gone);
-
-    // Removing the entry above moves the note up with its entry.
-    app.remove(1);
-    EXPECT_EQ(app.form.FavoDirList.List(1), "Gone");
-    EXPECT_EQ(app.form.FavoDirList.ItemNote(1), "This folder no longer exists:\n" + app.gone);
-
-    // The folder comes back; the check after the edit clears the note.
-    QDir().mkpath(app.gone);
-    app.host.runTimers();
-    ASSERT_EQ(app.host.folderChecks.size(), 2u);
-    app.host.answerCheck(1);
-    EXPECT_EQ(app.form.FavoDirList.ItemNote(1), "");
-}
-
-TEST(FavoriteCheck, AnAnswerToAnOlderListIsDropped)
+TEST(FavoriteCheck, AnAnswerToAnOlderListIsDroppedNotesMoveWithTheirEntriesAndEditsCheckAgain)
 {
     CheckApp app;
     app.start();
@@ -89,7 +68,20 @@ TEST(FavoriteCheck, AnAnswerToAnOlderListIsDropped)
     app.host.answerCheck(0, {app.work}); // late answer for the list before the edit
     EXPECT_EQ(app.notes(), QStringList({"", "", "", ""}));
     app.host.answerCheck(1);
-    EXPECT_EQ(app.form.FavoDirList.ItemNote(1), "This folder no longer exists:\n" + app.gone);
+    const QString goneNote = "This folder no longer exists:\n" + app.gone;
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(1), goneNote);
+
+    // Removing the entry above moves the note up with its entry.
+    app.remove(0);
+    EXPECT_EQ(app.form.FavoDirList.List(0), "Gone");
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(0), goneNote);
+
+    // The folder comes back; the check after the edit clears the note.
+    QDir().mkpath(app.gone);
+    app.host.runTimers();
+    ASSERT_EQ(app.host.folderChecks.size(), 3u);
+    app.host.answerCheck(2);
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(0), "");
 }
 
 } // namespace
