@@ -2,6 +2,7 @@
 // empty files, data errors, exact bytes written back, and saves that cannot complete.
 
 #include "appfixture.h"
+#include "core/mainform/favoritestexts.h"
 #include "filesizelimit.h"
 
 #include <QDir>
@@ -151,30 +152,17 @@ TEST_F(FavoLoad, EveryLineEndAndBlankLinesReadAndTheFileStaysAsItWas)
 
 TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
 {
-    struct Row
-    {
-        QByteArray header;
-        int16_t file; // the message names the first file whichever file is active
-        QString title, prompt;
-    };
-    const Row rows[] = {
-        {FavoHeaderEnglish.toUtf8(), 1, "Data File Error",
-         "FavoDirs.dat file contains invalid data e.g. line missing * .\nSelect Edit Favorite Folders and "
-         "correct data !"},
-        {FavoHeaderSwedish.toUtf8(), 3, "Datafil Fel",
-         "FavoDirs.dat fil innehåller felaktig data, t.ex. * saknas.\nVälj Redigera Favorit Foldrar datafil "
-         "och korrigera data !"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.file);
+    // The message names the first file whichever file is active.
+    for (const auto& [swedish, file] : {std::pair{false, int16_t(1)}, std::pair{true, int16_t(3)}}) {
+        SCOPED_TRACE(file);
         host.messages.clear();
-        form.CurFavoFile = row.file;
-        writeFavoFile(row.header + "\r\nA*" + home8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c",
-                      FavoFileName(row.file));
+        form.CurFavoFile = file;
+        const QByteArray header = (swedish ? FavoHeaderSwedish : FavoHeaderEnglish).toUtf8();
+        writeFavoFile(header + "\r\nA*" + home8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c", FavoFileName(file));
         markChanged();
         host.answer(QStringLiteral("OK"));
         reload();
-        expectOneMessage(row.title, row.prompt);
+        expectOneMessage(FavoritesText::DataErrorTitle.text(swedish), FavoritesText::DataError.text(swedish));
         EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{{"A", tmp.home(), {}}, {"B", "/b", "f"}}));
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1); // nothing selected, the list keeps its state
         expectChanged(true);
@@ -276,13 +264,9 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
     reload();
     for (int i = 0; i < 50; ++i)
         addEntry({"More", "/more", {}});
-    const std::pair<QString, QString> rows[] = {
-        {"Favorites List File Error", "The Favorites List file " + favoFile() + " could not be saved.\n"},
-        {"Favoritlistfil Fel", "Favoritlistfilen " + favoFile() + " kunde inte sparas.\n"},
-    };
-    for (const auto& [title, prompt] : rows) {
-        SCOPED_TRACE(title.toStdString());
-        module.SwedishLanguage = &title == &rows[1].first;
+    for (const bool swedish : {false, true}) {
+        SCOPED_TRACE(swedish);
+        module.SwedishLanguage = swedish;
         host.messages.clear();
         markChanged();
         host.answer(QStringLiteral("OK"));
@@ -291,7 +275,9 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
             form.Menu_SaveFavoFile_Click();
         }
         // The reason is the system's own, not a generic text.
-        expectOneMessage(title, prompt + qt_error_string(EFBIG));
+        expectOneMessage(FavoritesText::FavoFileErrorTitle.text(swedish),
+                         FavoritesText::SaveError1.text(swedish) + favoFile() +
+                             FavoritesText::SaveError2.text(swedish) + u'\n' + qt_error_string(EFBIG));
         EXPECT_EQ(readFavoFile(), old);
         EXPECT_EQ(dataFolderFiles(), QStringList{"FavoDirs.dat"});
         expectChanged(true);
