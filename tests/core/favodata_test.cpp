@@ -78,6 +78,16 @@ TEST_F(FavoData, AListAtTheLimitRefusesEveryAdditionAndSavesWholeAfterACopyOfThe
     }
 }
 
+QStringList namesIn(const QString& path)
+{
+    QStringList names;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    for (const FavoritesEntry& entry : ParseFavoFile(file.readAll()).entries)
+        names << entry.name;
+    return names;
+}
+
 // Two copies of the program on one home, as two windows of one user.
 struct TwoRuns
 {
@@ -100,15 +110,7 @@ struct TwoRuns
         run.module.FavoListChanged = true;
     }
     QStringList names(AppRun& run) const { return run.form.FavoDirList.Items(); }
-    QStringList namesOnDisk() const
-    {
-        QStringList result;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        for (const FavoritesEntry& entry : ParseFavoFile(file.readAll()).entries)
-            result << entry.name;
-        return result;
-    }
+    QStringList namesOnDisk() const { return namesIn(path); }
 };
 struct TwoWindows : TwoRuns, ::testing::Test
 {};
@@ -160,12 +162,8 @@ TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
         if (row.copies == 0)
             continue;
         // The copy holds the other window's version whole.
-        QFile copy(QFileInfo(fresh.path).path() + u'/' + mergedCopies(fresh.path).first());
-        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-        QStringList copied;
-        for (const FavoritesEntry& entry : ParseFavoFile(copy.readAll()).entries)
-            copied << entry.name;
-        EXPECT_EQ(copied, (QStringList{"Home", "First"}));
+        const QString copy = QFileInfo(fresh.path).path() + u'/' + mergedCopies(fresh.path).first();
+        EXPECT_EQ(namesIn(copy), (QStringList{"Home", "First"}));
 
         // A session end said nothing then; the next start says it, once.
         AppRun next;
@@ -175,7 +173,7 @@ TEST(TwoWindowsExit, AfterTheOtherWindowSavedAsksAndEachAnswerDoesItsPart)
         ASSERT_EQ(next.host.messages.size(), row.answers.isEmpty() ? 1u : 0u);
         if (row.answers.isEmpty()) {
             EXPECT_EQ(next.host.messages[0].prompt,
-                      FavoDataFileText::MergedAtEnd.text(false).arg(fresh.path, copy.fileName()));
+                      FavoDataFileText::MergedAtEnd.text(false).arg(fresh.path, copy));
         }
         AppRun third;
         third.start();

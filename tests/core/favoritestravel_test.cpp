@@ -99,11 +99,13 @@ TEST(TypeAhead, FindsTheNextNameByPrefixIgnoringCaseAndPauses)
     // clang-format off
     struct Row { const char* keys; int current; qint64 gapMs; int expected; };
     // clang-format on
+    // clang-format off
     const Row rows[] = {
-        {"b", 0, 0, 1},  {"b", 1, 0, 2},  {"br", 1, 0, 2}, {"bo", 0, 0, 4},     {"bbb", 0, 0, 4},
-        {"x", 2, 0, -1}, {"-", 0, 0, -1}, {"a", -1, 0, 0}, {"bo", 0, 2000, -1}, // after a pause "o" starts a
-                                                                                // search of its own
+        {"b", 0, 0, 1}, {"b", 1, 0, 2}, {"br", 1, 0, 2}, {"bo", 0, 0, 4}, {"bbb", 0, 0, 4}, {"x", 2, 0, -1},
+        {"-", 0, 0, -1}, {"a", -1, 0, 0},
+        {"bo", 0, 2000, -1}, // after a pause "o" starts a search of its own
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.keys);
         TypeAhead typeAhead;
@@ -116,10 +118,7 @@ TEST(TypeAhead, FindsTheNextNameByPrefixIgnoringCaseAndPauses)
                 current = found;
             t += row.gapMs + 100;
         }
-        if (row.gapMs > 0)
-            EXPECT_EQ(typeAhead.typed(), "o");
-        else
-            EXPECT_EQ(found, row.expected);
+        EXPECT_EQ(found, row.expected);
     }
 }
 
