@@ -78,25 +78,7 @@ TEST(FavoFiles, SwitchWithUnsavedChangesAsksAndEachAnswerDoesItsPart)
     }
 }
 
-TEST(FavoFiles, UndoReloadsTheFileOnlyAfterOK)
-{
-    FiveFiles app;
-    app.addFavorite("New");
-    app.host.answer("Cancel");
-    app.form.Menu_UndoChanges_Click();
-    EXPECT_EQ(app.host.messages.back().prompt, "Undo all changes ?");
-    EXPECT_EQ(app.host.messages.back().style, 1);
-    EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
-
-    app.host.answer("OK");
-    app.form.Menu_UndoChanges_Click();
-    EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"One"}));
-    EXPECT_FALSE(app.module.FavoListChanged);
-    EXPECT_FALSE(app.form.Menu_UndoChanges.Enabled());
-    EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
-}
-
-TEST(FavoFiles, LanguageSwitchOffersSaveAndUndoIsKeptBySaveDroppedByUndoAndAloneNotSavedAtExit)
+TEST(FavoFiles, LanguageSwitchOffersSaveAndUndoIsKeptBySaveDroppedByUndoOnlyAfterOKAndAloneNotSavedAtExit)
 {
     {
         FiveFiles app;
@@ -110,10 +92,20 @@ TEST(FavoFiles, LanguageSwitchOffersSaveAndUndoIsKeptBySaveDroppedByUndoAndAlone
         EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
     }
     {
-        FiveFiles app;
+        FiveFiles app; // Undo reloads the file, language and all, only after OK
         app.form.Menu_Language_Click();
+        app.addFavorite("New");
+        app.host.answer("Avbryt");
+        app.form.Menu_UndoChanges_Click();
+        EXPECT_EQ(app.host.messages.back().prompt, "Ångra alla ändringar ?");
+        EXPECT_EQ(app.host.messages.back().style, 1);
+        EXPECT_EQ(app.form.FavoDirList.ListCount(), 2);
         app.host.answer("OK");
         app.form.Menu_UndoChanges_Click();
+        EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"One"}));
+        EXPECT_FALSE(app.module.FavoListChanged);
+        EXPECT_FALSE(app.form.Menu_UndoChanges.Enabled());
+        EXPECT_FALSE(app.form.Menu_SaveFavoFile.Enabled());
         EXPECT_FALSE(app.module.SwedishLanguage);
         EXPECT_EQ(app.form.Menu_Language.Caption(), "S&venska");
     }
