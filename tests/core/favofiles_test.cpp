@@ -126,7 +126,7 @@ TEST(FavoFiles, LanguageSwitchOffersSaveAndUndoIsKeptBySaveDroppedByUndoOnlyAfte
     }
 }
 
-TEST(FavoFiles, EditingStartsTheDesktopEditorOnTheFileThenOffersAReload)
+TEST(FavoFiles, EditingStartsTheDesktopEditorOnTheFileThenOffersAReloadOrSaysItCannot)
 {
     FiveFiles app;
     // A terminal editor is passed over.
@@ -157,19 +157,13 @@ TEST(FavoFiles, EditingStartsTheDesktopEditorOnTheFileThenOffersAReload)
               "If changes were made to the Favorite Folder datafile the Favorites List "
               "must be refreshed .\n\nDo you want to refresh now ?");
     EXPECT_EQ(app.form.FavoDirList.Items(), QStringList({"Edited"}));
-}
 
-TEST(FavoFiles, AnEditorThatCannotStartIsReportedWithoutTheReloadQuestion)
-{
-    FiveFiles app;
+    // An editor that cannot start is reported without the reload question.
     app.host.processesStart = false;
-    app.tmp.writeFile("home/.config/mimeapps.list", "[Default Applications]\ntext/plain=myedit.desktop\n");
-    app.tmp.writeFile("home/.local/share/applications/myedit.desktop",
-                      "[Desktop Entry]\nExec=/bin/true %f\n");
     app.host.answer("OK");
     app.form.Menu_EditFavoFile_Click();
-    ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].title, "Favorites List File Error");
-    EXPECT_EQ(app.host.messages[0].prompt,
+    ASSERT_EQ(app.host.messages.size(), 3u);
+    EXPECT_EQ(app.host.messages[2].title, "Favorites List File Error");
+    EXPECT_EQ(app.host.messages[2].prompt,
               "The Favorites List file can't be opened since the program Notepad can't be found.");
 }
