@@ -224,7 +224,7 @@ TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
     }
 }
 
-TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheList)
+TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryNeverEmptiesTheListAndASeparatorGoesBelow)
 {
     Favorites app;
     app.form.FavoDirList.setListIndex(5);
@@ -259,23 +259,16 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
     app.form.Menu_RemoveFolder_Click();
     app.form.Menu_AddSeparator_Click();
     EXPECT_EQ(app.host.messages.size(), shown);
-}
 
-TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
-{
-    Favorites app;
-    for (const int16_t after : {int16_t(5), int16_t(0)}) {
-        app.form.FavoDirList.setListIndex(after);
-        app.host.answer("OK");
-        app.form.Menu_AddSeparator_Click();
-        EXPECT_EQ(app.form.FavoDirList.ListIndex(), after);
-    }
-    EXPECT_TRUE(app.host.messages.front().prompt.contains("\"F\""));
-    EXPECT_EQ(app.names(), QStringList({"A", "-", "B", "C", "D", "E", "F", "-"}));
-    EXPECT_EQ(app.entry(7), (FavoritesEntry{"-", "-", ""}));
+    // A separator goes after the selected entry and is saved as a line of its own.
+    app.form.FavoDirList.setListIndex(0);
+    app.host.answer("OK");
+    app.form.Menu_AddSeparator_Click();
+    EXPECT_TRUE(app.host.messages.back().prompt.contains("\"A\""));
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 0);
+    EXPECT_EQ(app.entry(1), (FavoritesEntry{"-", "-", ""}));
     app.exit();
-    EXPECT_TRUE(app.readFavoFile().contains("\r\n-*-\r\nB*"));
-    EXPECT_TRUE(app.readFavoFile().endsWith("\r\n-*-"));
+    EXPECT_TRUE(app.readFavoFile().endsWith("\r\nA*" + app.folders[0].toUtf8() + "\r\n-*-"));
 }
 
 TEST(FavoritesPane, MenuItemsFollowTheFocusedControl)
