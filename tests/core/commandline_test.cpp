@@ -5,10 +5,8 @@
 #include "core/system/filename.h"
 
 #include <QDir>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -86,62 +84,44 @@ struct CommandLineStart : AppFixture
 
 } // namespace
 
-TEST(CommandLine, ANamedFolderOrFileOpensForThisRunOnlyAndAMissingOneIsReported)
+TEST(CommandLine, ANamedFolderOrFileOpensForThisRunOnlyFromItsBytesAndAMissingOneIsReported)
 {
     // clang-format off
-    struct Row { const char* name; const char* path; bool missing; const char* selected; };
+    struct Row { const char* name; const char* path; const char* opened; const char* selected; };
     const Row rows[] = {
-        {"folder: opens in place of the startup folder, without the filter", "other", false, nullptr},
-        {"file: its folder opens with the file selected", "other/b.txt", false, "b.txt"},
-        {"missing: reported, and the usual start follows", "gone", true, nullptr},
+        {"folder: opens in place of the startup folder, without the filter", "other", "other", ""},
+        {"file: its folder opens with the file selected", "other/b.txt", "other", "b.txt"},
+        {"missing: reported, and the usual start follows", "gone", "work", ""},
+        {"folder whose name is not UTF-8", "other/caf\xe9", "other/caf\xe9", ""},
+        {"file in it", "other/caf\xe9/\xff.txt", "other/caf\xe9", "\xff.txt"},
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         CommandLineStart app;
-        app.form.CommandLinePath = app.tmp.path("home/" + QString::fromUtf8(row.path));
-        if (row.missing)
+        const QByteArray home = QFile::encodeName(app.tmp.home()) + '/';
+        ASSERT_EQ(mkdir((home + "other/caf\xe9").constData(), 0700), 0);
+        app.tmp.touch("home/other/caf\xe9/\xff.txt");
+        QByteArray argument = home + row.path;
+        char* argv[] = {const_cast<char*>("wayfolder"), argument.data()};
+        app.form.CommandLinePath = CommandLine::Parse(CommandLine::Arguments(2, argv), false).StartPath;
+        const bool missing = QByteArray(row.path) == "gone";
+        if (missing)
             app.host.answer("OK");
         app.start();
-        ASSERT_EQ(app.host.messages.size(), row.missing ? 1u : 0u);
-        if (row.missing) {
+        ASSERT_EQ(app.host.messages.size(), missing ? 1u : 0u);
+        if (missing) {
             EXPECT_TRUE(app.host.messages[0].prompt.contains(app.form.CommandLinePath));
         }
-        EXPECT_EQ(app.form.DirList.Path(), row.missing ? app.work : app.other);
-        EXPECT_EQ(app.form.FileFind.Text(), row.missing ? "txt" : "");
+        EXPECT_EQ(FileNameToBytes(app.form.DirList.Path()), home + row.opened);
+        EXPECT_EQ(app.form.FileFind.Text(), missing ? "txt" : "");
         const int selected = app.form.FileList.ListIndex();
-        EXPECT_EQ(selected >= 0 ? app.form.FileList.List(selected) : QString(),
-                  QString::fromUtf8(row.selected));
-        if (!row.missing && !row.selected) {
+        EXPECT_EQ(selected >= 0 ? FileNameToBytes(app.form.FileList.List(selected)) : QByteArray(),
+                  QByteArray(row.selected));
+        if (&row == &rows[0]) {
             EXPECT_EQ(app.files(), (QStringList{"a.doc", "b.txt"}));
         }
         app.exit();
         EXPECT_TRUE(app.host.settingWrites.empty());
-    }
-}
-
-TEST(CommandLine, NameThatIsNotUtf8OpensFromTheArgumentsBytes)
-{
-    // clang-format off
-    const struct { const char* name; const char* argument; const char* selected; } rows[] = {
-        {"folder", "/caf\xe9", nullptr},
-        {"file in it", "/caf\xe9/\xff.txt", "\xff.txt"},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        CommandLineStart app;
-        const QByteArray folder = QFile::encodeName(app.other) + "/caf\xe9";
-        ASSERT_EQ(mkdir(folder.constData(), 0700), 0);
-        ::close(::open((folder + "/\xff.txt").constData(), O_CREAT | O_WRONLY, 0600));
-        QByteArray argument = QFile::encodeName(app.other) + row.argument;
-        char* argv[] = {const_cast<char*>("wayfolder"), argument.data()};
-        app.form.CommandLinePath = CommandLine::Parse(CommandLine::Arguments(2, argv), false).StartPath;
-        app.start();
-        EXPECT_TRUE(app.host.messages.empty());
-        EXPECT_EQ(FileNameToBytes(app.form.DirList.Path()), folder);
-        const int selected = app.form.FileList.ListIndex();
-        EXPECT_EQ(selected >= 0 ? FileNameToBytes(app.form.FileList.List(selected)) : QByteArray(),
-                  QByteArray(row.selected));
     }
 }

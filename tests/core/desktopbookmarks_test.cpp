@@ -171,16 +171,6 @@ TEST(DesktopBookmarks, ExportAppendsOnlyNewFoldersAndAnImportGivesTheFiltersBack
     EXPECT_EQ(readAll(xbel), once);
 }
 
-TEST(DesktopBookmarks, MissingFilesAreCreatedAndReadBack)
-{
-    TempFolder tmp;
-    const QList<Bookmark> favorites{{"/a b", "A B", "*.c"}};
-    EXPECT_EQ(Export(Format::Gtk, GtkPath(), favorites).added, 1);
-    EXPECT_EQ(Export(Format::Xbel, XbelPath(), favorites).added, 1);
-    EXPECT_EQ(ReadGtk(GtkPath()).folders, (QList<Bookmark>{{"/a b", "A B", ""}}));
-    EXPECT_EQ(ReadXbel(XbelPath()).folders, favorites);
-}
-
 TEST(DesktopBookmarks, MalformedUnreadableOrUnwritableFilesAreLeftAsTheyWere)
 {
     TempFolder tmp;

@@ -1,6 +1,8 @@
-// The favorites file format on its own: line syntax both ways, decoding and line ends.
+// The favorites file format on its own: line syntax both ways, decoding and line ends, and the
+// merge of two changed lists.
 
 #include "core/formats/favofile.h"
+#include "core/formats/favoritesmerge.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +13,16 @@ std::string show(const QString& text)
     return text.toStdString();
 }
 
-TEST(FavoFileFormat, FileNamesHaveNoDigitForFileOne)
+TEST(FavoFileFormat, FileNamesAndTheLanguageOfTheHeader)
 {
     EXPECT_EQ(FavoFileName(1), QStringLiteral("FavoDirs.dat"));
     EXPECT_EQ(FavoFileName(2), QStringLiteral("FavoDirs2.dat"));
     EXPECT_EQ(LegacyFavoFilePath(QStringLiteral("/d/Wayfolder/FavoDirs3.dat")),
               QStringLiteral("/d/Wayfolder/FavoDirs3.txt"));
-}
-
-TEST(FavoFileFormat, LanguageComesFromTheExactWordInTheHeader)
-{
-    EXPECT_TRUE(IsSwedishHeader(FavoHeaderSwedish));
-    EXPECT_FALSE(IsSwedishHeader(FavoHeaderEnglish));
-    EXPECT_FALSE(IsSwedishHeader(FavoHeaderDefault));
+    // Swedish is the exact word anywhere in the header.
     EXPECT_TRUE(IsSwedishHeader(QStringLiteral("xxFyllxx")));
-    EXPECT_FALSE(IsSwedishHeader(QStringLiteral("fyll i nedan")));
+    EXPECT_FALSE(IsSwedishHeader(QStringLiteral("fyll i nedan")) || IsSwedishHeader(FavoHeaderEnglish) ||
+                 IsSwedishHeader(FavoHeaderDefault));
 }
 
 struct LineRow
@@ -85,26 +82,34 @@ TEST(FavoFileFormat, SeparatorBeyondSixteenBitPositionIsRefused)
     EXPECT_EQ(ParseFavoLine(longName + longName).outcome, ParsedFavoLine::DataError);
 }
 
-TEST(FavoFileFormat, ComposedLinesReadBackAsWritten)
+// Every line of up to seven characters over "N", "a" and "*" that the reader takes as an entry
+// reads back as the same entry from the line the writer composes for it, and so does the whole
+// list as a file.
+TEST(FavoFileFormat, EveryAcceptedLineShapeReadsBackAsLoaded)
 {
-    const FavoritesEntry entries[] = {
-        {QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")},
-        {QStringLiteral("-"), QStringLiteral("-"), {}},
-        {QStringLiteral("Docs"), QStringLiteral("/docs"), QStringLiteral("*.txt")},
-        {QStringLiteral("Docs"), QStringLiteral("/docs"), QStringLiteral("*.txt;*.md")},
-        {QStringLiteral("Bilder åäö"), QStringLiteral("/home/ö/Bilder €"), QStringLiteral("**")},
-        {QStringLiteral(" spaced "), QStringLiteral(" /a b "), QStringLiteral(" x ")},
-        {{}, QStringLiteral("/"), {}},
-    };
-    for (const FavoritesEntry& entry : entries) {
-        const QString line = ComposeFavoLine(entry);
-        SCOPED_TRACE("line \"" + show(line) + "\"");
-        const ParsedFavoLine parsed = ParseFavoLine(line);
-        ASSERT_EQ(parsed.outcome, ParsedFavoLine::Entry);
-        EXPECT_EQ(parsed.entry, entry);
+    const QChar alphabet[] = {u'N', u'a', u'*'};
+    QList<FavoritesEntry> all;
+    for (int length = 1; length <= 7; ++length) {
+        int combinations = 1;
+        for (int i = 0; i < length; ++i)
+            combinations *= 3;
+        for (int n = 0; n < combinations; ++n) {
+            QString line;
+            for (int i = 0, rest = n; i < length; ++i, rest /= 3)
+                line += alphabet[rest % 3];
+            const ParsedFavoLine loaded = ParseFavoLine(line);
+            if (loaded.outcome != ParsedFavoLine::Entry)
+                continue;
+            const QString written = ComposeFavoLine(loaded.entry);
+            const ParsedFavoLine reloaded = ParseFavoLine(written);
+            ASSERT_TRUE(reloaded.outcome == ParsedFavoLine::Entry && reloaded.entry == loaded.entry)
+                << "line " << show(line) << " written as " << show(written);
+            all.append(loaded.entry);
+        }
     }
-    EXPECT_EQ(ComposeFavoLine(QStringLiteral("Docs"), QStringLiteral("C:\\Docs"), QStringLiteral("report")),
-              QStringLiteral("Docs*C:\\Docs**report"));
+    const ParsedFavoFile file = ParseFavoFile(ComposeFavoFile(false, all));
+    EXPECT_EQ(file.stop, ParsedFavoEntries::None);
+    EXPECT_TRUE(file.entries == all);
 }
 
 TEST(FavoFileFormat, EveryKindOfLineEndEndsALine)
@@ -151,12 +156,44 @@ TEST(FavoFileFormat, DecodesUtf8WhenValidElseWindows1252)
     }
 }
 
-TEST(FavoFileFormat, WritesUtf8WithCrLfAndNoLineEndAfterTheLastLine)
+// The merge of the window's list with another program's change to the same file.
+// One letter per entry; an apostrophe marks a changed version of the same favorite.
+QList<FavoritesEntry> list(const char* letters)
 {
-    EXPECT_EQ(EncodeFavoLines({QStringLiteral("h"), QStringLiteral("å*/x"), QStringLiteral("-*-")}),
-              QByteArray("h\r\n\xC3\xA5*/x\r\n-*-"));
-    EXPECT_EQ(DefaultFavoFileBytes(QStringLiteral("/home/u")),
-              FavoHeaderDefault.toUtf8() + QByteArray("\r\nHome*/home/u"));
+    QList<FavoritesEntry> entries;
+    for (const QString& name : QString::fromLatin1(letters).split(u' ', Qt::SkipEmptyParts))
+        entries.append({name, QStringLiteral("/") + name.left(1), {}});
+    return entries;
+}
+
+TEST(FavoritesMerge, EachSidesAdditionsAndRemovalsSurviveAndBothChangesAreKept)
+{
+    // clang-format off
+    struct Row { const char* what; const char *base, *mine, *theirs, *merged; };
+    const Row rows[] = {
+        {"nothing changed",            "a b c", "a b c",   "a b c",   "a b c"},
+        {"only mine changed",          "a b c", "a c d",   "a b c",   "a c d"},
+        {"only theirs changed",        "a b c", "a b c",   "a c d",   "a c d"},
+        {"both added, in their places","a b c", "a b c m", "a t b c", "a t b c m"},
+        {"both removed the same",      "a b c", "a c",     "a c",     "a c"},
+        {"removed on either side",     "a b c", "a c",     "a b",     "a"},
+        {"both added the same",        "a",     "a x",     "a x",     "a x"},
+        {"changed on both sides",      "a b c", "a b' c",  "a b\" c", "a b' b\" c"},
+        {"changed here, removed there","a b c", "a b' c",  "a c",     "a b' c"},
+        {"additions at the start",     "a b",   "m a b",   "t a b",   "m t a b"},
+        {"a run of theirs in order",   "a b",   "a b",     "a x y z b","a x y z b"},
+        {"no base: the union",         "",      "a b",     "a c",     "a b c"},
+        {"a duplicate added there",    "a b",   "a b",     "a b a",   "a b a"},
+        {"theirs emptied, mine grew",  "a b",   "a b m",   "",        "m"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QStringList names;
+        for (const FavoritesEntry& entry : MergeFavorites(list(row.base), list(row.mine), list(row.theirs)))
+            names << entry.name;
+        EXPECT_EQ(names.join(u' '), QString::fromLatin1(row.merged));
+    }
 }
 
 } // namespace

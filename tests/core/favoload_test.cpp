@@ -2,6 +2,7 @@
 // empty files, data errors, exact bytes written back, and saves that cannot complete.
 
 #include "appfixture.h"
+#include "core/mainform/favoritestexts.h"
 #include "filesizelimit.h"
 
 #include <QDir>
@@ -85,16 +86,10 @@ TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
     const QByteArray legacy = "Fyll i nedan\r\nM\xE5la*" + tmp.home().toLatin1(); // Windows-1252
     const std::vector<FavoritesEntry> homeOnly{homeEntry()};
     const std::vector<FavoritesEntry> legacyEntries{{QStringLiteral("Måla"), tmp.home(), {}}};
-    struct Row
-    {
-        const char* name;
-        std::optional<QByteArray> data, legacy;
-        bool swedishBefore;
-        std::optional<QByteArray> dataAfter; // none: the default file
-        bool swedish;
-        const std::vector<FavoritesEntry>& entries;
-        bool legacyStays;
-    };
+    // clang-format off
+    struct Row { const char* name; std::optional<QByteArray> data, legacy; bool swedishBefore;
+                 std::optional<QByteArray> dataAfter; /* none: the default file */ bool swedish;
+                 const std::vector<FavoritesEntry>& entries; bool legacyStays; };
     const Row rows[] = {
         {"missing, legacy present", {}, legacy, false, legacy, true, legacyEntries, false},
         {"missing, no legacy", {}, {}, true, {}, false, homeOnly, false},
@@ -106,6 +101,7 @@ TEST_F(FavoLoad, RecoveryOfMissingAndEmptyFiles)
         {"header only beside a legacy file", sv, legacy, false, {}, true, homeOnly, true},
         {"legacy file with header only", {}, sv, false, {}, true, homeOnly, false},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QDir(tmp.dataFolder()).removeRecursively();
@@ -151,30 +147,17 @@ TEST_F(FavoLoad, EveryLineEndAndBlankLinesReadAndTheFileStaysAsItWas)
 
 TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
 {
-    struct Row
-    {
-        QByteArray header;
-        int16_t file; // the message names the first file whichever file is active
-        QString title, prompt;
-    };
-    const Row rows[] = {
-        {FavoHeaderEnglish.toUtf8(), 1, "Data File Error",
-         "FavoDirs.dat file contains invalid data e.g. line missing * .\nSelect Edit Favorite Folders and "
-         "correct data !"},
-        {FavoHeaderSwedish.toUtf8(), 3, "Datafil Fel",
-         "FavoDirs.dat fil innehåller felaktig data, t.ex. * saknas.\nVälj Redigera Favorit Foldrar datafil "
-         "och korrigera data !"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.file);
+    // The message names the first file whichever file is active.
+    for (const auto& [swedish, file] : {std::pair{false, int16_t(1)}, std::pair{true, int16_t(3)}}) {
+        SCOPED_TRACE(file);
         host.messages.clear();
-        form.CurFavoFile = row.file;
-        writeFavoFile(row.header + "\r\nA*" + home8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c",
-                      FavoFileName(row.file));
+        form.CurFavoFile = file;
+        const QByteArray header = (swedish ? FavoHeaderSwedish : FavoHeaderEnglish).toUtf8();
+        writeFavoFile(header + "\r\nA*" + home8() + "\r\nB*/b**f\r\nName**flt\r\nC*/c", FavoFileName(file));
         markChanged();
         host.answer(QStringLiteral("OK"));
         reload();
-        expectOneMessage(row.title, row.prompt);
+        expectOneMessage(FavoritesText::DataErrorTitle.text(swedish), FavoritesText::DataError.text(swedish));
         EXPECT_EQ(entries(), (std::vector<FavoritesEntry>{{"A", tmp.home(), {}}, {"B", "/b", "f"}}));
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1); // nothing selected, the list keeps its state
         expectChanged(true);
@@ -184,15 +167,17 @@ TEST_F(FavoLoad, FaultyLineStopsTheLoadAndKeepsTheEntriesBeforeIt)
 
 TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
 {
-    // clang-format off
-    struct Row { const char* name; std::function<void()> prepare; bool swedish; };
-    // clang-format on
     const QString dataRel = QStringLiteral("home/.local/share/Wayfolder");
+    const QByteArray english = FavoHeaderEnglish.toUtf8();
     // clang-format off
+    struct Row { const char* name; std::function<void()> prepare; bool swedish; bool writeRefused; QStringList files; };
     const Row rows[] = {
-        {"data folder cannot be created", [&] {tmp.writeFile(dataRel, "a file in the way");}, false},
-        {"only blank lines after the header", [&] {writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\n\r\n\r\n");}, true},
-        {"separator beyond the 16-bit positions", [&] {writeFavoFile("h\r\n" + QByteArray(40000, 'n') + "*/p");}, false},
+        {"data folder cannot be created", [&] { tmp.writeFile(dataRel, "a file in the way"); }, false, false, {}},
+        {"only blank lines after the header", [&] { writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\n\r\n\r\n"); }, true, false, {}},
+        {"separator beyond the 16-bit positions", [&] { writeFavoFile("h\r\n" + QByteArray(40000, 'n') + "*/p"); }, false, false, {}},
+        // The recovery's own write refused: nothing is left behind, and a header-only file stays as it was.
+        {"missing file, write refused", [&] { QDir().mkpath(tmp.dataFolder()); }, false, true, {}},
+        {"header-only file, write refused", [&] { writeFavoFile(english); }, false, true, {"FavoDirs.dat"}},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -203,65 +188,39 @@ TEST_F(FavoLoad, OtherFailuresShowTheUnknownErrorAndNeverLoop)
         row.prepare();
         markChanged();
         host.answer(QStringLiteral("OK"));
-        reload();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (row.writeRefused)
+                limit.emplace(16);
+            reload();
+        }
         expectOneMessage(row.swedish ? "Fel" : "Error", row.swedish ? "Okänt Fel" : "Unknown Error");
         EXPECT_EQ(form.FavoDirList.ListIndex(), -1);
         expectChanged(true);
-    }
-    // The recovery's own write refused, for a missing and for a header-only file.
-    for (const bool missing : {true, false}) {
-        SCOPED_TRACE(missing ? "missing file, write refused" : "header-only file, write refused");
-        QDir(tmp.dataFolder()).removeRecursively();
-        QDir().mkpath(tmp.dataFolder());
-        if (!missing)
-            writeFavoFile(FavoHeaderEnglish.toUtf8());
-        host.messages.clear();
-        host.answer(QStringLiteral("OK"));
-        {
-            FileSizeLimit limit(16);
-            reload();
+        if (row.writeRefused) {
+            EXPECT_EQ(dataFolderFiles(), row.files);
         }
-        expectOneMessage("Error", "Unknown Error");
-        EXPECT_EQ(dataFolderFiles(), missing ? QStringList() : QStringList{"FavoDirs.dat"});
-        if (!missing) {
-            EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8());
+        if (!row.files.isEmpty()) {
+            EXPECT_EQ(readFavoFile(), english);
         }
     }
-}
-
-TEST_F(FavoLoad, SaveWritesTheExactFormat)
-{
-    form.FavoFilePath = favoFile();
-    QDir().mkpath(tmp.dataFolder());
-    addEntry({"Docs", "C:\\Docs", "report"});
-    addEntry({"-", "-", {}});
-    addEntry({"C-Root", "C:\\", {}});
-    markChanged();
-    form.Menu_SaveFavoFile_Click();
-    EXPECT_EQ(readFavoFile(), FavoHeaderEnglish.toUtf8() + "\r\nDocs*C:\\Docs**report\r\n-*-\r\nC-Root*C:\\");
-    expectChanged(false);
-
-    // No entries: only the header, and no nameless entry is invented.
-    module.SwedishLanguage = true;
-    for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
-        list->Clear();
-    form.Menu_SaveFavoFile_Click();
-    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
 {
     const QByteArray entriesText =
         "Hem*" + home8() +
-        "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b***.jpg;*.png\r\n Blank * /x y ** z ";
+        "\r\n-*-\r\nBilder \xC3\xA5\xC3\xA4\xC3\xB6*/m\xC3\xB6/b***.jpg;*.png\r\n Blank * /x y ** z "
+        "\r\nN*a**b**\r\nN***b**"; // explicit empty filters
     for (const QString& header : {FavoHeaderEnglish, FavoHeaderSwedish}) {
         SCOPED_TRACE(header.toStdString());
         const QByteArray file = header.toUtf8() + CrLf + entriesText;
         writeFavoFile(file);
         reload();
-        ASSERT_EQ(entries().size(), 4u);
+        ASSERT_EQ(entries().size(), 6u);
         EXPECT_EQ(entries()[2].filter, QStringLiteral("*.jpg;*.png"));
+        EXPECT_EQ(entries()[4], (FavoritesEntry{"N", "a**b", ""}));
+        EXPECT_EQ(entries()[5], (FavoritesEntry{"N", "**b", ""}));
         markChanged();
         form.Menu_SaveFavoFile_Click();
         EXPECT_EQ(readFavoFile(), file);
@@ -278,6 +237,13 @@ TEST_F(FavoLoad, SavedFileReadsBackToTheSameBytes)
     form.Menu_SaveFavoFile_Click();
     EXPECT_EQ(readFavoFile(),
               FavoHeaderSwedish.toUtf8() + "\r\nH\xC3\xA4m*" + home8() + "\r\nEuro*/\xE2\x82\xAC");
+
+    // No entries: only the header, and no nameless entry is invented.
+    for (ListBox* list : {&form.FavoDirList, &form.FavoDirPath, &form.FavoFileFilter})
+        list->Clear();
+    form.Menu_SaveFavoFile_Click();
+    EXPECT_EQ(readFavoFile(), FavoHeaderSwedish.toUtf8());
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
@@ -287,13 +253,9 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
     reload();
     for (int i = 0; i < 50; ++i)
         addEntry({"More", "/more", {}});
-    const std::pair<QString, QString> rows[] = {
-        {"Favorites List File Error", "The Favorites List file " + favoFile() + " could not be saved.\n"},
-        {"Favoritlistfil Fel", "Favoritlistfilen " + favoFile() + " kunde inte sparas.\n"},
-    };
-    for (const auto& [title, prompt] : rows) {
-        SCOPED_TRACE(title.toStdString());
-        module.SwedishLanguage = &title == &rows[1].first;
+    for (const bool swedish : {false, true}) {
+        SCOPED_TRACE(swedish);
+        module.SwedishLanguage = swedish;
         host.messages.clear();
         markChanged();
         host.answer(QStringLiteral("OK"));
@@ -302,7 +264,9 @@ TEST_F(FavoLoad, SaveThatCannotCompleteLeavesTheOldFileAndTheChangedList)
             form.Menu_SaveFavoFile_Click();
         }
         // The reason is the system's own, not a generic text.
-        expectOneMessage(title, prompt + qt_error_string(EFBIG));
+        expectOneMessage(FavoritesText::FavoFileErrorTitle.text(swedish),
+                         FavoritesText::SaveError1.text(swedish) + favoFile() +
+                             FavoritesText::SaveError2.text(swedish) + u'\n' + qt_error_string(EFBIG));
         EXPECT_EQ(readFavoFile(), old);
         EXPECT_EQ(dataFolderFiles(), QStringList{"FavoDirs.dat"});
         expectChanged(true);
@@ -332,25 +296,17 @@ TEST_F(FavoLoad, AFaultyFileReplacedByAFolderIsNamedAsTheCauseNotTheCopy)
 {
     // Replaced by a folder after the load (root reads a file of mode 000, a folder no one can):
     // the message names what is wrong with the original, not the backup copy.
-    for (const bool swedish : {false, true}) {
-        SCOPED_TRACE(swedish);
-        const QByteArray header = (swedish ? FavoHeaderSwedish : FavoHeaderEnglish).toUtf8();
-        writeFavoFile(header + "\r\nA*" + home8() + "\r\nbroken");
-        host.messages.clear();
-        host.answer(QStringLiteral("OK"));
-        reload();
-        ASSERT_TRUE(QFile::remove(favoFile()));
-        ASSERT_TRUE(QDir().mkdir(favoFile()));
-        host.answer(QStringLiteral("OK"));
-        form.Menu_SaveFavoFile_Click();
-        ASSERT_EQ(host.messages.size(), 2u);
-        const QString reason = host.messages[1].prompt.section(u'\n', 1);
-        EXPECT_TRUE(
-            reason.startsWith(favoFile() + (swedish ? " är inte en vanlig fil" : " is not a regular file")))
-            << reason.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(favoFile("FavoDirs.dat.bak")));
-        ASSERT_TRUE(QDir().rmdir(favoFile()));
-    }
+    writeFavoFile(FavoHeaderSwedish.toUtf8() + "\r\nA*" + home8() + "\r\nbroken");
+    host.answer(QStringLiteral("OK"));
+    reload();
+    ASSERT_TRUE(QFile::remove(favoFile()));
+    ASSERT_TRUE(QDir().mkdir(favoFile()));
+    host.answer(QStringLiteral("OK"));
+    form.Menu_SaveFavoFile_Click();
+    ASSERT_EQ(host.messages.size(), 2u);
+    const QString reason = host.messages[1].prompt.section(u'\n', 1);
+    EXPECT_TRUE(reason.startsWith(favoFile() + " är inte en vanlig fil")) << reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(favoFile("FavoDirs.dat.bak")));
 }
 
 TEST_F(FavoLoad, SymlinkedDataFileStaysALink)

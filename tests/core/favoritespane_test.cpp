@@ -1,9 +1,10 @@
 // The favorites pane: a click opens the folder with its filter in the right order, failures offer
-// remove or edit, drag reorder, removing and separators.
+// remove or edit, drag reorder, removing and separators, and notes on favorites whose folder is gone.
 
 #include "appfixture.h"
 #include "core/dialogs/renamedirform.h"
 #include "core/mainform/favoedittexts.h"
+#include "core/mainform/favoritecheck.h"
 #include "core/mainform/mainformtexts.h"
 
 #include <QDir>
@@ -31,6 +32,35 @@ struct Favorites : AppFixture
         start();
     }
     QStringList names() const { return form.FavoDirList.Items(); }
+};
+
+// Favorites whose folder is gone are dimmed with a note saying why: checked after the load and
+// after each edit, one check per burst of edits, answers to an older list dropped.
+struct CheckApp : AppFixture
+{
+    QString work = tmp.makeFolder("home/work");
+    QString gone = tmp.path("home/gone");
+    QString net = tmp.makeFolder("home/net");
+
+    CheckApp()
+    {
+        writeFavoFile("Enter below: header\r\nWork*" + work.toUtf8() + "\r\n-*-\r\nGone*" + gone.toUtf8() +
+                      "\r\nNet*" + net.toUtf8() + "\r\nWork again*" + work.toUtf8() + "**txt");
+    }
+    /// Removes an entry as the list's edits do, without their questions.
+    void remove(int16_t i)
+    {
+        form.FavoDirList.RemoveItem(i);
+        form.FavoDirPath.RemoveItem(i);
+        form.FavoFileFilter.RemoveItem(i);
+    }
+    QStringList notes() const
+    {
+        QStringList result;
+        for (int16_t i = 0; i < form.FavoDirList.ListCount(); ++i)
+            result << form.FavoDirList.ItemNote(i);
+        return result;
+    }
 };
 
 } // namespace
@@ -92,12 +122,31 @@ TEST(FavoritesPane, FilterWarningIsShownOnceWhenLeavingAndNoClearsTheFilter)
     EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
 }
 
-TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
+TEST(FavoritesPane, AFolderThatIsGoneOrLeadsNowhereOffersRemoveOrEditAndSkipsTheNextRelease)
 {
-    for (const QString answer : {"Yes", "No", "Cancel"}) {
-        SCOPED_TRACE(answer.toStdString());
-        Favorites app;
+    const auto gone = [](Favorites& app) {
         QDir(app.folders[3]).removeRecursively();
+        return QString();
+    };
+    // clang-format off
+    struct Row { const char* answer; const char* what; std::function<QString(Favorites&)> make; }; // the new path, if any
+    const Row rows[] = {
+        {"Yes", "removed", gone}, {"No", "removed", gone}, {"Cancel", "removed", gone},
+        {"Cancel", "link loop", [](Favorites& app) { QString loop = app.tmp.path("home/fav/loop"); EXPECT_TRUE(QFile::link(loop, loop)); return loop; }},
+        {"Cancel", "name longer than the system takes", [](Favorites& app) { return app.tmp.path("home/fav/") + QString(300, u'n'); }},
+        // A path wider than the screen is shown wrapped and elided.
+        {"Cancel", "path longer than the system takes", [](Favorites& app) { return app.tmp.path("home") + QString("/abcdefgh").repeated(500); }},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.answer) + ", " + row.what);
+        Favorites app;
+        const QString path = row.make(app);
+        if (!path.isEmpty()) {
+            app.form.FavoDirPath.RemoveItem(3);
+            app.form.FavoDirPath.AddItem(path, 3);
+        }
+        const QString answer = QString::fromLatin1(row.answer);
         app.host.answer(answer);
         if (answer == "Yes")
             app.host.answer("OK"); // the removal asks once more
@@ -108,7 +157,7 @@ TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
 
         ASSERT_GE(app.host.messages.size(), 1u);
         EXPECT_EQ(app.host.messages[0].title, MainFormText::PathErrorTitle.english);
-        EXPECT_TRUE(app.host.messages[0].prompt.contains(app.folders[3]));
+        EXPECT_TRUE(!path.isEmpty() || app.host.messages[0].prompt.contains(app.folders[3]));
         EXPECT_TRUE(app.host.messages[0].prompt.endsWith(FavoEditText::RemoveOrEdit.english));
         EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNoCancel);
         EXPECT_TRUE(app.host.scriptsDone());
@@ -131,41 +180,6 @@ TEST(FavoritesPane, MissingFolderOffersRemoveOrEditAndSkipsTheNextRelease)
     EXPECT_TRUE(app.host.messages[0].prompt.endsWith(FavoEditText::RemoveOrEdit.swedish));
 }
 
-TEST(FavoritesPane, FolderThatLeadsNowhereIsReportedAsMissingNotIgnored)
-{
-    struct Row
-    {
-        const char* name;
-        std::function<QString(Favorites&)> make; // the favorite's new path
-    };
-    // clang-format off
-    const Row rows[] = {
-        {"link loop",
-         [](Favorites& app) {
-             QString loop = app.tmp.path("home/fav/loop");
-             EXPECT_TRUE(QFile::link(loop, loop));
-             return loop;
-         }},
-        {"name longer than the system takes", [](Favorites& app) { return app.tmp.path("home/fav/") + QString(300, u'n'); }},
-        {"path longer than the system takes",
-         [](Favorites& app) { return app.tmp.path("home") + QString("/abcdefgh").repeated(500); }},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Favorites app;
-        const QString path = row.make(app);
-        app.form.FavoDirPath.RemoveItem(3);
-        app.form.FavoDirPath.AddItem(path, 3);
-        app.host.answer("Cancel");
-        app.form.FavoDirList.setListIndex(3);
-        ASSERT_EQ(app.host.messages.size(), 1u);
-        // A path wider than the screen is shown wrapped and elided.
-        EXPECT_TRUE(app.host.messages[0].prompt.endsWith(FavoEditText::RemoveOrEdit.english));
-        EXPECT_TRUE(app.form.SkipFavoMouseUp);
-    }
-}
-
 TEST(FavoritesPane, RelativePathOpensTheSameFolderBelowHomeAtEveryClick)
 {
     Favorites app;
@@ -183,10 +197,9 @@ TEST(FavoritesPane, RelativePathOpensTheSameFolderBelowHomeAtEveryClick)
 TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
 {
     const std::pair<std::pair<int16_t, int16_t>, QStringList> rows[] = {
-        {{2, 5}, {"A", "B", "D", "E", "F", "C"}},
-        {{5, 2}, {"A", "B", "F", "C", "D", "E"}},
-        {{1, 0}, {"B", "A", "C", "D", "E", "F"}},
-        {{3, 3}, {"A", "B", "C", "D", "E", "F"}},
+        {{2, 5}, {"A", "B", "D", "E", "F", "C"}},  {{5, 2}, {"A", "B", "F", "C", "D", "E"}},
+        {{1, 0}, {"B", "A", "C", "D", "E", "F"}},  {{3, 3}, {"A", "B", "C", "D", "E", "F"}},
+        {{-1, 2}, {"A", "B", "C", "D", "E", "F"}}, // a press below the last entry, nothing selected
     };
     for (const auto& [move, order] : rows) {
         const auto [from, to] = move;
@@ -205,26 +218,13 @@ TEST(FavoritesPane, DragMovesTheEntryWithPathAndFilterBothWays)
         }
         EXPECT_EQ(app.form.FavoDirList.ListIndex(), to);
         EXPECT_EQ(app.form.DirList.Path(), app.form.FavoDirPath.List(to));
-        EXPECT_EQ(app.module.FavoListChanged, from != to);
-        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), from != to);
+        const bool moved = order != rows[3].second;
+        EXPECT_EQ(app.module.FavoListChanged, moved);
+        EXPECT_EQ(app.form.Menu_SaveFavoFile.Enabled(), moved);
     }
 }
 
-TEST(FavoritesPane, DragThatStartsOnNoEntryMovesNothing)
-{
-    Favorites app;
-    // A press below the last entry with nothing selected, then the pointer over entry 2.
-    app.form.FavoDirList.setListIndex(-1);
-    app.form.FavoDirList_MouseDown(1, 0, 0, 0);
-    app.form.FavoDirList.setListIndex(2);
-    app.form.FavoDirList_MouseUp(1, 0, 0, 0);
-
-    EXPECT_EQ(app.names(), (QStringList{"A", "B", "C", "D", "E", "F"}));
-    EXPECT_EQ(app.form.FavoDirPath.ListCount(), 6);
-    EXPECT_FALSE(app.module.FavoListChanged);
-}
-
-TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheList)
+TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryNeverEmptiesTheListAndASeparatorGoesBelow)
 {
     Favorites app;
     app.form.FavoDirList.setListIndex(5);
@@ -259,23 +259,16 @@ TEST(FavoritesPane, RemovingSelectsTheNextOrTheNewLastEntryAndNeverEmptiesTheLis
     app.form.Menu_RemoveFolder_Click();
     app.form.Menu_AddSeparator_Click();
     EXPECT_EQ(app.host.messages.size(), shown);
-}
 
-TEST(FavoritesPane, SeparatorIsInsertedAfterTheSelectionAndSavedAsItsOwnLine)
-{
-    Favorites app;
-    for (const int16_t after : {int16_t(5), int16_t(0)}) {
-        app.form.FavoDirList.setListIndex(after);
-        app.host.answer("OK");
-        app.form.Menu_AddSeparator_Click();
-        EXPECT_EQ(app.form.FavoDirList.ListIndex(), after);
-    }
-    EXPECT_TRUE(app.host.messages.front().prompt.contains("\"F\""));
-    EXPECT_EQ(app.names(), QStringList({"A", "-", "B", "C", "D", "E", "F", "-"}));
-    EXPECT_EQ(app.entry(7), (FavoritesEntry{"-", "-", ""}));
+    // A separator goes after the selected entry and is saved as a line of its own.
+    app.form.FavoDirList.setListIndex(0);
+    app.host.answer("OK");
+    app.form.Menu_AddSeparator_Click();
+    EXPECT_TRUE(app.host.messages.back().prompt.contains("\"A\""));
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), 0);
+    EXPECT_EQ(app.entry(1), (FavoritesEntry{"-", "-", ""}));
     app.exit();
-    EXPECT_TRUE(app.readFavoFile().contains("\r\n-*-\r\nB*"));
-    EXPECT_TRUE(app.readFavoFile().endsWith("\r\n-*-"));
+    EXPECT_TRUE(app.readFavoFile().endsWith("\r\nA*" + app.folders[0].toUtf8() + "\r\n-*-"));
 }
 
 TEST(FavoritesPane, MenuItemsFollowTheFocusedControl)
@@ -297,4 +290,42 @@ TEST(FavoritesPane, MenuItemsFollowTheFocusedControl)
         EXPECT_EQ(app.form.Menu_RemoveFolder.Enabled(), favorites);
         EXPECT_EQ(app.form.Menu_RenameFolder.Enabled(), favorites);
     }
+}
+
+TEST(FavoriteCheck, NotesForMissingAndUnansweredFoldersComeFromTheNewestCheckAndMoveWithTheirEntries)
+{
+    CheckApp app;
+    app.start();
+    EXPECT_TRUE(app.host.folderChecks.empty()); // not while the load runs
+    app.host.runTimers();
+    ASSERT_EQ(app.host.folderChecks.size(), 1u); // the load's many additions make one check
+    EXPECT_EQ(app.host.folderChecks[0].folders, QStringList({app.work, app.gone, app.net}));
+    EXPECT_EQ(app.host.folderChecks[0].timeout, FavoriteCheck::TimeoutMilliseconds);
+
+    app.remove(0);
+    app.host.runTimers();
+    ASSERT_EQ(app.host.folderChecks.size(), 2u);
+    app.host.answerCheck(0, {app.work}); // late answer for the list before the edit
+    EXPECT_EQ(app.notes(), QStringList({"", "", "", ""}));
+    app.host.answerCheck(1, {app.net});
+    const QString goneNote = "This folder no longer exists:\n" + app.gone;
+    EXPECT_EQ(
+        app.notes(),
+        QStringList({"", goneNote,
+                     "This folder did not answer in time (an unreachable network drive?):\n" + app.net, ""}));
+    app.form.Menu_Language_Click();
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(1), "Den här mappen finns inte längre:\n" + app.gone);
+    app.form.Menu_Language_Click();
+
+    // Removing the entry above moves the note up with its entry.
+    app.remove(0);
+    EXPECT_EQ(app.form.FavoDirList.List(0), "Gone");
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(0), goneNote);
+
+    // The folder comes back; the check after the edit clears the note.
+    QDir().mkpath(app.gone);
+    app.host.runTimers();
+    ASSERT_EQ(app.host.folderChecks.size(), 3u);
+    app.host.answerCheck(2);
+    EXPECT_EQ(app.form.FavoDirList.ItemNote(0), "");
 }

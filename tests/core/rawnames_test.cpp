@@ -90,27 +90,18 @@ TEST(RawNameFiles, AreListedCopiedOpenedAndEnteredFromTheirBytes)
 
 TEST(RawNameFiles, AFolderAddedAsFavoriteOpensAgainAfterARestart)
 {
-    TempFolder tmp;
-    const QByteArray work = QFile::encodeName(tmp.makeFolder("home/work"));
-    const QByteArray folder = work + "/dir\xff";
-    ASSERT_EQ(mkdir(folder.constData(), 0700), 0);
-    tmp.writeFile("home/.local/share/Wayfolder/FavoDirs.dat", "Enter below: header\r\nWork*" + work);
-    {
-        AppRun run;
-        run.start();
-        run.form.DirList.setPath(
-            FileNameFromBytes(std::string_view(folder.constData(), size_t(folder.size()))));
-        run.host.onModal("AddDirForm", [](Form& f) {
-            auto& d = static_cast<AddDirForm&>(f);
-            d.Text_FavoName.setText("Old stick");
-            d.Command_Save_Click();
-        });
-        run.form.Menu_AddDir_Click();
-        run.form.Menu_SaveFavoFile_Click();
-        EXPECT_TRUE(run.host.messages.empty());
-        run.exit();
-    }
-    EXPECT_TRUE(tmp.readFile("home/.local/share/Wayfolder/FavoDirs.dat").contains("Old stick*" + folder));
+    RawNames app;
+    const QByteArray folder = app.workBytes + "/dir\xff";
+    app.form.DirList.setPath(FileNameFromBytes(std::string_view(folder.constData(), size_t(folder.size()))));
+    app.onDialog<AddDirForm>("AddDirForm", [](AddDirForm& d) {
+        d.Text_FavoName.setText("Old stick");
+        d.Command_Save_Click();
+    });
+    app.form.Menu_AddDir_Click();
+    app.form.Menu_SaveFavoFile_Click();
+    EXPECT_TRUE(app.host.messages.empty());
+    app.exit();
+    EXPECT_TRUE(app.readFavoFile().contains("Old stick*" + folder));
 
     AppRun again;
     again.start();
