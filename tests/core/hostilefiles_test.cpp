@@ -1,8 +1,8 @@
 // Every door to a user file against the same things that are not files: each one refuses at
-// once, says so, and leaves what stands there as it was. The command line's doors are tried on
-// the real program (tests/cli).
+// once, says so, and leaves what stands there as it was.
 
 #include "appfixture.h"
+#include "core/cli/favoritescli.h"
 #include "core/dialogs/importbookmarksform.h"
 #include "core/formats/desktopbookmarks.h"
 #include "core/formats/favoritesio.h"
@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTextStream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +60,14 @@ QString lastMessage(const AppFixture& app)
     return app.host.messages.empty() ? QString() : app.host.messages.back().prompt;
 }
 
+QString cli(const QStringList& args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const std::optional<int> code = runFavoritesCommand(QStringList{"wayfolder"} + args, o, e);
+    return code == 1 ? err : QStringLiteral("exit %1").arg(code.value_or(-1));
+}
+
 TEST(HostileFiles, EveryDoorRefusesAtOnceAndLeavesItAsItWas)
 {
     const QString favorites = "home/.local/share/Wayfolder/FavoDirs.dat";
@@ -87,6 +96,9 @@ TEST(HostileFiles, EveryDoorRefusesAtOnceAndLeavesItAsItWas)
              const auto kind = settings.Problem().kind;
              const bool saved = settings.Save("DefaultPath", "/x");
              return notAFile((kind == SettingsFileProblem::NotRegularFile || kind == SettingsFileProblem::TooLarge) && !saved); }},
+        {"--list", favorites, [](AppFixture&) { return cli({"--list"}); }},
+        {"--path", favorites, [](AppFixture&) { return cli({"--path", "Home"}); }},
+        {"--add", favorites, [](AppFixture& app) { return cli({"--add", app.tmp.home()}); }},
         {"Find's other files", "home/.local/share/Wayfolder/FavoDirs2.dat", [&](AppFixture& app) {
              const auto status = FavoritesIo::Read(app.favoFile("FavoDirs2.dat")).status;
              return notAFile(status == FavoritesFileContent::NotRegular || status == FavoritesFileContent::TooLarge); }},
