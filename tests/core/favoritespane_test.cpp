@@ -98,28 +98,10 @@ TEST(FavoritesPane, ClickAppliesFilterThenFolderKeepsSelectionAndArmsTheWarningO
     app.addEntry({"-", "-", ""});
     app.form.FavoDirList.setListIndex(6);
     EXPECT_EQ(app.form.DirList.Path(), app.folders[1]);
-}
-
-TEST(FavoritesPane, FilterWarningIsShownOnceWhenLeavingAndNoClearsTheFilter)
-{
-    Favorites app;
-    app.form.FavoDirList.setListIndex(1);
+    // A folder changed by hand is no favorite's: the selection goes.
     app.host.answer("Yes");
-    app.form.DirList.setPath(app.folders[1] + "/sub"); // leaving the favorite's folder warns
-    ASSERT_EQ(app.host.messages.size(), 1u);
-    EXPECT_EQ(app.host.messages[0].style, MsgStyle::YesNo);
-    EXPECT_EQ(app.form.FileFind.Text(), "txt");
-    EXPECT_EQ(app.form.FavoDirList.ListIndex(), -1); // a manual change clears the selection
-
-    app.form.DirList.setPath(app.folders[1]); // once only
-    EXPECT_EQ(app.host.messages.size(), 1u);
-
-    app.form.FileFind.setText("png"); // a new filter arms it again
-    app.host.answer("No");
-    app.form.DirList.setPath(app.folders[2]);
-    EXPECT_EQ(app.host.messages.size(), 2u);
-    EXPECT_EQ(app.form.FileFind.Text(), "");
-    EXPECT_EQ(app.files(), QStringList({"image.png", "notes.txt"}));
+    app.form.DirList.setPath(app.folders[1] + "/sub");
+    EXPECT_EQ(app.form.FavoDirList.ListIndex(), -1);
 }
 
 TEST(FavoritesPane, AFolderThatIsGoneOrLeadsNowhereOffersRemoveOrEditAndSkipsTheNextRelease)
