@@ -218,16 +218,6 @@ TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
     }
 }
 
-TEST(Panes, RightClicksOpenNoDialogWithoutASelection)
-{
-    Panes app;
-    app.start();
-    app.form.DirList.setPath(app.work + "/Letters"); // clears the favorites selection
-    app.form.FileFind_MouseDown(2, 0, 0, 0);
-    app.form.FileList.setListIndex(-1);
-    app.form.FileList_MouseDown(2, 0, 0, 0);
-}
-
 TEST(StartFolder, ModeItemsCarryOneCheckMarkAndSetTheSavedFolderControls)
 {
     Panes app;
