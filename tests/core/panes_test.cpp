@@ -78,7 +78,7 @@ TEST(Panes, FilterTextBecomesThePatternOfTheFileListAndTheStatusLineFollows)
     EXPECT_EQ(status(), "Tom mapp");
 }
 
-TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndAVanishedFolderRefreshesTheTree)
+TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndSpaceCyclesTheFocus)
 {
     Panes app;
     app.start();
@@ -104,12 +104,8 @@ TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndAVanished
     app.form.Command_UpOneLevel_Click();
     EXPECT_EQ(app.form.DirList.Path(), "/");
     EXPECT_FALSE(app.form.Command_UpOneLevel.Enabled());
-}
 
-TEST(Panes, SpaceCyclesTheFocusThroughThePanesBothWays)
-{
-    Panes app;
-    app.start();
+    // Space moves the focus on through the panes, Shift back.
     int16_t space = 32;
     app.form.FavoDirList.SetFocus();
     app.form.FavoDirList_KeyDown(space, 0);
