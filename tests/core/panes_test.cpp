@@ -78,7 +78,7 @@ TEST(Panes, FilterTextBecomesThePatternOfTheFileListAndTheStatusLineFollows)
     EXPECT_EQ(status(), "Tom mapp");
 }
 
-TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndAVanishedFolderRefreshesTheTree)
+TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndSpaceCyclesTheFocus)
 {
     Panes app;
     app.start();
@@ -104,12 +104,8 @@ TEST(Panes, EnterOnTheTreeOpensTheHighlightedFolderUpClimbsToTheRootAndAVanished
     app.form.Command_UpOneLevel_Click();
     EXPECT_EQ(app.form.DirList.Path(), "/");
     EXPECT_FALSE(app.form.Command_UpOneLevel.Enabled());
-}
 
-TEST(Panes, SpaceCyclesTheFocusThroughThePanesBothWays)
-{
-    Panes app;
-    app.start();
+    // Space moves the focus on through the panes, Shift back.
     int16_t space = 32;
     app.form.FavoDirList.SetFocus();
     app.form.FavoDirList_KeyDown(space, 0);
@@ -216,16 +212,6 @@ TEST(Panes, RefreshOfADeletedFolderOpensTheNearestAncestorAndTellsOnce)
             EXPECT_EQ(app.host.messages.size(), shown);
         }
     }
-}
-
-TEST(Panes, RightClicksOpenNoDialogWithoutASelection)
-{
-    Panes app;
-    app.start();
-    app.form.DirList.setPath(app.work + "/Letters"); // clears the favorites selection
-    app.form.FileFind_MouseDown(2, 0, 0, 0);
-    app.form.FileList.setListIndex(-1);
-    app.form.FileList_MouseDown(2, 0, 0, 0);
 }
 
 TEST(StartFolder, ModeItemsCarryOneCheckMarkAndSetTheSavedFolderControls)
@@ -344,17 +330,6 @@ TEST(ChangeDrive, OKIsEnabledOnlyForAnotherVolumeAndAVolumeThatCannotBeShownKeep
     EXPECT_EQ(app.form.FavoDirList.ListIndex(), -1);
 }
 
-TEST(PaneWatch, WatchesTheOpenFolderAndItsParent)
-{
-    WatchApp app;
-    app.start();
-    EXPECT_EQ(app.host.watched, QStringList({app.work, app.tmp.home()}));
-    app.form.DirList.setPath(app.deep);
-    EXPECT_EQ(app.host.watched, QStringList({app.deep, app.work + "/a/b"}));
-    app.form.DirList.setPath("/");
-    EXPECT_EQ(app.host.watched, QStringList({"/"}));
-}
-
 TEST(PaneWatch, ABurstOfChangesMakesOneRereadThatKeepsTheSelection)
 {
     WatchApp app;
@@ -386,10 +361,16 @@ TEST(PaneWatch, ABurstOfChangesMakesOneRereadThatKeepsTheSelection)
     EXPECT_EQ(app.host.timers.size(), 1u);
 }
 
-TEST(PaneWatch, NoRereadForAChangeBesideTheOpenFolderOrAfterTheWindowHasClosed)
+TEST(PaneWatch, WatchesTheOpenFolderAndItsParentAndRereadsNothingBesideItOrAfterTheWindowHasClosed)
 {
     WatchApp app;
     app.start();
+    EXPECT_EQ(app.host.watched, QStringList({app.work, app.tmp.home()}));
+    app.form.DirList.setPath(app.deep);
+    EXPECT_EQ(app.host.watched, QStringList({app.deep, app.work + "/a/b"}));
+    app.form.DirList.setPath("/");
+    EXPECT_EQ(app.host.watched, QStringList({"/"}));
+    app.form.DirList.setPath(app.work);
     app.countReads();
     QDir().mkdir(app.tmp.home() + "/sibling");
     app.host.folderChanged(app.tmp.home());
