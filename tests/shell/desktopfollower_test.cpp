@@ -14,9 +14,9 @@
 #include "shownwindow.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
@@ -71,15 +71,6 @@ TEST_F(FollowingWindow, NewFilesAppearWithOneRereadPerBurstAndTheViewStaysPut)
     // The status line stands under the filter box, inside the window.
     EXPECT_GE(widget(form.Label_FileStatus).geometry().top(), widget(form.FileFind).geometry().bottom());
     EXPECT_LE(widget(form.Label_FileStatus).geometry().bottom(), window.clientArea().height());
-}
-
-TEST_F(FollowingWindow, RemovedOpenFolderMovesTheTreeUp)
-{
-    const QString inner = tmp.makeFolder(QStringLiteral("home/work/inner"));
-    form.DirList.setPath(inner);
-    ASSERT_TRUE(QDir(inner).removeRecursively());
-    EXPECT_TRUE(waitFor([&] { return form.DirList.Path() == work; }));
-    EXPECT_EQ(form.FileList.Path(), work);
 }
 
 TEST_F(FollowingWindow, MissingFavoriteIsDimmedWithItsReason)

@@ -133,22 +133,6 @@ TEST_F(WindowTest, AtTheMinimumSizeNoTwoControlsOverlapAndAllLieInside)
     }
 }
 
-TEST(WindowPlacement, AStoredSizeIsShownAndAWindowBeyondTheScreenIsPulledOntoIt)
-{
-    MainWindowWorld world;
-    MainForm& form = world.form;
-    QtHost& host = world.host;
-    MainWindow& window = world.window;
-    const QRect available = window.screen()->availableGeometry();
-    form.Move(host.scale().toTwips(available.right() - 100), host.scale().toTwips(available.bottom() - 50),
-              host.scale().toTwips(available.width() * 2), host.scale().toTwips(available.height() * 2));
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(QtInput::waitFor([&] { return available.contains(window.frameGeometry()); }))
-        << "frame " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
-        << window.frameGeometry().width() << "x" << window.frameGeometry().height();
-}
-
 // Run by CTest with QT_SCALE_FACTOR=2 on a 1920x1080 screen; on any screen the window must fit.
 TEST(ScaledScreen, TheWholeMainWindowAndADialogLieOnTheScreen)
 {
